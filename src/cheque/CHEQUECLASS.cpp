@@ -1,0 +1,468 @@
+#include "cheque/CHEQUECLASS.h"
+
+#include "cheque/ModuleData.h"
+#include "data/Module1.h"
+#include "data/SqlText.h"
+#include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
+#include "platform/forms/Control.h"
+#include "platform/forms/DataGrid.h"
+#include "platform/forms/MessageBox.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/Err.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <array>
+
+namespace {
+
+const QString Dash = QStringLiteral("-");
+
+// The 14 positions of a layout profile, in the order of the table's columns, each with
+// the column it is stored in.
+struct ProfilePosition {
+    std::int16_t LayoutProfileData::*field;
+    const char *column;
+};
+
+const std::array<ProfilePosition, 14> ProfilePositions = {{
+    {&LayoutProfileData::ACPAYLEFT, "ACPAYLEFT"},
+    {&LayoutProfileData::ACPAYTOP, "ACPAYTOP"},
+    {&LayoutProfileData::DATELEFT, "DATELEFT"},
+    {&LayoutProfileData::DATETOP, "DATETOP"},
+    {&LayoutProfileData::NAMELEFT, "NAMELEFT"},
+    {&LayoutProfileData::NAMETOP, "NAMETOP"},
+    {&LayoutProfileData::RUPEEWORDLEFT, "RUPEEWORDLEFT"},
+    {&LayoutProfileData::RUPEEWORDTOP, "RUPEEWORDTOP"},
+    {&LayoutProfileData::RUPEENumberLEFT, "RUPEENumberLEFT"},
+    {&LayoutProfileData::RUPEENumberTOP, "RUPEENumberTOP"},
+    {&LayoutProfileData::ACLEFT, "ACLEFT"},
+    {&LayoutProfileData::ACTOP, "ACTOP"},
+    {&LayoutProfileData::SIGNLEFT, "SIGNLEFT"},
+    {&LayoutProfileData::SIGNTOP, "SIGNTOP"},
+}};
+
+// Runs one copy into a control on its own: a control that lacks the property is left
+// as it is and the copy goes on with the next one.
+template <class Assignment>
+void assignSkippingFailure(Assignment assignment)
+{
+    try {
+        assignment();
+    } catch (const rt::RuntimeError &) {
+    }
+}
+
+// The end of both copies into the shared records: an error an earlier statement left
+// pending is shown here, and the caller then stores nothing.
+bool reportPendingEntryError()
+{
+    if (rt::Err::Number() == 0)
+        return false;
+    forms::MsgBox(rt::Err::Description(), forms::vbCritical, QStringLiteral("ENTRY ERROR"));
+    return true;
+}
+
+rt::Variant column(const ado::Recordset &rows, const char *name)
+{
+    return rows.Fields(QString::fromLatin1(name)).Value();
+}
+
+QString insertStatement(const QString &table, const QStringList &values)
+{
+    return QStringLiteral("insert into %1 values(%2)").arg(table, values.join(QLatin1Char(',')));
+}
+
+} // namespace
+
+CommonClass &CHEQUECLASS::common()
+{
+    if (!common_)
+        common_ = std::make_unique<CommonClass>();
+    return *common_;
+}
+
+void CHEQUECLASS::run(const QString &sql)
+{
+    common().str = sql;
+    common().runOnSharedConnection();
+}
+
+// The next serial of a table: its highest serial plus 1, or 1 when it has none or the
+// query fails. Past 32767 there is no next serial: the conversion's Overflow goes to
+// the caller, so a full table never hands out a serial again.
+std::int16_t CHEQUECLASS::nextSerial(const QString &table)
+{
+    double highest = 0;
+    try {
+        run(QStringLiteral("select max(sn) from ") + table);
+        highest = common().Rs.Fields(0).Value().toDouble();
+    } catch (const rt::RuntimeError &) {
+        return 1;
+    }
+    return rt::toInteger(highest + 1);
+}
+
+// The Fill family: the column of every row, in the query's order, then the first item
+// selected, which raises the combo's Click before the filler returns. An empty result
+// or a Null ends the fill with nothing selected.
+void CHEQUECLASS::fill(forms::Control &CMB, const QString &sql, const QString &columnName)
+{
+    CMB.Clear();
+    try {
+        run(sql);
+        ado::Recordset &rows = common().Rs;
+        while (!rows.Eof()) {
+            CMB.AddItem(rows.Fields(columnName).Value().toString());
+            rows.MoveNext();
+        }
+        CMB.setListIndex(0);
+    } catch (const rt::RuntimeError &) {
+    }
+}
+
+void CHEQUECLASS::deleteRows(const std::function<QString()> &statement)
+{
+    try {
+        run(statement());
+        forms::MsgBox(QStringLiteral("Deleted"), forms::vbOKOnly, QStringLiteral("Delete"));
+    } catch (const rt::RuntimeError &error) {
+        forms::MsgBox(error.Description());
+    }
+}
+
+// Layout profiles.
+
+bool CHEQUECLASS::AssignToVariableDATA(
+    forms::Control &name, forms::Control &acPayLeft, forms::Control &acPayTop,
+    forms::Control &dateLeft, forms::Control &dateTop, forms::Control &nameLeft,
+    forms::Control &nameTop, forms::Control &rupeeWordLeft, forms::Control &rupeeWordTop,
+    forms::Control &rupeeNumberLeft, forms::Control &rupeeNumberTop, forms::Control &acLeft,
+    forms::Control &acTop, forms::Control &signLeft, forms::Control &signTop)
+{
+    LayoutProfileData &profile = ModuleData::LayoutProfile();
+    const std::array<forms::Control *, 14> boxes = {
+        &acPayLeft,      &acPayTop,       &dateLeft, &dateTop, &nameLeft,
+        &nameTop,        &rupeeWordLeft,  &rupeeWordTop,       &rupeeNumberLeft,
+        &rupeeNumberTop, &acLeft,         &acTop,    &signLeft, &signTop};
+    profile.NAMEX = name.Text().toString();
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        profile.*ProfilePositions[i].field = boxes[i]->Text().toInteger();
+    return reportPendingEntryError();
+}
+
+bool CHEQUECLASS::AssigntToOBJECTDATA(
+    forms::Control &acPayLeft, forms::Control &acPayTop, forms::Control &dateLeft,
+    forms::Control &dateTop, forms::Control &nameLeft, forms::Control &nameTop,
+    forms::Control &rupeeWordLeft, forms::Control &rupeeWordTop,
+    forms::Control &rupeeNumberLeft, forms::Control &rupeeNumberTop, forms::Control &acLeft,
+    forms::Control &acTop, forms::Control &signLeft, forms::Control &signTop)
+{
+    const LayoutProfileData &profile = ModuleData::LayoutProfile();
+    const std::array<forms::Control *, 14> boxes = {
+        &acPayLeft,      &acPayTop,       &dateLeft, &dateTop, &nameLeft,
+        &nameTop,        &rupeeWordLeft,  &rupeeWordTop,       &rupeeNumberLeft,
+        &rupeeNumberTop, &acLeft,         &acTop,    &signLeft, &signTop};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const std::int16_t position = profile.*ProfilePositions[i].field;
+        assignSkippingFailure([&] { boxes[i]->setText(QString::number(position)); });
+    }
+    return false;
+}
+
+std::int16_t CHEQUECLASS::FINDLASTDATA()
+{
+    return nextSerial(QStringLiteral("DATAX"));
+}
+
+bool CHEQUECLASS::InsertIntoDATAX()
+{
+    try {
+        const LayoutProfileData &profile = ModuleData::LayoutProfile();
+        QStringList values{SqlText::number(FINDLASTDATA()), SqlText::quoted(profile.NAMEX)};
+        for (const ProfilePosition &position : ProfilePositions)
+            values << SqlText::number(profile.*position.field);
+        run(insertStatement(QStringLiteral("DATAX"), values));
+        forms::MsgBox(QStringLiteral("ENTERED"), forms::vbOKCancel, QStringLiteral("Data"));
+    } catch (const rt::RuntimeError &error) {
+        if (error.Number() == rt::errDuplicateKey)
+            forms::MsgBox(QStringLiteral("Custom Name already Entered"));
+        else
+            forms::MsgBox(error.Description());
+    }
+    return false;
+}
+
+bool CHEQUECLASS::DELETEDataDetail(const QString &Namexx)
+{
+    deleteRows([&] {
+        return QStringLiteral("Delete * from DATAX WHERE Namex = ") + SqlText::quoted(Namexx);
+    });
+    return false;
+}
+
+bool CHEQUECLASS::FindDataDETAIL(const QString &custemname)
+{
+    try {
+        Module1::OpenConnection();
+        run(QStringLiteral("Select * from DATAX where namex = ") + SqlText::quoted(custemname));
+        LayoutProfileData &profile = ModuleData::LayoutProfile();
+        const ado::Recordset &rows = common().Rs;
+        profile.NAMEX = column(rows, "NAMEX").toString();
+        for (const ProfilePosition &position : ProfilePositions)
+            profile.*position.field = column(rows, position.column).toInteger();
+    } catch (const rt::RuntimeError &) {
+    }
+    return false;
+}
+
+void CHEQUECLASS::FillDataName(forms::Control &CMB)
+{
+    fill(CMB, QStringLiteral("Select DISTINCT(namex) from datax ORDER BY namex ASC"),
+         QStringLiteral("namex"));
+}
+
+// The cheque register.
+
+bool CHEQUECLASS::AssignToVariable(forms::Control &, forms::Control &bankName,
+                                   forms::Control &bankBranch, forms::Control &accountNumber,
+                                   forms::Control &accountHolder, forms::Control &dateOfEntry,
+                                   forms::Control &amount, forms::Control &amountInWords,
+                                   forms::Control &chequeNumber, forms::Control &chequeDate,
+                                   forms::Control &issuedTo, forms::Control &issuedBy,
+                                   forms::Control &remark, forms::Control &acPayOnly)
+{
+    ChequeRecordData &cheque = ModuleData::ChequeRecord();
+    cheque.BANKNAME = bankName.Text().toString();
+    cheque.BANKBRANCH = bankBranch.Text().toString();
+    cheque.ACCOUNTNUMBER = accountNumber.Text().toString();
+    cheque.ACCOUNTHOLDER = accountHolder.Text().toString();
+    cheque.DATEOFENTRY = dateOfEntry.Value().toDate();
+    cheque.AMOUNT = amount.Text().toDouble();
+    cheque.AMOUNTINWORD = amountInWords.Text().toString();
+    cheque.CHEQUENUMBER = chequeNumber.Text().toDouble();
+    cheque.CHEQUEDATE = chequeDate.Text().toString();
+    cheque.CHEQUEISSUEDTO = issuedTo.Text().toString();
+    cheque.ISSUEDBY = issuedBy.Text().toString();
+    cheque.REMARK = remark.Text().toString();
+    cheque.ACPAYONLY = acPayOnly.Text().toString();
+    cheque.STRREM2 = cheque.STRREM3 = cheque.STRREM4 = Dash;
+    cheque.INTREM1 = cheque.INTREM2 = cheque.INTREM3 = cheque.INTREM4 = 0;
+    cheque.DATEREM1 = cheque.DATEREM2 = QDate::currentDate();
+    return reportPendingEntryError();
+}
+
+bool CHEQUECLASS::AssigntToOBJECT(forms::Control &, forms::Control &bankName,
+                                  forms::Control &bankBranch, forms::Control &accountNumber,
+                                  forms::Control &accountHolder, forms::Control &dateOfEntry,
+                                  forms::Control &amount, forms::Control &amountInWords,
+                                  forms::Control &chequeNumber, forms::Control &,
+                                  forms::Control &issuedTo, forms::Control &issuedBy,
+                                  forms::Control &remark, forms::Control &acPayOnly)
+{
+    const ChequeRecordData &cheque = ModuleData::ChequeRecord();
+    const auto text = [](forms::Control &control, const QString &value) {
+        assignSkippingFailure([&] { control.setText(value); });
+    };
+    text(bankName, cheque.BANKNAME);
+    text(bankBranch, cheque.BANKBRANCH);
+    text(accountNumber, cheque.ACCOUNTNUMBER);
+    text(accountHolder, cheque.ACCOUNTHOLDER);
+    assignSkippingFailure([&] { dateOfEntry.setValue(cheque.DATEOFENTRY); });
+    text(amount, rt::generalNumberText(cheque.AMOUNT));
+    text(amountInWords, cheque.AMOUNTINWORD);
+    text(chequeNumber, rt::generalNumberText(cheque.CHEQUENUMBER));
+    text(issuedTo, cheque.CHEQUEISSUEDTO);
+    text(issuedBy, cheque.ISSUEDBY);
+    text(remark, cheque.REMARK);
+    text(acPayOnly, cheque.ACPAYONLY);
+    return false;
+}
+
+std::int16_t CHEQUECLASS::FINDLAST()
+{
+    return nextSerial(QStringLiteral("CHEQUETable"));
+}
+
+bool CHEQUECLASS::InsertIntoCheque()
+{
+    try {
+        const std::int16_t serial = FINDLAST();
+        const ChequeRecordData &cheque = ModuleData::ChequeRecord();
+        const QStringList values{
+            SqlText::number(serial),
+            SqlText::quoted(cheque.BANKNAME),
+            SqlText::quoted(cheque.BANKBRANCH),
+            SqlText::quoted(cheque.ACCOUNTNUMBER),
+            SqlText::quoted(cheque.ACCOUNTHOLDER),
+            SqlText::date(cheque.DATEOFENTRY),
+            SqlText::number(cheque.AMOUNT),
+            SqlText::quoted(cheque.AMOUNTINWORD),
+            SqlText::number(cheque.CHEQUENUMBER),
+            SqlText::quoted(cheque.CHEQUEDATE),
+            SqlText::quoted(cheque.CHEQUEISSUEDTO),
+            SqlText::quoted(cheque.ISSUEDBY),
+            SqlText::quoted(cheque.REMARK),
+            SqlText::quoted(cheque.ACPAYONLY),
+            SqlText::quoted(cheque.STRREM2),
+            SqlText::quoted(cheque.STRREM3),
+            SqlText::quoted(cheque.STRREM4),
+            SqlText::number(cheque.INTREM1),
+            SqlText::number(cheque.INTREM2),
+            SqlText::number(cheque.INTREM3),
+            SqlText::number(cheque.INTREM4),
+            SqlText::date(cheque.DATEREM1),
+            SqlText::date(cheque.DATEREM2),
+        };
+        run(insertStatement(QStringLiteral("ChequeTable"), values));
+        forms::MsgBox(QStringLiteral("ENTERED"), forms::vbOKCancel,
+                      QStringLiteral("Cheque Detail"));
+    } catch (const rt::RuntimeError &error) {
+        if (error.Number() == rt::errDuplicateKey)
+            forms::MsgBox(QStringLiteral("Duplicate Cheque No Entry"));
+        else if (error.Number() == rt::errOverflow)
+            forms::MsgBox(error.Description()); // the register has no serial left
+    }
+    return false;
+}
+
+bool CHEQUECLASS::DELETECHEQUETABLE(std::int16_t SNx)
+{
+    deleteRows([&] { return QStringLiteral("Delete * from BANK WHERE SN = ") + SqlText::number(SNx); });
+    return false;
+}
+
+std::int16_t CHEQUECLASS::FINDLASTwithstart()
+{
+    return nextSerial(QStringLiteral("BANK"));
+}
+
+bool CHEQUECLASS::FindChequeDETAIL(double SN)
+{
+    // Read field by field: a cheque number with no row fails on the first read and
+    // leaves the current cheque as it was.
+    try {
+        run(QStringLiteral("Select * from CHEQUETABLE where CHEQUENUMBER = ")
+            + SqlText::number(SN));
+        const ado::Recordset &rows = common().Rs;
+        ChequeRecordData &cheque = ModuleData::ChequeRecord();
+        cheque.SN = column(rows, "SN").toInteger();
+        cheque.BANKNAME = column(rows, "BANKNAME").toString();
+        cheque.BANKBRANCH = column(rows, "BANKBRANCH").toString();
+        cheque.ACCOUNTNUMBER = column(rows, "ACCOUNTNUMBER").toString();
+        cheque.ACCOUNTHOLDER = column(rows, "ACCOUNTHOLDER").toString();
+        cheque.DATEOFENTRY = column(rows, "DATEOFENTRY").toDate();
+        cheque.AMOUNT = column(rows, "AMOUNT").toDouble();
+        cheque.AMOUNTINWORD = column(rows, "AMOUNTINWORD").toString();
+        cheque.CHEQUENUMBER = column(rows, "CHEQUENUMBER").toDouble();
+        cheque.CHEQUEDATE = column(rows, "CHEQUEDATE").toString();
+        cheque.CHEQUEISSUEDTO = column(rows, "CHEQUEISSUEDTO").toString();
+        cheque.ISSUEDBY = column(rows, "ISSUEDBY").toString();
+        cheque.REMARK = column(rows, "REMARK").toString();
+        cheque.ACPAYONLY = column(rows, "ACPAYONLY").toString();
+        cheque.STRREM2 = column(rows, "STRREM2").toString();
+        cheque.STRREM3 = column(rows, "STRREM3").toString();
+        cheque.STRREM4 = column(rows, "STRREM4").toString();
+        cheque.INTREM1 = column(rows, "INTREM1").toDouble();
+        cheque.INTREM2 = column(rows, "INTREM2").toDouble();
+        cheque.INTREM3 = column(rows, "INTREM3").toDouble();
+        cheque.INTREM4 = column(rows, "INTREM4").toDouble();
+        cheque.DATEREM1 = column(rows, "DATEREM1").toDate();
+        cheque.DATEREM2 = column(rows, "DATEREM2").toDate();
+    } catch (const rt::RuntimeError &error) {
+        forms::MsgBox(error.Description());
+    }
+    return false;
+}
+
+bool CHEQUECLASS::FindChequeDETAILAsPerChNo(double SN)
+{
+    return FindChequeDETAIL(SN);
+}
+
+void CHEQUECLASS::ShowData(const QString &str, QWidget &FRM, const QString &DG)
+{
+    ado::Connection connection;
+    connection.ConnectionString = Module1::SharedConnectionString;
+    connection.Open(QString(), QString(), ado::adCmdUnspecified);
+    ado::Recordset rows;
+    rows.clearActiveConnection();
+    rows.setCursorLocation(ado::adUseClient);
+    try {
+        rows.Open(str, connection, ado::adOpenUnspecified, ado::adLockReadOnly,
+                  ado::adCmdUnspecified);
+        rows.MoveLast();
+    } catch (const rt::RuntimeError &) {
+    }
+    auto *grid = FRM.findChild<forms::DataGrid *>(DG);
+    if (!grid)
+        throw rt::RuntimeError::objectDoesNotSupport();
+    grid->setDataSource(rows);
+}
+
+void CHEQUECLASS::FillBANKNAME(forms::Control &CMB)
+{
+    fill(CMB, QStringLiteral("Select DISTINCT(BANKNAME) from CHEQUETABLE ORDER BY BANKNAME ASC"),
+         QStringLiteral("BANKNAME"));
+}
+
+void CHEQUECLASS::FillBANKBRANCH(forms::Control &CMB)
+{
+    fill(CMB,
+         QStringLiteral("Select DISTINCT(BANKBRANCH) from CHEQUETABLE ORDER BY BANKBRANCH ASC"),
+         QStringLiteral("BANKBRANCH"));
+}
+
+void CHEQUECLASS::FillACCOUNTNUMBER(forms::Control &CMB)
+{
+    fill(CMB,
+         QStringLiteral(
+             "Select DISTINCT(ACCOUNTNUMBER) from CHEQUETABLE ORDER BY ACCOUNTNUMBER ASC"),
+         QStringLiteral("ACCOUNTNUMBER"));
+}
+
+void CHEQUECLASS::FillACCOUNTHOLDER(forms::Control &CMB)
+{
+    fill(CMB,
+         QStringLiteral(
+             "Select DISTINCT(ACCOUNTHOLDER) from CHEQUETABLE ORDER BY ACCOUNTHOLDER ASC"),
+         QStringLiteral("ACCOUNTHOLDER"));
+}
+
+void CHEQUECLASS::FillSN(forms::Control &CMB)
+{
+    fill(CMB, QStringLiteral("Select SN from CHEQUETABLE ORDER BY SN desc"),
+         QStringLiteral("SN"));
+}
+
+void CHEQUECLASS::FillChequeNUMBER(forms::Control &CMB)
+{
+    fill(CMB, QStringLiteral("Select CHEQUENUMBER from CHEQUETABLE ORDER BY CHEQUENUMBER asc"),
+         QStringLiteral("CHEQUENUMBER"));
+}
+
+bool CHEQUECLASS::DELETEChequeNumber(forms::Control &ChequeNumberx)
+{
+    deleteRows([&] {
+        return QStringLiteral("Delete * from CHEQUETABLE WHERE CHEQUENUMBER = ")
+               + SqlText::bareNumber(ChequeNumberx.defaultProperty().toString());
+    });
+    return false;
+}
+
+bool CHEQUECLASS::FindChequeDeposited(const QString &chequeNumber)
+{
+    try {
+        run(QStringLiteral("select CHEQUENUMBER from CHEQUE where CHEQUENUMBER = ")
+            + SqlText::quoted(chequeNumber));
+        if (common().Rs.RecordCount() >= 1) {
+            forms::MsgBox(QStringLiteral("This cheque already deposited"), forms::vbInformation,
+                          QStringLiteral("Information"));
+            return true;
+        }
+    } catch (const rt::RuntimeError &) {
+    }
+    return false;
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "data/CommonClass.h"
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace forms {
+class Control;
+}
+
+// The one class through which the cheque windows reach the register and the layout
+// profiles. Statements run on the shared connection through this instance's own
+// recordset.
+class CHEQUECLASS {
+public:
+    // Layout profiles.
+    bool AssignToVariableDATA(forms::Control &name, forms::Control &acPayLeft,
+                              forms::Control &acPayTop, forms::Control &dateLeft,
+                              forms::Control &dateTop, forms::Control &nameLeft,
+                              forms::Control &nameTop, forms::Control &rupeeWordLeft,
+                              forms::Control &rupeeWordTop, forms::Control &rupeeNumberLeft,
+                              forms::Control &rupeeNumberTop, forms::Control &acLeft,
+                              forms::Control &acTop, forms::Control &signLeft,
+                              forms::Control &signTop);
+    bool AssigntToOBJECTDATA(forms::Control &acPayLeft, forms::Control &acPayTop,
+                             forms::Control &dateLeft, forms::Control &dateTop,
+                             forms::Control &nameLeft, forms::Control &nameTop,
+                             forms::Control &rupeeWordLeft, forms::Control &rupeeWordTop,
+                             forms::Control &rupeeNumberLeft, forms::Control &rupeeNumberTop,
+                             forms::Control &acLeft, forms::Control &acTop,
+                             forms::Control &signLeft, forms::Control &signTop);
+    std::int16_t FINDLASTDATA();
+    bool InsertIntoDATAX();
+    bool DELETEDataDetail(const QString &Namexx);
+    bool FindDataDETAIL(const QString &custemname);
+    void FillDataName(forms::Control &CMB);
+
+    // The cheque register.
+    bool AssignToVariable(forms::Control &serial, forms::Control &bankName,
+                          forms::Control &bankBranch, forms::Control &accountNumber,
+                          forms::Control &accountHolder, forms::Control &dateOfEntry,
+                          forms::Control &amount, forms::Control &amountInWords,
+                          forms::Control &chequeNumber, forms::Control &chequeDate,
+                          forms::Control &issuedTo, forms::Control &issuedBy,
+                          forms::Control &remark, forms::Control &acPayOnly);
+    bool AssigntToOBJECT(forms::Control &serial, forms::Control &bankName,
+                         forms::Control &bankBranch, forms::Control &accountNumber,
+                         forms::Control &accountHolder, forms::Control &dateOfEntry,
+                         forms::Control &amount, forms::Control &amountInWords,
+                         forms::Control &chequeNumber, forms::Control &chequeDate,
+                         forms::Control &issuedTo, forms::Control &issuedBy,
+                         forms::Control &remark, forms::Control &acPayOnly);
+    std::int16_t FINDLAST();
+    bool InsertIntoCheque();
+    bool DELETECHEQUETABLE(std::int16_t SNx);
+    std::int16_t FINDLASTwithstart();
+    bool FindChequeDETAIL(double SN);
+    bool FindChequeDETAILAsPerChNo(double SN);
+    // Binds the query's rows to the grid named DG on the form FRM (a QTableView found
+    // by object name).
+    void ShowData(const QString &str, QWidget &FRM, const QString &DG);
+    void FillBANKNAME(forms::Control &CMB);
+    void FillBANKBRANCH(forms::Control &CMB);
+    void FillACCOUNTNUMBER(forms::Control &CMB);
+    void FillACCOUNTHOLDER(forms::Control &CMB);
+    void FillSN(forms::Control &CMB);
+    void FillChequeNUMBER(forms::Control &CMB);
+    bool DELETEChequeNumber(forms::Control &ChequeNumberx);
+
+private:
+    bool FindChequeDeposited(const QString &chequeNumber);
+    CommonClass &common();
+    // Runs a statement on the shared connection through this instance's recordset.
+    void run(const QString &sql);
+    std::int16_t nextSerial(const QString &table);
+    void fill(forms::Control &CMB, const QString &sql, const QString &columnName);
+    // Runs the delete the builder gives and says "Deleted", or shows why it failed
+    // (building the statement included).
+    void deleteRows(const std::function<QString()> &statement);
+
+    std::unique_ptr<CommonClass> common_;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The amount in words: the digits of a whole-rupee amount as upper-case words in the
+// Indian grouping (crore, lakh, thousand, hundred), ending in " ONLY".
+class CalculateClass {
+public:
+    // Reads the text by character position, not by its value. The empty text comes
+    // back when a window of the input is not a number.
+    QString Calculate(QString Numberx) const;
+};

@@ -1,0 +1,34 @@
+#include "cheque/ChequeFieldLabels.h"
+
+#include "platform/forms/TwipsLabel.h"
+#include "platform/runtime/Conversions.h"
+
+ChequeFieldLabels::ChequeFieldLabels(const std::array<forms::TwipsLabel *, Count> &labels)
+    : labels_(labels)
+{
+}
+
+void ChequeFieldLabels::showCheque(const ChequeRecordData &cheque)
+{
+    const QString stamp = cheque.ACPAYONLY == QStringLiteral("YES") ? QStringLiteral("A/c Pay Only")
+                                                                    : QString();
+    const std::array<QString, Count> captions = {
+        stamp,
+        cheque.CHEQUEDATE,
+        cheque.CHEQUEISSUEDTO,
+        cheque.AMOUNTINWORD,
+        rt::generalNumberText(cheque.AMOUNT),
+        cheque.ACCOUNTNUMBER,
+        cheque.ISSUEDBY,
+    };
+    for (int field = 0; field < Count; ++field)
+        labels_[field]->setText(captions[field]);
+}
+
+void ChequeFieldLabels::place(const Positions &positions)
+{
+    for (int field = 0; field < Count; ++field) {
+        labels_[field]->setLeft(positions[2 * field]);
+        labels_[field]->setTop(positions[2 * field + 1]);
+    }
+}

@@ -1,0 +1,598 @@
+#include "cheque/Cheque_200_90.h"
+
+#include "cheque/CHEQUECLASS.h"
+#include "cheque/ChequeForm.h"
+#include "cheque/ModuleData.h"
+#include "data/Module1.h"
+#include "platform/forms/DataGrid.h"
+#include "platform/forms/Figures.h"
+#include "platform/forms/KeyFilter.h"
+#include "platform/forms/MessageBox.h"
+#include "platform/forms/Twips.h"
+#include "platform/forms/TwipsLabel.h"
+#include "platform/forms/WidgetControls.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+namespace {
+
+using Look = forms::TwipsLabel::Look;
+
+constexpr double Step = 40;
+
+const QColor Grey(224, 224, 224);
+const QColor Red192(192, 0, 0);
+const QColor Red(255, 0, 0);
+const QColor LightGreen(128, 255, 128);
+
+// Left before Top, field by field: what the boxes hold at design and after "Set Default".
+const std::array<int, 14> DefaultPositions = {120,  120,  9960, 240,  3240, 720,  2520,
+                                              1560, 9960, 1680, 1440, 2340, 5760, 3960};
+
+// The captions of the field rows of the frame "Alignment", in field order.
+const std::array<const char *, 7> RowCaptions = {"A/C Pay Only :", "Date :",      "Name :",
+                                                 "Rupee in Word :", "Ruppe in No :", "A/c No :",
+                                                 "Sign :"};
+
+const QString ChequeListQuery =
+    QStringLiteral("Select CHEQUENUMBER as Ch_No,AMOUNT,CHEQUEISSUEDTO as Issued_To from chequetable");
+
+const QStringList HelpLines = {
+    QStringLiteral("Select Cheque No to Print"),
+    QStringLiteral("Select Portrait / Landscape"),
+    QStringLiteral("Click Set Default if you are satify with default alignment"),
+    QStringLiteral("If not satisfy with default alignment then Shift Left / Right / Up / Down"),
+    QStringLiteral("After adjustment Write some Custom Name"),
+    QStringLiteral("Click Save customised"),
+    QStringLiteral("Now Select Custom Name and click Adjust Distance"),
+    QStringLiteral("If you are safisfy then at last click Print"),
+};
+
+QFont controlFont()
+{
+    return forms::formFont(QStringLiteral("MS Sans Serif"), 9.75, true);
+}
+
+QFont defaultFont()
+{
+    return forms::formFont(QStringLiteral("MS Sans Serif"), 8.25);
+}
+
+Look previewLook(const char *fontName, double fontSize, const QColor &foreColor = Qt::black,
+                 Qt::Alignment alignment = Qt::AlignLeft)
+{
+    return {QString::fromLatin1(fontName), fontSize, true, foreColor, Grey, alignment};
+}
+
+template <class Control>
+Control *place(Control *control, const char *name, const QRect &twips, const QFont &font)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setFont(font);
+    forms::setTwipsGeometry(control, twips.left(), twips.top(), twips.width(), twips.height());
+    return control;
+}
+
+QLabel *label(QWidget *container, const char *name, const QString &caption, const QRect &twips,
+              Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto *made = place(new QLabel(caption, container), name, twips, controlFont());
+    made->setAlignment(alignment | Qt::AlignTop);
+    return made;
+}
+
+QPushButton *button(QWidget *container, const char *name, const QString &caption,
+                    const QRect &twips, const QString &toolTip = QString())
+{
+    auto *made = place(new QPushButton(caption, container), name, twips, controlFont());
+    made->setToolTip(toolTip);
+    return made;
+}
+
+// A button of graphical style, drawn in a colour of its own.
+void paint(QPushButton *button, const QColor &colour)
+{
+    QPalette colours = button->palette();
+    colours.setColor(QPalette::Button, colour);
+    button->setPalette(colours);
+    button->setAutoFillBackground(true);
+}
+
+QLineEdit *positionBox(QWidget *container, const char *name, int left, int top)
+{
+    return place(new QLineEdit(container), name, QRect(left, top, 735, 285), controlFont());
+}
+
+QComboBox *editableCombo(QWidget *container, const char *name, const QRect &twips)
+{
+    auto *made = place(new QComboBox(container), name, twips, controlFont());
+    made->setEditable(true);
+    made->setInsertPolicy(QComboBox::NoInsert);
+    return made;
+}
+
+QString fieldName(int box)
+{
+    return QString::fromLatin1(RowCaptions[box / 2]).chopped(2);
+}
+
+void refusePosition(int box)
+{
+    forms::MsgBox(QStringLiteral("The %1 box of \"%2\" must hold a number from -32768 to 32767")
+                      .arg(box % 2 == 0 ? QStringLiteral("Left") : QStringLiteral("Top"),
+                           fieldName(box)),
+                  forms::vbInformation, QStringLiteral("Wrong Entry"));
+}
+
+// The boxes as controls the profile copies read and write.
+std::array<forms::TextBoxControl, 14> controlsOf(const std::array<QLineEdit *, 14> &boxes)
+{
+    return {forms::TextBoxControl(boxes[0]),  forms::TextBoxControl(boxes[1]),
+            forms::TextBoxControl(boxes[2]),  forms::TextBoxControl(boxes[3]),
+            forms::TextBoxControl(boxes[4]),  forms::TextBoxControl(boxes[5]),
+            forms::TextBoxControl(boxes[6]),  forms::TextBoxControl(boxes[7]),
+            forms::TextBoxControl(boxes[8]),  forms::TextBoxControl(boxes[9]),
+            forms::TextBoxControl(boxes[10]), forms::TextBoxControl(boxes[11]),
+            forms::TextBoxControl(boxes[12]), forms::TextBoxControl(boxes[13])};
+}
+
+} // namespace
+
+Cheque_200_90::Cheque_200_90(QWidget *parent) : forms::Form(parent)
+{
+    setObjectName(QStringLiteral("Cheque_200_90"));
+    setWindowTitle(QStringLiteral("Cheque"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Grey);
+    setPalette(colours);
+    setAutoFillBackground(true);
+    forms::setClientSizeTwips(this, 15270, 8550);
+
+    buildPreview();
+    buildAlignmentFrame();
+    buildChequeFrame();
+    cmdHelp = button(this, "cmdHelp", QStringLiteral("Help"), QRect(14640, 120, 615, 480),
+                     QStringLiteral("To Shift Up"));
+    paint(cmdHelp, LightGreen);
+    connectHandlers();
+    new forms::KeyPreview(this);
+}
+
+Cheque_200_90::~Cheque_200_90() = default;
+
+// Made from the bottom of the stacking order up; the frames and buttons made after the
+// preview lie above it.
+void Cheque_200_90::buildPreview()
+{
+    const Look sansSmall = previewLook("MS Sans Serif", 8.25);
+    const Look sans = previewLook("MS Sans Serif", 9.75);
+    const Look verdana = previewLook("Verdana", 9.75);
+    auto previewLabel = [this](const char *name, const QString &caption, const QRectF &twips,
+                               const Look &look) {
+        return new forms::TwipsLabel(this, name, caption, twips, look);
+    };
+    const auto underscores = [](int count) { return QString(count, QLatin1Char('_')); };
+
+    lblBankName = previewLabel("lblBankName", QStringLiteral("Bank  Name"),
+                               QRectF(240, 3120, 5055, 1335), previewLook("MS Sans Serif", 12));
+    lblSign = previewLabel("lblSign", QStringLiteral("Sign"), QRectF(5760, 3960, 5655, 255),
+                           previewLook("MS Sans Serif", 8.25, Qt::black, Qt::AlignRight));
+    lblRs = previewLabel("lblRs", QStringLiteral("Rs."), QRectF(9360, 1680, 1815, 255), verdana);
+    lblR = previewLabel("lblR", QStringLiteral("Rs."), QRectF(8880, 1680, 375, 255), verdana);
+    Shape2 = forms::newRectangleShape(this, "Shape2", QRect(8760, 1560, 2775, 495));
+    lblaccountN = previewLabel("lblaccountN", QStringLiteral("A/c. No."),
+                               QRectF(1440, 2340, 2295, 255), sansSmall);
+    lblac = previewLabel("lblac", QStringLiteral("A/c. No."), QRectF(285, 2340, 855, 255), sansSmall);
+    Line1 = forms::newLine(this, "Line1", QPoint(1200, 2280), QPoint(1200, 2640));
+    Shape1 = forms::newRectangleShape(this, "Shape1", QRect(240, 2280, 3735, 375));
+    lblRupee1 = previewLabel("lblRupee1", underscores(70), QRectF(240, 1920, 8175, 255), sans);
+    lblRupee = previewLabel("lblRupee", underscores(51), QRectF(2520, 1560, 5895, 375), sans);
+    lblRu = previewLabel("lblRu", QStringLiteral("Rupees"), QRectF(240, 1560, 1095, 375), sans);
+    lblOrBearer = previewLabel("lblOrBearer", QStringLiteral("Or Bearer"),
+                               QRectF(9600, 1080, 2055, 255), sans);
+    lblName1 = previewLabel("lblName1", underscores(77), QRectF(240, 1080, 9255, 255), sans);
+    lblName = previewLabel("lblName", underscores(68), QRectF(3240, 720, 8415, 255), sans);
+    lblPay = previewLabel("lblPay", QStringLiteral("Pay"), QRectF(2640, 720, 495, 255), sans);
+    lblDMY = previewLabel("lblDMY", QStringLiteral("Date"), QRectF(9960, 240, 1695, 255), verdana);
+    lblDate = previewLabel("lblDate", QStringLiteral("Date :"), QRectF(9360, 240, 495, 255), verdana);
+    lblacpay = previewLabel("lblacpay", QStringLiteral("A\\C Pay Only"), QRectF(120, 120, 1455, 255),
+                            previewLook("MS Sans Serif", 8.25, Red192));
+
+    fields_ = std::make_unique<ChequeFieldLabels>(std::array<forms::TwipsLabel *, 7>{
+        lblacpay, lblDMY, lblName, lblRupee, lblRs, lblaccountN, lblSign});
+}
+
+void Cheque_200_90::buildAlignmentFrame()
+{
+    Frame2 = place(new QGroupBox(QStringLiteral("Alignment"), this), "Frame2",
+                   QRect(6720, 4560, 8415, 3975), defaultFont());
+
+    Label2 = label(Frame2, "Label2", QStringLiteral("Custom Name :"), QRect(120, 300, 1815, 255),
+                   Qt::AlignRight);
+    cmbcustomname = editableCombo(Frame2, "cmbcustomname", QRect(2040, 240, 3615, 360));
+    cmbcustomname->setToolTip(
+        QStringLiteral("Select Custome Alignment Name and then clcik Adjust Distance"));
+    Label10 = label(Frame2, "Label10", QStringLiteral("Left :"), QRect(2160, 600, 495, 255));
+    Label11 = label(Frame2, "Label11", QStringLiteral("Top :"), QRect(4080, 600, 495, 255));
+
+    // One row per field: its caption, the Left box with "<" and ">", the Top box with
+    // the downward button (no caption) and "^".
+    int field = 0;
+    auto row = [&](int top, const char *captionName, QLabel *&caption, const char *leftName,
+                   QLineEdit *&leftBox, const char *lessName, QPushButton *&less,
+                   const char *moreName, QPushButton *&more, const char *topName,
+                   QLineEdit *&topBox, const char *downName, QPushButton *&down,
+                   const char *upName, QPushButton *&up) {
+        caption = label(Frame2, captionName, QString::fromLatin1(RowCaptions[field++]),
+                        QRect(120, top, 1815, 255), Qt::AlignRight);
+        leftBox = positionBox(Frame2, leftName, 2040, top);
+        less = button(Frame2, lessName, QStringLiteral("<"), QRect(2880, top, 375, 255));
+        more = button(Frame2, moreName, QStringLiteral(">"), QRect(3360, top, 375, 255));
+        topBox = positionBox(Frame2, topName, 3960, top);
+        down = button(Frame2, downName, QString(), QRect(4800, top, 375, 255));
+        up = button(Frame2, upName, QStringLiteral("^"), QRect(5280, top, 375, 255));
+    };
+    row(960, "Label3", Label3, "xpay", xpay, "Command15", Command15, "Command16", Command16,
+        "ypay", ypay, "Command1", Command1, "Command2", Command2);
+    row(1320, "Label4", Label4, "xdate", xdate, "Command17", Command17, "Command18", Command18,
+        "ydate", ydate, "Command3", Command3, "Command4", Command4);
+    row(1680, "Label5", Label5, "xname", xname, "Command19", Command19, "Command20", Command20,
+        "yname", yname, "Command5", Command5, "Command6", Command6);
+    row(2040, "Label6", Label6, "xrsword", xrsword, "Command21", Command21, "Command22",
+        Command22, "yrsword", yrsword, "Command7", Command7, "Command8", Command8);
+    row(2400, "Label7", Label7, "xrsno", xrsno, "Command23", Command23, "Command24", Command24,
+        "yrsno", yrsno, "Command9", Command9, "Command10", Command10);
+    row(2760, "Label8", Label8, "xacno", xacno, "Command25", Command25, "Command26", Command26,
+        "yacno", yacno, "Command11", Command11, "Command12", Command12);
+    row(3120, "Label9", Label9, "xsign", xsign, "Command27", Command27, "Command28", Command28,
+        "ysign", ysign, "Command13", Command13, "Command14", Command14);
+    forms::setTwipsGeometry(yrsno, 3960, 2400, 735, 360);
+    const std::array<QLineEdit *, 14> boxes = positionBoxes();
+    for (std::size_t box = 0; box < boxes.size(); ++box)
+        boxes[box]->setText(QString::number(DefaultPositions[box]));
+
+    cmdAllleft = button(Frame2, "cmdAllleft", QStringLiteral("<"), QRect(2880, 3480, 375, 255),
+                        QStringLiteral("To Shift Left"));
+    cmdAlRight = button(Frame2, "cmdAlRight", QStringLiteral(">"), QRect(3360, 3480, 375, 255),
+                        QStringLiteral("To Shift Right"));
+    cmdAlDown = button(Frame2, "cmdAlDown", QString(), QRect(4800, 3480, 375, 255),
+                       QStringLiteral("To Shift Down"));
+    cmdAlUp = button(Frame2, "cmdAlUp", QStringLiteral("^"), QRect(5280, 3480, 375, 255),
+                     QStringLiteral("To Shift Up"));
+    for (QPushButton *allFields : {cmdAllleft, cmdAlRight, cmdAlDown, cmdAlUp})
+        paint(allFields, Red);
+
+    cmdadjust = button(Frame2, "cmdadjust", QStringLiteral("Adjust Distance"),
+                       QRect(5880, 233, 2415, 375),
+                       QStringLiteral("Select Custome Name Like SBI, PNB, AXIS, ICICI etc"));
+    cmdDefault = button(Frame2, "cmdDefault", QStringLiteral("Set Default"),
+                        QRect(5880, 960, 2415, 495),
+                        QStringLiteral("Click to adjust Default Alignment"));
+    cmdCustom = button(Frame2, "cmdCustom", QStringLiteral("Set Customised"),
+                       QRect(5880, 1560, 2415, 495), QStringLiteral("Adjust values and click"));
+    cmdsave = button(Frame2, "cmdsave", QStringLiteral("Save Customised"),
+                     QRect(5880, 2160, 2415, 495),
+                     QStringLiteral("Write Custom name of Alignment, Adjust alignment values "
+                                    "and clcik to save values"));
+    Cmddelcustom = button(Frame2, "Cmddelcustom", QStringLiteral("Delete Custom Name"),
+                          QRect(5880, 2760, 2415, 495),
+                          QStringLiteral("Select Custom Name and click to delete custom values"));
+
+    // Picking a profile name applies nothing: "Adjust Distance" does.
+    profileName_ = std::make_unique<forms::ComboBoxControl>(cmbcustomname);
+}
+
+void Cheque_200_90::buildChequeFrame()
+{
+    Frame1 = place(new QGroupBox(this), "Frame1", QRect(0, 4560, 6615, 3975), defaultFont());
+
+    Label1 = label(Frame1, "Label1", QStringLiteral("Select Cheque No :"),
+                   QRect(120, 120, 2175, 375));
+    cmbcheque = editableCombo(Frame1, "cmbcheque", QRect(2160, 120, 1335, 360));
+    chequeList_ = std::make_unique<forms::ComboBoxControl>(cmbcheque, [this] { cmbcheque_Click(); });
+
+    OptP = place(new QRadioButton(QStringLiteral("Portrait"), Frame1), "OptP",
+                 QRect(3600, 120, 855, 195), defaultFont());
+    OptL = place(new QRadioButton(QStringLiteral("Landscape"), Frame1), "OptL",
+                 QRect(3600, 360, 1335, 195), defaultFont());
+    OptP->setChecked(true);
+
+    cmdPrint = button(Frame1, "cmdPrint", QStringLiteral("Print"), QRect(5040, 120, 1455, 375),
+                      QStringLiteral("Select Cheque Number, Select Custom alignment Name, Select "
+                                     "Portrait or Landscape then click Print to print Cheque"));
+    DG = place(new forms::DataGrid(Frame1), "DG", QRect(120, 600, 6375, 3015), controlFont());
+}
+
+void Cheque_200_90::connectHandlers()
+{
+    const std::pair<QPushButton *, void (Cheque_200_90::*)()> handlers[] = {
+        {Command1, &Cheque_200_90::Command1_Click},     {Command2, &Cheque_200_90::Command2_Click},
+        {Command3, &Cheque_200_90::Command3_Click},     {Command4, &Cheque_200_90::Command4_Click},
+        {Command5, &Cheque_200_90::Command5_Click},     {Command6, &Cheque_200_90::Command6_Click},
+        {Command7, &Cheque_200_90::Command7_Click},     {Command8, &Cheque_200_90::Command8_Click},
+        {Command9, &Cheque_200_90::Command9_Click},     {Command10, &Cheque_200_90::Command10_Click},
+        {Command11, &Cheque_200_90::Command11_Click},   {Command12, &Cheque_200_90::Command12_Click},
+        {Command13, &Cheque_200_90::Command13_Click},   {Command14, &Cheque_200_90::Command14_Click},
+        {Command15, &Cheque_200_90::Command15_Click},   {Command16, &Cheque_200_90::Command16_Click},
+        {Command17, &Cheque_200_90::Command17_Click},   {Command18, &Cheque_200_90::Command18_Click},
+        {Command19, &Cheque_200_90::Command19_Click},   {Command20, &Cheque_200_90::Command20_Click},
+        {Command21, &Cheque_200_90::Command21_Click},   {Command22, &Cheque_200_90::Command22_Click},
+        {Command23, &Cheque_200_90::Command23_Click},   {Command24, &Cheque_200_90::Command24_Click},
+        {Command25, &Cheque_200_90::Command25_Click},   {Command26, &Cheque_200_90::Command26_Click},
+        {Command27, &Cheque_200_90::Command27_Click},   {Command28, &Cheque_200_90::Command28_Click},
+        {cmdAllleft, &Cheque_200_90::cmdAllleft_Click}, {cmdAlRight, &Cheque_200_90::cmdAlRight_Click},
+        {cmdAlDown, &Cheque_200_90::cmdAlDown_Click},   {cmdAlUp, &Cheque_200_90::cmdAlUp_Click},
+        {cmdadjust, &Cheque_200_90::cmdadjust_Click},   {cmdDefault, &Cheque_200_90::cmdDefault_Click},
+        {cmdCustom, &Cheque_200_90::cmdCustom_Click},   {cmdsave, &Cheque_200_90::cmdsave_Click},
+        {Cmddelcustom, &Cheque_200_90::Cmddelcustom_Click},
+        {cmdPrint, &Cheque_200_90::cmdPrint_Click},     {cmdHelp, &Cheque_200_90::cmdHelp_Click},
+    };
+    for (const auto &[control, handler] : handlers)
+        connect(control, &QPushButton::clicked, this, handler);
+    // Typing in the cheque box; a pick from its list is its Click.
+    connect(cmbcheque->lineEdit(), &QLineEdit::textEdited, this, &Cheque_200_90::cmbcheque_Change);
+}
+
+// Loaded when first shown: only then does the form sit in the window its placement
+// moves.
+void Cheque_200_90::showEvent(QShowEvent *event)
+{
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+    forms::Form::showEvent(event);
+}
+
+void Cheque_200_90::Form_Load()
+{
+    forms::placeTopCentre(this);
+    Module1::OpenConnection();
+    cheque().FillChequeNUMBER(*chequeList_);
+    cheque().FillDataName(*profileName_);
+    cheque().ShowData(ChequeListQuery, *this, QStringLiteral("DG"));
+}
+
+void Cheque_200_90::Form_Unload()
+{
+    Module1::CloseSharedConnection();
+}
+
+void Cheque_200_90::setDistance()
+{
+    if (const std::optional<Positions> positions = positionsIn(positionTexts()))
+        placeLabels(*positions);
+}
+
+void Cheque_200_90::cmdCustom_Click()
+{
+    setDistance();
+}
+
+void Cheque_200_90::cmdDefault_Click()
+{
+    const std::array<QLineEdit *, 14> boxes = positionBoxes();
+    for (std::size_t box = 0; box < boxes.size(); ++box)
+        boxes[box]->setText(QString::number(DefaultPositions[box]));
+    setDistance();
+}
+
+void Cheque_200_90::Command1_Click() { nudge({ypay}, Step); }
+void Cheque_200_90::Command2_Click() { nudge({ypay}, -Step); }
+void Cheque_200_90::Command3_Click() { nudge({ydate}, Step); }
+void Cheque_200_90::Command4_Click() { nudge({ydate}, -Step); }
+void Cheque_200_90::Command5_Click() { nudge({yname}, Step); }
+void Cheque_200_90::Command6_Click() { nudge({yname}, -Step); }
+void Cheque_200_90::Command7_Click() { nudge({yrsword}, Step); }
+void Cheque_200_90::Command8_Click() { nudge({yrsword}, -Step); }
+void Cheque_200_90::Command9_Click() { nudge({yrsno}, Step); }
+void Cheque_200_90::Command10_Click() { nudge({yrsno}, -Step); }
+void Cheque_200_90::Command11_Click() { nudge({yacno}, Step); }
+void Cheque_200_90::Command12_Click() { nudge({yacno}, -Step); }
+void Cheque_200_90::Command13_Click() { nudge({ysign}, Step); }
+void Cheque_200_90::Command14_Click() { nudge({ysign}, -Step); }
+void Cheque_200_90::Command15_Click() { nudge({xpay}, -Step); }
+void Cheque_200_90::Command16_Click() { nudge({xpay}, Step); }
+void Cheque_200_90::Command17_Click() { nudge({xdate}, -Step); }
+void Cheque_200_90::Command18_Click() { nudge({xdate}, Step); }
+void Cheque_200_90::Command19_Click() { nudge({xname}, -Step); }
+void Cheque_200_90::Command20_Click() { nudge({xname}, Step); }
+void Cheque_200_90::Command21_Click() { nudge({xrsword}, -Step); }
+void Cheque_200_90::Command22_Click() { nudge({xrsword}, Step); }
+void Cheque_200_90::Command23_Click() { nudge({xrsno}, -Step); }
+void Cheque_200_90::Command24_Click() { nudge({xrsno}, Step); }
+void Cheque_200_90::Command25_Click() { nudge({xacno}, -Step); }
+void Cheque_200_90::Command26_Click() { nudge({xacno}, Step); }
+void Cheque_200_90::Command27_Click() { nudge({xsign}, -Step); }
+void Cheque_200_90::Command28_Click() { nudge({xsign}, Step); }
+
+void Cheque_200_90::cmdAllleft_Click()
+{
+    nudge({xpay, xdate, xname, xrsword, xrsno, xacno, xsign}, -Step);
+}
+
+void Cheque_200_90::cmdAlRight_Click()
+{
+    nudge({xpay, xdate, xname, xrsword, xrsno, xacno, xsign}, Step);
+}
+
+void Cheque_200_90::cmdAlDown_Click()
+{
+    nudge({ypay, ydate, yname, yrsword, yrsno, yacno, ysign}, Step);
+}
+
+void Cheque_200_90::cmdAlUp_Click()
+{
+    nudge({ypay, ydate, yname, yrsword, yrsno, yacno, ysign}, -Step);
+}
+
+// Positions that could not be stored are refused before anything is copied, so the
+// boxes, the preview and both records stay as they were.
+void Cheque_200_90::cmdsave_Click()
+{
+    if (cmbcustomname->currentText().isEmpty()) {
+        forms::MsgBox(QStringLiteral("Please write Custom Name"), forms::vbOKCancel,
+                      QStringLiteral("Wrong Entry"));
+        return;
+    }
+    if (!positionsIn(positionTexts()))
+        return;
+    std::array<forms::TextBoxControl, 14> boxes = controlsOf(positionBoxes());
+    cheque().AssignToVariableDATA(*profileName_, boxes[0], boxes[1], boxes[2], boxes[3], boxes[4],
+                                  boxes[5], boxes[6], boxes[7], boxes[8], boxes[9], boxes[10],
+                                  boxes[11], boxes[12], boxes[13]);
+    cheque().InsertIntoDATAX();
+    cheque().FillDataName(*profileName_);
+}
+
+void Cheque_200_90::cmdadjust_Click()
+{
+    cheque().FindDataDETAIL(cmbcustomname->currentText());
+    std::array<forms::TextBoxControl, 14> boxes = controlsOf(positionBoxes());
+    cheque().AssigntToOBJECTDATA(boxes[0], boxes[1], boxes[2], boxes[3], boxes[4], boxes[5],
+                                 boxes[6], boxes[7], boxes[8], boxes[9], boxes[10], boxes[11],
+                                 boxes[12], boxes[13]);
+    setDistance();
+}
+
+void Cheque_200_90::Cmddelcustom_Click()
+{
+    try {
+        if (forms::MsgBox(QStringLiteral("Do you need to Delete data"), forms::vbYesNo,
+                          QStringLiteral("?"))
+            == forms::vbNo)
+            return;
+        cheque().DELETEDataDetail(cmbcustomname->currentText());
+        cheque().FillDataName(*profileName_);
+    } catch (const rt::RuntimeError &) {
+    }
+}
+
+void Cheque_200_90::cmbcheque_Click()
+{
+    LoadChequeIntoPreview();
+}
+
+void Cheque_200_90::cmbcheque_Change()
+{
+    LoadChequeIntoPreview();
+}
+
+// Prints the profile saved under the name in the profile box (or, when there is none,
+// the profile loaded or saved last), not what the boxes show.
+void Cheque_200_90::cmdPrint_Click()
+{
+    ModuleData::PrintOrientation() = OptP->isChecked() ? 1 : 2;
+    cheque().FindDataDETAIL(cmbcustomname->currentText());
+    try {
+        // The face prints and unloads itself while it loads: the modal show ends there.
+        QPointer<ChequeForm> face = new ChequeForm;
+        face->Form_Load();
+        delete face;
+    } catch (const rt::RuntimeError &) {
+    }
+}
+
+void Cheque_200_90::cmdHelp_Click()
+{
+    forms::MsgBox(HelpLines.join(QStringLiteral("\r\n")));
+}
+
+// A box that holds no number is refused with a message; an empty one is not yet a
+// number to look up.
+void Cheque_200_90::LoadChequeIntoPreview()
+{
+    const QString text = cmbcheque->currentText();
+    if (text.isEmpty())
+        return;
+    double chequeNumber = 0;
+    try {
+        chequeNumber = rt::textToDouble(text);
+    } catch (const rt::RuntimeError &) {
+        forms::MsgBox(QStringLiteral("Write the cheque number in figures"), forms::vbInformation,
+                      QStringLiteral("Wrong Entry"));
+        return;
+    }
+    cheque().FindChequeDETAIL(chequeNumber);
+    fields_->showCheque(ModuleData::ChequeRecord());
+    setDistance();
+}
+
+// Moves the given boxes by a step and places the labels, unless a box would then not
+// hold a position: nothing moves then.
+void Cheque_200_90::nudge(std::initializer_list<QLineEdit *> boxes, double step)
+{
+    QStringList texts = positionTexts();
+    const std::optional<Positions> current = positionsIn(texts);
+    if (!current)
+        return;
+    const std::array<QLineEdit *, 14> all = positionBoxes();
+    for (QLineEdit *box : boxes) {
+        const auto index = std::find(all.begin(), all.end(), box) - all.begin();
+        texts[index] = rt::generalNumberText((*current)[index] + step);
+    }
+    const std::optional<Positions> moved = positionsIn(texts);
+    if (!moved)
+        return;
+    for (std::size_t box = 0; box < all.size(); ++box)
+        all[box]->setText(texts[box]);
+    placeLabels(*moved);
+}
+
+std::array<QLineEdit *, 14> Cheque_200_90::positionBoxes() const
+{
+    return {xpay, ypay, xdate, ydate, xname, yname, xrsword, yrsword,
+            xrsno, yrsno, xacno, yacno, xsign, ysign};
+}
+
+QStringList Cheque_200_90::positionTexts() const
+{
+    QStringList texts;
+    for (const QLineEdit *box : positionBoxes())
+        texts.append(box->text());
+    return texts;
+}
+
+// A position is a number that a layout profile can store: within -32768..32767 once
+// rounded to whole twips. The first box that holds none is named to the user.
+std::optional<Cheque_200_90::Positions> Cheque_200_90::positionsIn(const QStringList &texts) const
+{
+    Positions positions;
+    for (int box = 0; box < texts.size(); ++box) {
+        try {
+            positions[box] = rt::textToDouble(texts[box]);
+            rt::toInteger(positions[box]);
+        } catch (const rt::RuntimeError &) {
+            refusePosition(box);
+            return std::nullopt;
+        }
+    }
+    return positions;
+}
+
+// The labels take the positions as single-precision numbers of twips, unclamped.
+void Cheque_200_90::placeLabels(const Positions &positions)
+{
+    ChequeFieldLabels::Positions single;
+    for (std::size_t position = 0; position < positions.size(); ++position)
+        single[position] = static_cast<float>(positions[position]);
+    fields_->place(single);
+}
+
+CHEQUECLASS &Cheque_200_90::cheque()
+{
+    if (!cheque_)
+        cheque_ = std::make_unique<CHEQUECLASS>();
+    return *cheque_;
+}

@@ -1,0 +1,395 @@
+#include "cheque/FRM_BANK.h"
+
+#include "cheque/CHEQUECLASS.h"
+#include "cheque/CalculateClass.h"
+#include "data/Module1.h"
+#include "platform/forms/CommandButton.h"
+#include "platform/forms/KeyFilter.h"
+#include "platform/forms/MessageBox.h"
+#include "platform/forms/Twips.h"
+#include "platform/forms/WidgetControls.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QShortcut>
+#include <cmath>
+
+namespace {
+
+const QColor Black(0, 0, 0);
+const QColor Grey(0xC0, 0xC0, 0xC0);      // &H00C0C0C0&
+const QColor LightGrey(0xE0, 0xE0, 0xE0); // &H00E0E0E0&, behind what the user types
+
+constexpr int TextLimit = 50;
+constexpr int LeftColumnCaptionWidth = 3840;
+const QString ErrorInEntry = QStringLiteral("Error in Entry");
+
+void setColours(QWidget *control, const QColor &background)
+{
+    QPalette palette = control->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, Black);
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, background);
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
+template <class Widget>
+Widget *place(Widget *control, const char *name, const QRect &twips)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setFont(forms::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+    forms::setTwipsGeometry(control, twips.left(), twips.top(), twips.width(), twips.height());
+    return control;
+}
+
+QLineEdit *textBox(QWidget *frame, const char *name, const QRect &twips)
+{
+    auto *box = place(new QLineEdit(frame), name, twips);
+    box->setMaxLength(TextLimit);
+    setColours(box, LightGrey);
+    return box;
+}
+
+// A combo box the user may also type into; what is typed is never added to its list.
+QComboBox *comboBox(QWidget *frame, const char *name, const QRect &twips)
+{
+    auto *box = place(new QComboBox(frame), name, twips);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    setColours(box, LightGrey);
+    return box;
+}
+
+QDateEdit *datePicker(QWidget *frame, const char *name, const QRect &twips)
+{
+    auto *picker = place(new QDateEdit(frame), name, twips);
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    setColours(picker, LightGrey);
+    return picker;
+}
+
+QPushButton *button(QWidget *frame, const char *name, const QString &caption, const QRect &twips)
+{
+    auto *pushButton = place(new forms::CommandButton(caption, frame), name, twips);
+    setColours(pushButton, Grey);
+    return pushButton;
+}
+
+// A blank cheque leaf with a written line, the form's own icon.
+QIcon chequeIcon()
+{
+    QPixmap picture(32, 32);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setPen(QPen(QColor(0x20, 0x40, 0x80), 2));
+    painter.setBrush(QColor(0xE8, 0xF4, 0xE0));
+    painter.drawRect(2, 7, 28, 18);
+    painter.drawLine(6, 16, 22, 16);
+    painter.drawLine(6, 21, 16, 21);
+    return QIcon(picture);
+}
+
+// The amount check of the entry: cheques are written for whole rupees above 0.
+bool isWholeRupees(const QString &amount)
+{
+    try {
+        const double rupees = rt::textToDouble(amount);
+        return rupees > 0 && rupees == std::floor(rupees);
+    } catch (const rt::RuntimeError &) {
+        return false;
+    }
+}
+
+// The digits of the whole amount, whatever way it was typed ("1500.00", " 1500").
+QString wholeRupeeDigits(const QString &amount)
+{
+    return QString::number(rt::textToDouble(amount), 'f', 0);
+}
+
+} // namespace
+
+// The adapters through which the cheque class reaches the form's controls, in the
+// order of the cheque record.
+struct FRM_BANK::Controls {
+    explicit Controls(FRM_BANK &form)
+        : CmbDNumber(form.CmbDNumber), cmbBankname(form.cmbBankname),
+          cmbbankbranch(form.cmbbankbranch), cmbAccountnumber(form.cmbAccountnumber),
+          cmbaccountholder(form.cmbaccountholder), DTP(form.DTP), TXTAMOUNT(form.TXTAMOUNT),
+          TXTWORD(form.TXTWORD),
+          TXTCHNUMBER(form.TXTCHNUMBER, [&form] { form.TXTCHNUMBER_Click(); }),
+          TXTCHEQUEDATE(form.TXTCHEQUEDATE), TXTChequeIssuedto(form.TXTChequeIssuedto),
+          TXTIssuedBy(form.TXTIssuedBy), TXTREMARK(form.TXTREMARK), CMBACPAy(form.CMBACPAy)
+    {
+    }
+
+    using Copy = bool (CHEQUECLASS::*)(
+        forms::Control &, forms::Control &, forms::Control &, forms::Control &,
+        forms::Control &, forms::Control &, forms::Control &, forms::Control &,
+        forms::Control &, forms::Control &, forms::Control &, forms::Control &,
+        forms::Control &, forms::Control &);
+
+    // Calls AssignToVariable or AssigntToOBJECT with the fourteen controls.
+    bool copy(CHEQUECLASS &cheque, Copy member)
+    {
+        return (cheque.*member)(CmbDNumber, cmbBankname, cmbbankbranch, cmbAccountnumber,
+                                cmbaccountholder, DTP, TXTAMOUNT, TXTWORD, TXTCHNUMBER,
+                                TXTCHEQUEDATE, TXTChequeIssuedto, TXTIssuedBy, TXTREMARK,
+                                CMBACPAy);
+    }
+
+    forms::ComboBoxControl CmbDNumber;
+    forms::ComboBoxControl cmbBankname;
+    forms::ComboBoxControl cmbbankbranch;
+    forms::ComboBoxControl cmbAccountnumber;
+    forms::ComboBoxControl cmbaccountholder;
+    forms::DatePickerControl DTP;
+    forms::TextBoxControl TXTAMOUNT;
+    forms::TextBoxControl TXTWORD;
+    forms::ComboBoxControl TXTCHNUMBER;
+    forms::TextBoxControl TXTCHEQUEDATE;
+    forms::TextBoxControl TXTChequeIssuedto;
+    forms::TextBoxControl TXTIssuedBy;
+    forms::TextBoxControl TXTREMARK;
+    forms::ComboBoxControl CMBACPAy;
+};
+
+FRM_BANK::FRM_BANK(QWidget *parent) : forms::Form(parent)
+{
+    setObjectName(QStringLiteral("FRM_BANK"));
+    setWindowTitle(QStringLiteral("Cheque Data"));
+    setWindowIcon(chequeIcon());
+    setColours(this, Black);
+    forms::setClientSizeTwips(this, 8400, 7905);
+    createControls();
+    controls_ = std::make_unique<Controls>(*this);
+
+    // The default button: Enter presses it wherever the focus is.
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto *enter = new QShortcut(QKeySequence(key), this);
+        enter->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(enter, &QShortcut::activated, cmdlogin, &QPushButton::click);
+    }
+    connect(cmdlogin, &QPushButton::clicked, this, &FRM_BANK::cmdlogin_Click);
+    connect(cmdDELET, &QPushButton::clicked, this, &FRM_BANK::cmdDELET_Click);
+    new forms::KeyPreview(this);
+}
+
+FRM_BANK::~FRM_BANK() = default;
+
+void FRM_BANK::createControls()
+{
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    forms::setTwipsGeometry(Frame1, 120, 120, 8175, 7695);
+    setColours(Frame1, Grey);
+
+    QWidget *f = Frame1;
+    CmbDNumber = place(new QComboBox(f), "CmbDNumber", QRect(3960, 240, 1215, 360));
+    setColours(CmbDNumber, LightGrey);
+    DTP = datePicker(f, "DTP", QRect(6120, 240, 1845, 360));
+    cmbBankname = comboBox(f, "cmbBankname", QRect(3960, 713, 4000, 360));
+    cmbbankbranch = comboBox(f, "cmbbankbranch", QRect(3960, 1186, 4000, 360));
+    cmbAccountnumber = comboBox(f, "cmbAccountnumber", QRect(3960, 1659, 4000, 360));
+    cmbaccountholder = comboBox(f, "cmbaccountholder", QRect(3960, 2132, 4000, 360));
+    TXTAMOUNT = textBox(f, "TXTAMOUNT", QRect(3960, 2605, 4000, 375));
+    TXTCHNUMBER = comboBox(f, "TXTCHNUMBER", QRect(3960, 3120, 3975, 360));
+    DTPCHEQUEDATE = datePicker(f, "DTPCHEQUEDATE", QRect(3960, 3570, 1845, 360));
+    TXTChequeIssuedto = textBox(f, "TXTChequeIssuedto", QRect(3960, 4050, 4000, 375));
+    TXTIssuedBy = textBox(f, "TXTIssuedBy", QRect(3960, 4530, 4000, 375));
+    TXTREMARK = textBox(f, "TXTREMARK", QRect(3960, 5040, 4000, 375));
+    CMBACPAy = comboBox(f, "CMBACPAy", QRect(3960, 5520, 1815, 360));
+    CMBACPAy->addItems({QStringLiteral("YES"), QStringLiteral("NO")});
+    CMBACPAy->setEditText(QStringLiteral("YES"));
+
+    // Written only by code, never typed into: the words of a large amount are longer
+    // than the typing limit and must not be cut by it.
+    TXTWORD = place(new QLineEdit(QStringLiteral("-"), f), "TXTWORD", QRect(120, 4800, 1200, 375));
+    TXTWORD->hide();
+    TXTCHEQUEDATE = textBox(f, "TXTCHEQUEDATE", QRect(120, 3960, 1200, 375));
+    TXTCHEQUEDATE->hide();
+
+    cmdlogin = button(f, "cmdlogin", QStringLiteral("SAVE"), QRect(3960, 6480, 1455, 1095));
+    cmdDELET = button(f, "cmdDELET", QStringLiteral("DELETE CHEQUE No"),
+                      QRect(6480, 6480, 1455, 1095));
+
+    captionFor(CmbDNumber, QStringLiteral("SN:"), 0, LeftColumnCaptionWidth);
+    captionFor(DTP, QStringLiteral("DATE :"), 5280, 780);
+    captionFor(cmbBankname, QStringLiteral("BANK NAME :"), 0, LeftColumnCaptionWidth);
+    captionFor(cmbbankbranch, QStringLiteral("BANK BRANCH :"), 0, LeftColumnCaptionWidth);
+    captionFor(cmbAccountnumber, QStringLiteral("ACCOUNTNUMBER :"), 0, LeftColumnCaptionWidth);
+    captionFor(cmbaccountholder, QStringLiteral(" ACCOUNTHOLDER :"), 0, LeftColumnCaptionWidth);
+    captionFor(TXTAMOUNT, QStringLiteral("AMOUNT :"), 0, LeftColumnCaptionWidth);
+    captionFor(TXTCHNUMBER, QStringLiteral(" CHEQUE NUMBER :"), 0, LeftColumnCaptionWidth);
+    captionFor(DTPCHEQUEDATE, QStringLiteral(" CHEQUE DATE :"), 0, LeftColumnCaptionWidth);
+    captionFor(TXTChequeIssuedto, QStringLiteral("CHEQUE ISSUED TO :"), 0,
+               LeftColumnCaptionWidth);
+    captionFor(TXTIssuedBy, QStringLiteral("CHEQUE ISSUED BY :"), 0, LeftColumnCaptionWidth);
+    captionFor(TXTREMARK, QStringLiteral("REMARK :"), 0, LeftColumnCaptionWidth);
+    captionFor(CMBACPAy, QStringLiteral("A/c PAY ONLY :"), 0, LeftColumnCaptionWidth);
+
+    setTabOrder({cmbBankname, cmbbankbranch, cmbAccountnumber, cmbaccountholder, TXTAMOUNT,
+                 DTPCHEQUEDATE, TXTChequeIssuedto, TXTIssuedBy, TXTREMARK, cmdDELET, cmdlogin,
+                 TXTCHEQUEDATE, CmbDNumber, DTP, TXTWORD, CMBACPAy, TXTCHNUMBER});
+    cmbBankname->setFocus();
+}
+
+// A grey caption, right-aligned, on the control's line and ending to the left of it.
+void FRM_BANK::captionFor(QWidget *control, const QString &caption, int left, int width)
+{
+    const QRect geometry = control->geometry();
+    auto *label = new QLabel(caption, Frame1);
+    label->setObjectName(QStringLiteral("Label_") + control->objectName());
+    label->setFont(control->font());
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setGeometry(forms::twipsToPixels(left), geometry.top(), forms::twipsToPixels(width),
+                       geometry.height());
+    setColours(label, Grey);
+}
+
+void FRM_BANK::setTabOrder(const std::initializer_list<QWidget *> &order)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+CHEQUECLASS &FRM_BANK::cheque()
+{
+    if (!cheque_)
+        cheque_ = std::make_unique<CHEQUECLASS>();
+    return *cheque_;
+}
+
+CalculateClass &FRM_BANK::calculator()
+{
+    if (!calculator_)
+        calculator_ = std::make_unique<CalculateClass>();
+    return *calculator_;
+}
+
+void FRM_BANK::showEvent(QShowEvent *event)
+{
+    // Loaded on the first showing, once an MDI child sits in the sub-window that its
+    // placement moves.
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+    forms::Form::showEvent(event);
+}
+
+// Every step handles its own failures, so one that fails never stops the next.
+void FRM_BANK::Form_Load()
+{
+    forms::placeTopCentre(this);
+    Module1::OpenConnection();
+    cheque().FillBANKNAME(controls_->cmbBankname);
+    cheque().FillBANKBRANCH(controls_->cmbbankbranch);
+    cheque().FillACCOUNTNUMBER(controls_->cmbAccountnumber);
+    cheque().FillACCOUNTHOLDER(controls_->cmbaccountholder);
+    // Selecting the lowest number loads that cheque into the controls.
+    cheque().FillChequeNUMBER(controls_->TXTCHNUMBER);
+    DTP->setDate(QDate::currentDate());
+    DTPCHEQUEDATE->setDate(QDate::currentDate());
+    cheque().FillSN(controls_->CmbDNumber);
+}
+
+void FRM_BANK::cmdlogin_Click()
+{
+    TXTCHEQUEDATE->setText(rt::shortDateText(DTPCHEQUEDATE->date()));
+    if (CheckChequeEntry())
+        return;
+    try {
+        TXTWORD->setText(calculator().Calculate(wholeRupeeDigits(TXTAMOUNT->text())));
+        if (controls_->copy(cheque(), &CHEQUECLASS::AssignToVariable))
+            return;
+        cheque().InsertIntoCheque();
+        refillNumbers();
+        ClearChequeEntry();
+    } catch (const rt::RuntimeError &) {
+        // An empty or non-numeric cheque number: nothing stored, nothing cleared.
+    }
+}
+
+bool FRM_BANK::CheckChequeEntry()
+{
+    const auto refuse = [](const QString &message) {
+        forms::MsgBox(message, forms::vbInformation, ErrorInEntry);
+        return true;
+    };
+    if (cmbBankname->currentText().isEmpty())
+        return refuse(QStringLiteral("Please write Bank Name"));
+    if (cmbbankbranch->currentText().isEmpty())
+        return refuse(QStringLiteral("Please write  Bank Branch"));
+    if (cmbAccountnumber->currentText().isEmpty())
+        return refuse(QStringLiteral("Please write Account Number"));
+    if (cmbaccountholder->currentText().isEmpty())
+        return refuse(QStringLiteral("Please write Account Holder"));
+    if (!isWholeRupees(TXTAMOUNT->text()))
+        return refuse(QStringLiteral("Please write AMOUNT IN NUMERIC"));
+    for (QLineEdit *box : {TXTChequeIssuedto, TXTIssuedBy, TXTREMARK}) {
+        if (box->text().isEmpty())
+            box->setText(QStringLiteral("-"));
+    }
+    return false;
+}
+
+void FRM_BANK::ClearChequeEntry()
+{
+    TXTAMOUNT->clear();
+    TXTCHNUMBER->clearEditText();
+    TXTCHEQUEDATE->clear();
+    TXTREMARK->clear();
+}
+
+// The serials and the cheque numbers after a change of the register; the lowest
+// cheque is loaded again by the number list's selection.
+void FRM_BANK::refillNumbers()
+{
+    cheque().FillSN(controls_->CmbDNumber);
+    cheque().FillChequeNUMBER(controls_->TXTCHNUMBER);
+}
+
+void FRM_BANK::cmdDELET_Click()
+{
+    const int answer =
+        forms::MsgBox(QStringLiteral("Do you need to Delete Data of Cheque No : ")
+                          + TXTCHNUMBER->currentText(),
+                      forms::vbYesNo, QStringLiteral("?"));
+    if (answer == forms::vbNo)
+        return;
+    cheque().DELETEChequeNumber(controls_->TXTCHNUMBER);
+    refillNumbers();
+    ClearChequeEntry();
+}
+
+void FRM_BANK::TXTCHNUMBER_Click()
+{
+    // The list holds only numbers; a failure here must not escape into the event loop.
+    double chequeNumber = 0;
+    try {
+        chequeNumber = rt::textToDouble(TXTCHNUMBER->currentText());
+    } catch (const rt::RuntimeError &) {
+        return;
+    }
+    cheque().FindChequeDETAILAsPerChNo(chequeNumber);
+    controls_->copy(cheque(), &CHEQUECLASS::AssigntToOBJECT);
+}
+
+void FRM_BANK::Form_Unload()
+{
+    Module1::CloseSharedConnection();
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/forms/Form.h"
+
+#include <memory>
+
+class CHEQUECLASS;
+class CalculateClass;
+class QComboBox;
+class QDateEdit;
+class QFrame;
+class QLineEdit;
+class QPushButton;
+
+// The cheque entry form: enters cheques into the register, reloads one by its number
+// and deletes one. Everything typed here passes the key filter.
+class FRM_BANK : public forms::Form {
+    Q_OBJECT
+public:
+    explicit FRM_BANK(QWidget *parent = nullptr);
+    ~FRM_BANK() override;
+
+    QFrame *Frame1;
+    QComboBox *CmbDNumber;
+    QDateEdit *DTP;
+    QComboBox *cmbBankname;
+    QComboBox *cmbbankbranch;
+    QComboBox *cmbAccountnumber;
+    QComboBox *cmbaccountholder;
+    QLineEdit *TXTAMOUNT;
+    QComboBox *TXTCHNUMBER;
+    QDateEdit *DTPCHEQUEDATE;
+    QLineEdit *TXTChequeIssuedto;
+    QLineEdit *TXTIssuedBy;
+    QLineEdit *TXTREMARK;
+    QComboBox *CMBACPAy;
+    QLineEdit *TXTWORD;
+    QLineEdit *TXTCHEQUEDATE;
+    QPushButton *cmdlogin;
+    QPushButton *cmdDELET;
+
+public slots:
+    // Runs when the form is first shown.
+    void Form_Load();
+    // "SAVE", also the Enter key.
+    void cmdlogin_Click();
+    // "DELETE CHEQUE No"
+    void cmdDELET_Click();
+    // A cheque number picked from the list, by the user or by the filler.
+    void TXTCHNUMBER_Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void Form_Unload() override;
+
+private:
+    struct Controls;
+
+    void createControls();
+    void captionFor(QWidget *control, const QString &caption, int left, int width);
+    void setTabOrder(const std::initializer_list<QWidget *> &order);
+    bool CheckChequeEntry();
+    void ClearChequeEntry();
+    void refillNumbers();
+    CHEQUECLASS &cheque();
+    CalculateClass &calculator();
+
+    std::unique_ptr<Controls> controls_;
+    std::unique_ptr<CHEQUECLASS> cheque_;
+    std::unique_ptr<CalculateClass> calculator_;
+    bool loaded_ = false;
+};

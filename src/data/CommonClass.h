@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
+
+#include <QString>
+
+namespace forms {
+class Control;
+}
+
+// The data-access object every data class holds: its own connection, three recordsets
+// and the text of the next statement.
+class CommonClass {
+public:
+    ado::Connection Con;
+    ado::Recordset Rs;
+    ado::Recordset RsTwo;
+    ado::Recordset RsThree;
+    QString str;
+    QString LogedPerson;
+    QString rolrx;
+    double TOTAL = 0;
+
+    // The connection string of Con (the database password in capitals).
+    static inline const QString ConnectionString =
+        QStringLiteral("DSN=Cheque;userID=Admin;Password=41MAYPOL");
+
+    bool connect();
+    void FillTypesofDeposit(forms::Control &CMB);
+    void FillGENERALTypesofDeposit(forms::Control &CMB);
+    void FillTypesofEXPENDITURE(forms::Control &CMB);
+    void Changepassword(forms::Control &txtUID, forms::Control &txtPwd,
+                        forms::Control &txtReenter);
+    void FillUID(forms::Control &CMB);
+    bool GetLog(forms::Control &txtUID, forms::Control &txtPwd);
+    void updatelatefee(double &latefee);
+
+    // Runs str on the shared connection through Rs (keyset, read-only), closing Rs
+    // first when it is open: how every statement of the cheque classes runs.
+    void runOnSharedConnection();
+    // The same on this instance's own connection Con.
+    void runOnOwnConnection();
+
+    // The login's comparison on the current row of a user query: the user name
+    // without regard to letter case, the password exactly.
+    static bool matchesLogin(const ado::Recordset &rows, const QString &user,
+                             const QString &password);
+};

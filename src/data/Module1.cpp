@@ -1,0 +1,100 @@
+#include "data/Module1.h"
+
+#include "data/KelvostranDSNClass.h"
+#include "platform/forms/MessageBox.h"
+#include "platform/runtime/App.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <memory>
+
+namespace Module1 {
+
+namespace {
+
+// The zero date of the runtime: the start of its date scale.
+const QDate ZeroDate(1899, 12, 30);
+
+struct SharedObjects {
+    ado::Connection connection;
+    ado::Recordset recordset;
+    ado::Recordset recordset2;
+    ado::Recordset recordset3;
+    ado::Recordset recordset4;
+    QString sql;
+    rt::Variant dsnResult;
+    QDate periodFrom = ZeroDate;
+    QDate periodTo = ZeroDate;
+};
+
+std::unique_ptr<SharedObjects> &sharedObjects()
+{
+    static std::unique_ptr<SharedObjects> objects;
+    return objects;
+}
+
+SharedObjects &shared()
+{
+    std::unique_ptr<SharedObjects> &objects = sharedObjects();
+    if (!objects)
+        objects = std::make_unique<SharedObjects>();
+    return *objects;
+}
+
+rt::Variant registerDataSource()
+{
+    QString name = QStringLiteral("Cheque");
+    QString description = QStringLiteral("Cheque");
+    QString database = QStringLiteral("Cheque");
+    QString user = QStringLiteral("Admin");
+    QString password = QStringLiteral("41maypol");
+    KelvostranDSNClass registration;
+    return registration.KelvostranDSN(name, description, database, user, password);
+}
+
+} // namespace
+
+ado::Connection &SharedConnection() { return shared().connection; }
+ado::Recordset &SharedRecordset() { return shared().recordset; }
+ado::Recordset &SharedRecordset2() { return shared().recordset2; }
+ado::Recordset &SharedRecordset3() { return shared().recordset3; }
+ado::Recordset &SharedRecordset4() { return shared().recordset4; }
+QString &SharedSql() { return shared().sql; }
+rt::Variant &DsnResult() { return shared().dsnResult; }
+QDate &PeriodFromDate() { return shared().periodFrom; }
+QDate &PeriodToDate() { return shared().periodTo; }
+
+void OpenConnection()
+{
+    try {
+        DsnResult() = registerDataSource();
+        CloseSharedConnection();
+        SharedConnection().ConnectionString = SharedConnectionString;
+        SharedConnection().Open(QString(), QString(), ado::adCmdUnspecified);
+        return;
+    } catch (const rt::RuntimeError &error) {
+        forms::MsgBox(error.Description());
+    }
+    // The registration handles its own failures, so no error is left to add here.
+    DsnResult() = registerDataSource();
+    forms::MsgBox(QStringLiteral("Please Re-start Application"));
+    rt::End();
+}
+
+void CloseSharedConnection()
+{
+    if (SharedConnection().State() == ado::adStateOpen)
+        SharedConnection().Close();
+}
+
+void CloseIfOpen(ado::Recordset &recordset)
+{
+    if (recordset.State() == ado::adStateOpen)
+        recordset.Close();
+}
+
+void resetForTesting()
+{
+    sharedObjects().reset();
+}
+
+} // namespace Module1

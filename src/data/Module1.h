@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
+#include "platform/runtime/Variant.h"
+
+#include <QDate>
+#include <QString>
+
+// The objects most of the program shares: one connection, four recordsets and the text
+// of the statement being built, each created on first use and living until the end.
+namespace Module1 {
+
+ado::Connection &SharedConnection();
+ado::Recordset &SharedRecordset();
+ado::Recordset &SharedRecordset2();
+ado::Recordset &SharedRecordset3();
+ado::Recordset &SharedRecordset4();
+QString &SharedSql();
+rt::Variant &DsnResult();
+QDate &PeriodFromDate();
+QDate &PeriodToDate();
+
+// The connection string of the shared connection.
+inline const QString SharedConnectionString = QStringLiteral("DSN=Cheque;userID=Admin;Password=41maypol");
+
+// Registers the data source and (re)opens the shared connection. Returns with the
+// connection open, or reports the failure, says "Please Re-start Application" and
+// ends the process.
+void OpenConnection();
+
+// Closes the shared connection when it is open.
+void CloseSharedConnection();
+
+// Closes a recordset when it is open, as every statement does before reusing one.
+void CloseIfOpen(ado::Recordset &recordset);
+
+// Back to the state at start: all shared objects closed and fresh. For tests.
+void resetForTesting();
+
+} // namespace Module1

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/ado/AdoConstants.h"
+
+#include <QString>
+#include <memory>
+
+struct sqlite3;
+
+namespace ado {
+
+class Database;
+
+// A database connection. The connection string names a data source ("DSN=Cheque;...")
+// whose "DBQ" value in the local machine's registry gives the database file; the
+// file is never created by opening. Copies share one connection, as object
+// references do.
+class Connection {
+public:
+    Connection();
+
+    QString ConnectionString;
+
+    // Raises a run-time error with a clear description when the data source is not
+    // registered, its file is missing or cannot be opened.
+    void Open(const QString &user = QString(), const QString &password = QString(),
+              long options = adCmdUnspecified);
+    void Close();
+    int State() const;
+
+    // Runs a statement that returns no rows; gives the number of rows changed.
+    long Execute(const QString &commandText, long options = adCmdUnspecified);
+
+    // The open database; raises "connection closed" when the connection is not open.
+    std::shared_ptr<Database> database() const;
+
+private:
+    struct Shared;
+    std::shared_ptr<Shared> shared_;
+};
+
+} // namespace ado

@@ -1,0 +1,95 @@
+#include "platform/ado/Database.h"
+
+#include "platform/ado/AccessSqlDialect.h"
+#include "platform/ado/AdoError.h"
+
+#include <sqlite3.h>
+
+namespace ado {
+
+namespace {
+
+// Long enough for another program holding the file to finish its write.
+constexpr int BusyTimeoutMilliseconds = 5000;
+
+bool onlyBlanksAndSemicolons(const char *p, const char *end)
+{
+    for (; p < end; ++p) {
+        if (*p != ' ' && *p != '\t' && *p != '\r' && *p != '\n' && *p != ';')
+            return false;
+    }
+    return true;
+}
+
+// The engine names the index's columns after "failed: ", separated by commas.
+rt::RuntimeError duplicateError(const QString &engineMessage)
+{
+    const qsizetype colon = engineMessage.indexOf(QStringLiteral(": "));
+    const QString columns = colon < 0 ? engineMessage : engineMessage.mid(colon + 2);
+    const long number =
+        columns.contains(QLatin1Char(',')) ? rt::errProviderFailure : rt::errDuplicateKey;
+    return rt::RuntimeError(number,
+                            QStringLiteral("The changes were not made because they would create "
+                                           "duplicate values in the index on %1.")
+                                .arg(columns));
+}
+
+} // namespace
+
+Database::Database(const QString &path)
+{
+    const int result = sqlite3_open_v2(path.toUtf8().constData(), &handle_,
+                                       SQLITE_OPEN_READWRITE, nullptr);
+    // Reading the schema version makes the engine read the file's header, so a file
+    // that is no database fails here rather than at the first statement.
+    if (result != SQLITE_OK
+        || sqlite3_exec(handle_, "PRAGMA foreign_keys = OFF; PRAGMA schema_version;", nullptr,
+                        nullptr, nullptr)
+               != SQLITE_OK) {
+        const QString reason = QString::fromUtf8(sqlite3_errmsg(handle_));
+        sqlite3_close(handle_);
+        throw AdoError::providerFailure(
+            QStringLiteral("Could not use the database file '%1': %2.").arg(path, reason));
+    }
+    sqlite3_busy_timeout(handle_, BusyTimeoutMilliseconds);
+}
+
+Database::~Database()
+{
+    sqlite3_close(handle_);
+}
+
+Statement Database::prepare(const QString &statementText)
+{
+    const QByteArray sql = AccessSqlDialect::toSqlite(statementText);
+    const char *const end = sql.constData() + sql.size();
+    sqlite3_stmt *prepared = nullptr;
+    const char *tail = end;
+    if (sqlite3_prepare_v2(handle_, sql.constData(), static_cast<int>(sql.size()), &prepared,
+                           &tail)
+        != SQLITE_OK)
+        raiseLastError();
+    Statement statement(*this, prepared);
+    if (!prepared)
+        throw AdoError::statementRejected(QStringLiteral("The statement text is empty."));
+    if (!onlyBlanksAndSemicolons(tail, end))
+        throw AdoError::statementRejected(
+            QStringLiteral("Characters found after end of SQL statement."));
+    return statement;
+}
+
+long long Database::totalChanges() const
+{
+    return sqlite3_total_changes64(handle_);
+}
+
+void Database::raiseLastError() const
+{
+    const int code = sqlite3_extended_errcode(handle_);
+    const QString message = QString::fromUtf8(sqlite3_errmsg(handle_));
+    if (code == SQLITE_CONSTRAINT_UNIQUE || code == SQLITE_CONSTRAINT_PRIMARYKEY)
+        throw duplicateError(message);
+    throw AdoError::statementRejected(message);
+}
+
+} // namespace ado

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/ado/Statement.h"
+
+#include <QString>
+
+struct sqlite3;
+
+namespace ado {
+
+// An open database file and the engine's errors turned into the run-time errors the
+// program looks for.
+class Database {
+public:
+    // Opens an existing file for reading and writing; never creates one. Raises the
+    // provider failure when the file cannot be opened or is not a database.
+    explicit Database(const QString &path);
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // One statement of the program's dialect, ready to run. Raises the rejected-
+    // statement error for a text the engine refuses, an empty text, or a text that
+    // goes on after its statement.
+    Statement prepare(const QString &statementText);
+
+    // Rows inserted, updated or deleted since the database was opened.
+    long long totalChanges() const;
+
+    // The engine's last failure as a run-time error: a second row in a unique index
+    // over one column is 0x80040E21, over several columns 0x80004005; anything else
+    // is 0x80040E14 with the engine's description.
+    [[noreturn]] void raiseLastError() const;
+
+private:
+    sqlite3 *handle_ = nullptr;
+};
+
+} // namespace ado

@@ -1,0 +1,106 @@
+#include "platform/forms/KeyFilter.h"
+
+#include "platform/forms/Form.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QWidget>
+#include <cstdint>
+
+namespace forms {
+
+namespace {
+
+constexpr int Escape = 27;
+constexpr int Apostrophe = 39;
+
+// The code a key press types: 27 for Esc, the character of a key that types one
+// character from 1 to 255, else 0.
+int keyAsciiOf(const QKeyEvent &key)
+{
+    if (key.key() == Qt::Key_Escape)
+        return Escape;
+    if (key.key() >= Qt::Key_Escape || key.text().size() != 1)
+        return 0;
+    const int code = key.text().at(0).unicode();
+    return code <= 255 ? code : 0;
+}
+
+// Key codes of letters are those of their capitals.
+int keyOfCode(int keyAscii)
+{
+    const QChar character(keyAscii);
+    const char16_t capital = character.toUpper().unicode();
+    return capital <= 255 ? capital : keyAscii;
+}
+
+} // namespace
+
+int filterKeyAscii(int keyAscii)
+{
+    if (keyAscii == Apostrophe)
+        keyAscii = 0;
+    if (static_cast<std::int16_t>(keyAscii) > 96)
+        keyAscii -= 32;
+    return keyAscii;
+}
+
+// An application-wide filter sees a key press before the receiver's own filters and
+// handlers, and it sees widgets added to the form later without further set-up.
+KeyPreview::KeyPreview(QWidget *form, Keys keys) : QObject(form), form_(form), keys_(keys)
+{
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || event == replacement_ || !isInForm(watched))
+        return false;
+    const auto &key = static_cast<const QKeyEvent &>(*event);
+    const int keyAscii = keyAsciiOf(key);
+    if (keyAscii == 0)
+        return false;
+    if (keyAscii == Escape) {
+        unloadForm();
+        event->accept();
+        return true;
+    }
+    if (keys_ == Keys::EscapeOnly)
+        return false;
+    const int filtered = filterKeyAscii(keyAscii);
+    if (filtered == keyAscii)
+        return false;
+    if (filtered != 0)
+        deliver(watched, key, filtered);
+    // Accepted, the dropped or replaced key does not travel on to the parents.
+    event->accept();
+    return true;
+}
+
+bool KeyPreview::isInForm(QObject *object) const
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    return widget && form_->isAncestorOf(widget);
+}
+
+void KeyPreview::unloadForm()
+{
+    if (auto *form = qobject_cast<Form *>(form_))
+        form->Unload();
+    else
+        form_->close();
+}
+
+void KeyPreview::deliver(QObject *receiver, const QKeyEvent &key, int keyAscii)
+{
+    QKeyEvent replacement(QEvent::KeyPress, keyOfCode(keyAscii), key.modifiers(),
+                          QString(QChar(keyAscii)), key.isAutoRepeat(), key.count());
+    const QPointer<KeyPreview> stillHere(this);
+    replacement_ = &replacement;
+    QCoreApplication::sendEvent(receiver, &replacement);
+    if (stillHere)
+        replacement_ = nullptr;
+}
+
+} // namespace forms

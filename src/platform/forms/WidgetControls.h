@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/forms/Control.h"
+
+#include <QMetaObject>
+#include <QPointer>
+#include <functional>
+
+class QLineEdit;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+
+namespace forms {
+
+// Adapters that let data classes reach Qt widgets as controls. An adapter whose widget
+// is gone raises error 438 like a property the widget lacks.
+
+class TextBoxControl : public Control {
+public:
+    explicit TextBoxControl(QLineEdit *box) : box_(box) {}
+    rt::Variant Text() const override;
+    void setText(const rt::Variant &text) override;
+
+private:
+    QPointer<QLineEdit> box_;
+};
+
+class LabelControl : public Control {
+public:
+    explicit LabelControl(QLabel *label) : label_(label) {}
+    rt::Variant Text() const override; // the caption
+    void setText(const rt::Variant &text) override;
+
+private:
+    QPointer<QLabel> label_;
+};
+
+// A combo box whose Click handler runs when the user picks an item (while this adapter
+// lives) and, at once, when code sets ListIndex; code selecting an item by other means
+// raises nothing, so each selection raises Click once.
+class ComboBoxControl : public Control {
+public:
+    explicit ComboBoxControl(QComboBox *box, std::function<void()> click = {});
+    ~ComboBoxControl() override;
+    ComboBoxControl(const ComboBoxControl &) = delete;
+    ComboBoxControl &operator=(const ComboBoxControl &) = delete;
+
+    rt::Variant Text() const override;
+    void setText(const rt::Variant &text) override;
+    void Clear() override;
+    void AddItem(const QString &item) override;
+    int ListCount() const override;
+    QString List(int index) const override;
+    int ListIndex() const override;
+    void setListIndex(int index) override;
+
+private:
+    QPointer<QComboBox> box_;
+    std::function<void()> click_;
+    QMetaObject::Connection userPicks_;
+};
+
+// A date picker: Value is its date; Text its date in the short-date form.
+class DatePickerControl : public Control {
+public:
+    explicit DatePickerControl(QDateEdit *picker) : picker_(picker) {}
+    rt::Variant Text() const override;
+    rt::Variant Value() const override;
+    void setValue(const rt::Variant &value) override;
+
+private:
+    QPointer<QDateEdit> picker_;
+};
+
+} // namespace forms

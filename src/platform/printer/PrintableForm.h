@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/printer/PrintableLabel.h"
+
+#include <QList>
+#include <QString>
+
+namespace printer {
+
+// A form the printer can put on paper.
+class PrintableForm {
+public:
+    virtual ~PrintableForm() = default;
+
+    // Every label of the form, the bottom of the stacking order first.
+    virtual QList<PrintableLabel> printableLabels() const = 0;
+    // Names the document, and the file when the page goes to a PDF.
+    virtual QString printJobName() const = 0;
+};
+
+} // namespace printer

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QColor>
+#include <QRectF>
+#include <QString>
+
+namespace printer {
+
+// What the printer needs to draw one label of a form on paper: its place and size in
+// twips from the form's top-left corner, its caption, font, colours and alignment.
+struct PrintableLabel {
+    QRectF twips;
+    QString caption;
+    QString fontName;
+    double fontSize = 8.25; // points
+    bool bold = false;
+    QColor foreColor = Qt::black;
+    // An invalid colour leaves what lies beneath the label showing through.
+    QColor backColor;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool visible = true;
+};
+
+} // namespace printer

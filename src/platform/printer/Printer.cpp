@@ -1,0 +1,179 @@
+#include "platform/printer/Printer.h"
+
+#include "platform/forms/Twips.h"
+#include "platform/printer/PrintableForm.h"
+#include "platform/runtime/App.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace printer {
+
+namespace {
+
+constexpr long errPrinterError = 482;
+constexpr double TwipsPerInch = 1440;
+constexpr double TwipsPerPoint = 20;
+
+bool &systemPrinterIgnored()
+{
+    static bool ignored = false;
+    return ignored;
+}
+
+rt::RuntimeError printerError(const QString &reason)
+{
+    return rt::RuntimeError(errPrinterError, QStringLiteral("Printer error: ") + reason);
+}
+
+bool hasSystemPrinter()
+{
+    return !systemPrinterIgnored() && !QPrinterInfo::defaultPrinter().isNull();
+}
+
+// A file of its own for every document: an earlier print is never overwritten, even
+// within the same millisecond.
+QString newPdfPath(const QString &jobName)
+{
+    QDir folder(rt::App::Path());
+    const QString printed = QStringLiteral("Printed");
+    if (!folder.mkpath(printed) || !folder.cd(printed))
+        throw printerError(QStringLiteral("cannot create the folder %1").arg(folder.filePath(printed)));
+    const QString stem = jobName + QLatin1Char('_')
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
+    QString path = folder.filePath(stem + QStringLiteral(".pdf"));
+    for (int suffix = 2; QFileInfo::exists(path); ++suffix)
+        path = folder.filePath(QStringLiteral("%1_%2.pdf").arg(stem).arg(suffix));
+    return path;
+}
+
+// The whole sheet from its top-left corner: the form's twip positions are measured
+// from the paper's edge, not from a printable margin.
+std::unique_ptr<QPrinter> newDevice(const QString &jobName)
+{
+    std::unique_ptr<QPrinter> device;
+    if (hasSystemPrinter()) {
+        device = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    } else {
+        device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        device->setOutputFormat(QPrinter::PdfFormat);
+        device->setResolution(static_cast<int>(TwipsPerInch));
+        device->setPageSize(QPageSize(QPageSize::A4));
+        device->setOutputFileName(newPdfPath(jobName));
+    }
+    device->setDocName(jobName);
+    device->setFullPage(true);
+    return device;
+}
+
+QPageLayout::Orientation pageOrientation(std::int16_t orientation)
+{
+    return orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+// One painter unit is one twip, so a font is sized in twips too (a point is 20).
+QFont fontInTwips(const PrintableLabel &label)
+{
+    QFont font = forms::formFont(label.fontName, label.fontSize, label.bold);
+    font.setPixelSize(qRound(label.fontSize * TwipsPerPoint));
+    return font;
+}
+
+// The background covers whatever lower labels drew there; the caption wraps at word
+// breaks and is cut at the label's edges, as on screen.
+void paintLabel(QPainter &painter, const PrintableLabel &label)
+{
+    if (!label.visible)
+        return;
+    if (label.backColor.isValid())
+        painter.fillRect(label.twips, label.backColor);
+    if (label.caption.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(label.twips);
+    painter.setFont(fontInTwips(label));
+    painter.setPen(label.foreColor);
+    painter.drawText(label.twips, label.alignment | Qt::AlignTop | Qt::TextWordWrap, label.caption);
+    painter.restore();
+}
+
+void scaleToTwips(QPainter &painter, const QPrinter &device)
+{
+    const double scale = device.resolution() / TwipsPerInch;
+    painter.resetTransform();
+    painter.scale(scale, scale);
+}
+
+} // namespace
+
+Printer &Printer::instance()
+{
+    // Never destroyed: a document must not be ended after the application is gone.
+    static Printer *printer = new Printer;
+    return *printer;
+}
+
+Printer::Printer() = default;
+Printer::~Printer() = default;
+
+void Printer::setOrientation(const std::int16_t &orientation)
+{
+    if (orientation != 1 && orientation != 2)
+        throw rt::RuntimeError::invalidPropertyValue();
+    orientation_ = orientation;
+}
+
+void Printer::PrintForm(const PrintableForm &form)
+{
+    if (painter_)
+        startPage(form.printJobName());
+    else
+        startDocument(form.printJobName());
+    for (const PrintableLabel &label : form.printableLabels())
+        paintLabel(*painter_, label);
+}
+
+void Printer::EndDoc()
+{
+    if (!painter_)
+        return;
+    painter_->end();
+    painter_.reset();
+    device_.reset();
+}
+
+void Printer::setSystemPrinterIgnoredForTesting(bool ignored)
+{
+    systemPrinterIgnored() = ignored;
+}
+
+void Printer::startDocument(const QString &jobName)
+{
+    auto device = newDevice(jobName);
+    device->setPageOrientation(pageOrientation(orientation_));
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(device.get())) {
+        const QString target = device->outputFileName().isEmpty() ? device->printerName()
+                                                                  : device->outputFileName();
+        throw printerError(QStringLiteral("cannot print to %1").arg(target));
+    }
+    scaleToTwips(*painter, *device);
+    device_ = std::move(device);
+    painter_ = std::move(painter);
+}
+
+void Printer::startPage(const QString &jobName)
+{
+    device_->setPageOrientation(pageOrientation(orientation_));
+    if (!device_->newPage())
+        throw printerError(QStringLiteral("cannot start a new page of %1").arg(jobName));
+    scaleToTwips(*painter_, *device_);
+}
+
+} // namespace printer

@@ -1,0 +1,112 @@
+#include "platform/registry/Registry.h"
+
+#include "platform/registry/RegistryHive.h"
+#include "platform/runtime/App.h"
+
+#include <map>
+
+namespace registry {
+
+namespace {
+
+struct OpenKeys {
+    HKEY nextHandle = 1;
+    std::map<HKEY, QString> paths;
+};
+
+OpenKeys &openKeys()
+{
+    static OpenKeys keys;
+    return keys;
+}
+
+WriteObserver &writeObserver()
+{
+    static WriteObserver observer;
+    return observer;
+}
+
+// Key paths use the backslash; a trailing one is ignored, an empty part is refused.
+std::optional<QString> keyPath(const QString &subKey)
+{
+    QString path = subKey;
+    while (path.endsWith(u'\\'))
+        path.chop(1);
+    if (path.split(u'\\').contains(QString()))
+        return std::nullopt;
+    return path;
+}
+
+} // namespace
+
+// The stand-in grants every access, so the options and the access mask are not read;
+// the reserved arguments are unused as on the platform.
+long RegCreateKeyExA(HKEY root, const QString &subKey, std::uint32_t, std::uint32_t,
+                     std::uint32_t, HKEY *result, std::uint32_t *disposition)
+{
+    if (root != HKEY_LOCAL_MACHINE)
+        return ERROR_INVALID_HANDLE;
+    const std::optional<QString> path = keyPath(subKey);
+    if (!path || !result)
+        return ERROR_INVALID_PARAMETER;
+    RegistryHive hive;
+    if (const long error = hive.load(hivePath()))
+        return error;
+    const bool created = hive.addKey(*path);
+    if (created) {
+        if (const long error = hive.save(hivePath()))
+            return error;
+    }
+    *result = openKeys().nextHandle++;
+    openKeys().paths[*result] = *path;
+    if (disposition)
+        *disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
+    return ERROR_SUCCESS;
+}
+
+long RegSetValueExA(HKEY key, const QString &valueName, std::uint32_t, std::uint32_t type,
+                    const QByteArray &data)
+{
+    const auto open = openKeys().paths.find(key);
+    if (open == openKeys().paths.end())
+        return ERROR_INVALID_HANDLE;
+    if (!RegistryHive::supportsType(type))
+        return ERROR_INVALID_PARAMETER;
+    RegistryHive hive;
+    if (const long error = hive.load(hivePath()))
+        return error;
+    const RegistryValue value{type, data};
+    hive.setValue(open->second, valueName, value);
+    if (const long error = hive.save(hivePath()))
+        return error;
+    if (writeObserver())
+        writeObserver()(open->second, valueName, value);
+    return ERROR_SUCCESS;
+}
+
+long RegCloseKey(HKEY key)
+{
+    return openKeys().paths.erase(key) == 1 ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
+std::optional<RegistryValue> queryLocalMachineValue(const QString &subKey,
+                                                    const QString &valueName)
+{
+    const std::optional<QString> path = keyPath(subKey);
+    RegistryHive hive;
+    if (!path || hive.load(hivePath()) != ERROR_SUCCESS)
+        return std::nullopt;
+    return hive.value(*path, valueName);
+}
+
+QString hivePath()
+{
+    return rt::App::Path() + QStringLiteral("/Registry.hive");
+}
+
+void setWriteObserver(WriteObserver observer)
+{
+    writeObserver() = std::move(observer);
+}
+
+} // namespace registry

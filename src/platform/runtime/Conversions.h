@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <cstdint>
+
+// The platform's conversions, each in one place.
+namespace rt {
+
+// To a 16-bit integer: halves go to the even neighbour (2.5 -> 2, 3.5 -> 4); outside
+// -32768..32767 raises Overflow.
+std::int16_t toInteger(double value);
+
+// To a 32-bit integer, same rounding; outside the range raises Overflow.
+std::int32_t toLong(double value);
+
+// Text to a double: leading and trailing blanks allowed, "." as the decimal separator;
+// an empty or non-numeric text raises Type mismatch.
+double textToDouble(const QString &text);
+
+// A double in the general form: 1500, 1500.5, 12.5, -3, 0.25; no grouping, up to 15
+// significant digits.
+QString generalNumberText(double value);
+
+// The system's short-date form, dd/MM/yyyy.
+QString shortDateText(const QDate &date);
+
+// dd/MM/yyyy (also d/M/yyyy) back to a date; anything else raises Type mismatch.
+QDate dateFromShortText(const QString &text);
+
+// Rounds to a whole number with halves to the even neighbour.
+double roundHalfEven(double value);
+
+} // namespace rt

@@ -1,0 +1,179 @@
+#include "cheque/ChequeForm.h"
+#include "cheque/ModuleData.h"
+#include "cheque/PrintingTest.h"
+#include "data/Module1.h"
+#include "platform/runtime/App.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QPointer>
+
+namespace {
+
+// Pixels darker than paper inside a rectangle of twips, on a page drawn at 144 dots per
+// inch (ten twips to the dot).
+int inkWithin(const QImage &page, const QRect &twips)
+{
+    int ink = 0;
+    for (int y = twips.top() / 10; y < twips.bottom() / 10; ++y)
+        for (int x = twips.left() / 10; x < twips.right() / 10; ++x)
+            if (qGray(page.pixel(x, y)) < 128)
+                ++ink;
+    return ink;
+}
+
+class ChequeFormTest : public PrintingTest {
+protected:
+    void SetUp() override
+    {
+        PrintingTest::SetUp();
+        Module1::OpenConnection();
+        ModuleData::PrintOrientation() = 1;
+    }
+
+    void useProfile(const Positions &p)
+    {
+        LayoutProfileData &profile = ModuleData::LayoutProfile();
+        profile = {QStringLiteral("TEST"), std::int16_t(p[0]),  std::int16_t(p[1]),
+                   std::int16_t(p[2]),     std::int16_t(p[3]),  std::int16_t(p[4]),
+                   std::int16_t(p[5]),     std::int16_t(p[6]),  std::int16_t(p[7]),
+                   std::int16_t(p[8]),     std::int16_t(p[9]),  std::int16_t(p[10]),
+                   std::int16_t(p[11]),    std::int16_t(p[12]), std::int16_t(p[13])};
+    }
+
+    // Shows the face as "Print" does: it prints while it loads and is gone afterwards.
+    void printFace()
+    {
+        QPointer<ChequeForm> face = new ChequeForm;
+        face->Form_Load();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(face) << "the face stayed loaded";
+    }
+};
+
+TEST_F(ChequeFormTest, PrintsTheSixFieldsOfTheStoredChequeAtTheProfilePositions)
+{
+    storedCheque(101, QStringLiteral("ACME TRADERS"));
+    // The current cheque holds an older copy: the face prints the register's row.
+    ModuleData::ChequeRecord().CHEQUENUMBER = 101;
+    ModuleData::ChequeRecord().CHEQUEISSUEDTO = QStringLiteral("STALE COPY");
+    useProfile(Axis);
+
+    printFace();
+
+    const PrintedPage page = onlyPrint();
+    EXPECT_TRUE(printedFiles(programFolder()).value(0).contains(QStringLiteral("/Cheque_101_")));
+    // No signature, no preprinted caption, no underscores: the fields alone.
+    EXPECT_EQ(textsOn(page), (QStringList{"00123", "09/03/2024", "1500.5", "A/c Pay Only",
+                                          "ACME TRADERS", "ONE THOUSAND FIVE HUNDRED ONLY"}));
+    expectChequeAt(page, Axis, QStringLiteral("ACME TRADERS"));
+    EXPECT_EQ(page.colourOf(QStringLiteral("A/c Pay Only")), QColor(192, 0, 0));
+    EXPECT_NEAR(page.fontSizeOf(QStringLiteral("A/c Pay Only")), 8.25, 0.5);
+    EXPECT_NEAR(page.fontSizeOf(QStringLiteral("1500.5")), 9.75, 0.5);
+    for (const QString &text : textsOn(page)) {
+        EXPECT_TRUE(page.isBold(text)) << text.toStdString();
+        if (text != QStringLiteral("A/c Pay Only"))
+            EXPECT_EQ(page.colourOf(text), QColor(Qt::black)) << text.toStdString();
+    }
+    EXPECT_TRUE(boxes().shown().empty());
+}
+
+TEST_F(ChequeFormTest, StampsOnlyAFlagOfExactlyYes)
+{
+    storedCheque(1, QStringLiteral("LOWER"), QStringLiteral("yes"));
+    storedCheque(2, QStringLiteral("NO FLAG"), QStringLiteral("NO"));
+    storedCheque(3, QStringLiteral("EMPTY FLAG"), QString());
+    useProfile(Axis);
+    for (double number : {1, 2, 3}) {
+        ModuleData::ChequeRecord().CHEQUENUMBER = number;
+        printFace();
+    }
+
+    const QStringList files = printedFiles(programFolder());
+    ASSERT_EQ(files.size(), 3);
+    for (const QString &file : files) {
+        const PrintedPage page(file);
+        EXPECT_EQ(textsOn(page).size(), 5) << textsOn(page).join('|').toStdString();
+        EXPECT_FALSE(page.find(QStringLiteral("A/c Pay Only")));
+    }
+}
+
+TEST_F(ChequeFormTest, PrintsTheSameFaceOnALandscapePage)
+{
+    storedCheque(5, QStringLiteral("ACME TRADERS"));
+    ModuleData::ChequeRecord().CHEQUENUMBER = 5;
+    useProfile(Axis);
+    ModuleData::PrintOrientation() = 2;
+
+    printFace();
+
+    const PrintedPage page = onlyPrint();
+    EXPECT_GT(page.sizeTwips().width(), page.sizeTwips().height());
+    expectChequeAt(page, Axis, QStringLiteral("ACME TRADERS"));
+}
+
+// Every field prints at the top-left corner of the page when no profile was loaded.
+TEST_F(ChequeFormTest, WithoutAProfileEveryFieldPrintsAtTheCorner)
+{
+    storedCheque(5, QStringLiteral("ACME"));
+    ModuleData::ChequeRecord().CHEQUENUMBER = 5;
+
+    printFace();
+
+    const PrintedPage page = onlyPrint();
+    for (const QString &first : {"A/c", "09/03/2024", "ACME", "ONE", "1500.5", "00123"}) {
+        const auto word = std::find_if(page.words().begin(), page.words().end(),
+                                       [&](const PrintedText &w) { return w.text == first; });
+        ASSERT_NE(word, page.words().end()) << first.toStdString();
+        EXPECT_NEAR(word->left, 0, 1) << first.toStdString();
+        EXPECT_NEAR(word->top, 0, 20) << first.toStdString();
+    }
+}
+
+TEST_F(ChequeFormTest, WithNoChequeLoadedTheLookupFailsAndTheAmountPrintsAsZero)
+{
+    useProfile(Axis);
+
+    printFace();
+
+    ASSERT_EQ(boxes().shown().size(), 1u);
+    EXPECT_EQ(boxes().shown()[0].title, rt::App::Title());
+    EXPECT_EQ(textsOn(onlyPrint()), QStringList{"0"});
+}
+
+TEST_F(ChequeFormTest, ABlankedCaptionCoversAFieldMovedBeneathIt)
+{
+    storedCheque(5, QStringLiteral("ACME TRADERS"));
+    ModuleData::ChequeRecord().CHEQUENUMBER = 5;
+    Positions onRupeeRow = Axis;
+    onRupeeRow[5] = 1920; // the payee onto the row of the blanked underscores
+    useProfile(onRupeeRow);
+
+    printFace();
+
+    const QImage page = onlyPrint().render(144);
+    EXPECT_EQ(inkWithin(page, QRect(3300, 1920, 1500, 255)), 0);
+    // The stamp, beneath no caption, prints.
+    EXPECT_GT(inkWithin(page, QRect(600, 300, 1455, 255)), 0);
+}
+
+TEST_F(ChequeFormTest, APrinterFailureIsShownAndNothingPrints)
+{
+    storedCheque(5, QStringLiteral("ACME"));
+    ModuleData::ChequeRecord().CHEQUENUMBER = 5;
+    QFile blocker(programFolder() + QStringLiteral("/Printed"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    printFace();
+
+    ASSERT_EQ(boxes().shown().size(), 1u);
+    const forms::MessageBoxRecord &box = boxes().shown()[0];
+    EXPECT_TRUE(box.text.startsWith(QStringLiteral("Printer error"))) << box.text.toStdString();
+    EXPECT_EQ(box.buttons, forms::vbOKOnly);
+    EXPECT_EQ(box.icon, 0);
+    EXPECT_EQ(box.title, rt::App::Title());
+    EXPECT_TRUE(QFileInfo(blocker.fileName()).isFile());
+}
+
+} // namespace

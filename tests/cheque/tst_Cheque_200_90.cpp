@@ -1,0 +1,526 @@
+#include "cheque/Cheque_200_90.h"
+#include "cheque/FRM_BANK.h"
+#include "cheque/ModuleData.h"
+#include "cheque/PrintingTest.h"
+#include "data/Module1.h"
+#include "platform/forms/DataGrid.h"
+#include "platform/forms/FormsRegistry.h"
+#include "platform/forms/TwipsLabel.h"
+#include "platform/runtime/App.h"
+#include "shell/MDI.h"
+#include "shell/frm_MainMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+
+using forms::MessageBoxRecord;
+
+namespace {
+
+const QString AppTitle = rt::App::Title();
+
+QStringList listOf(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+// Types characters into a control as the keyboard would: letter and digit keys.
+void type(QWidget *control, const QString &characters)
+{
+    for (QChar character : characters) {
+        const auto key = static_cast<Qt::Key>(character.toUpper().unicode());
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(control, &press);
+    }
+}
+
+MessageBoxRecord positionRefusal(const char *box, const char *field)
+{
+    return {QStringLiteral("The %1 box of \"%2\" must hold a number from -32768 to 32767")
+                .arg(QLatin1String(box), QLatin1String(field)),
+            forms::vbOKOnly, forms::vbInformation, QStringLiteral("Wrong Entry")};
+}
+
+class Cheque_200_90Test : public PrintingTest {
+protected:
+    // The form goes first, with the popups of its combo boxes, which are windows of
+    // their own.
+    void TearDown() override
+    {
+        delete form_;
+        PrintingTest::TearDown();
+    }
+
+    Cheque_200_90 *openForm()
+    {
+        form_ = new Cheque_200_90;
+        form_->show();
+        return form_;
+    }
+
+    std::array<QLineEdit *, 14> positionBoxes() const
+    {
+        return {form_->xpay,  form_->ypay,  form_->xdate,   form_->ydate,   form_->xname,
+                form_->yname, form_->xrsword, form_->yrsword, form_->xrsno,   form_->yrsno,
+                form_->xacno, form_->yacno, form_->xsign,   form_->ysign};
+    }
+
+    QStringList boxTexts() const
+    {
+        QStringList texts;
+        for (QLineEdit *box : positionBoxes())
+            texts << box->text();
+        return texts;
+    }
+
+    void writeBoxes(const QStringList &texts)
+    {
+        const auto boxes = positionBoxes();
+        for (int i = 0; i < 14; ++i)
+            boxes[i]->setText(texts[i]);
+    }
+
+    // Each field label's Left and Top, in twips, in field order.
+    QStringList labelPositions() const
+    {
+        QStringList positions;
+        for (const forms::TwipsLabel *label :
+             {form_->lblacpay, form_->lblDMY, form_->lblName, form_->lblRupee, form_->lblRs,
+              form_->lblaccountN, form_->lblSign})
+            positions << QString::number(label->Left()) << QString::number(label->Top());
+        return positions;
+    }
+
+    static QStringList texts(const Positions &positions)
+    {
+        QStringList made;
+        for (int position : positions)
+            made << QString::number(position);
+        return made;
+    }
+
+    QStringList profileRow(const QString &name)
+    {
+        return rowsRaw(QStringLiteral("select * from DATAX where NAMEX = '%1'").arg(name));
+    }
+
+    QPointer<Cheque_200_90> form_;
+};
+
+TEST_F(Cheque_200_90Test, LoadShowsTheLowestChequeAtTheDefaultsAndNamesTheFirstProfile)
+{
+    storedCheque(20, QStringLiteral("SECOND PAYEE"), QStringLiteral("NO"));
+    storedCheque(10, QStringLiteral("FIRST PAYEE"), QStringLiteral("YES"));
+    storedProfile(QStringLiteral("SBI"), Axis);
+    storedProfile(QStringLiteral("AXIS"), Axis);
+    openForm();
+
+    EXPECT_EQ(form_->windowTitle(), "Cheque");
+    EXPECT_EQ(listOf(form_->cmbcheque), (QStringList{"10", "20"}));
+    EXPECT_EQ(form_->cmbcheque->currentText(), "10");
+    EXPECT_EQ(form_->lblacpay->text(), "A/c Pay Only");
+    EXPECT_EQ(form_->lblDMY->text(), "09/03/2024");
+    EXPECT_EQ(form_->lblName->text(), "FIRST PAYEE");
+    EXPECT_EQ(form_->lblRupee->text(), "ONE THOUSAND FIVE HUNDRED ONLY");
+    EXPECT_EQ(form_->lblRs->text(), "1500.5");
+    EXPECT_EQ(form_->lblaccountN->text(), "00123");
+    EXPECT_EQ(form_->lblSign->text(), "R. MEHTA");
+    // The preprinted captions stay on the preview.
+    EXPECT_EQ(form_->lblPay->text(), "Pay");
+    EXPECT_EQ(form_->lblR->text(), "Rs.");
+
+    // The profile box names the first profile without applying it.
+    EXPECT_EQ(listOf(form_->cmbcustomname), (QStringList{"AXIS", "SBI"}));
+    EXPECT_EQ(form_->cmbcustomname->currentText(), "AXIS");
+    EXPECT_EQ(boxTexts(), texts(Defaults));
+    EXPECT_EQ(labelPositions(), texts(Defaults));
+    EXPECT_EQ(form_->lblName->pos(), QPoint(3240 / 15, 720 / 15));
+
+    const QAbstractItemModel *grid = form_->DG->model();
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(grid->headerData(0, Qt::Horizontal).toString(), "Ch_No");
+    EXPECT_EQ(grid->headerData(1, Qt::Horizontal).toString(), "AMOUNT");
+    EXPECT_EQ(grid->headerData(2, Qt::Horizontal).toString(), "Issued_To");
+    EXPECT_TRUE(boxes().shown().empty());
+    EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateOpen);
+}
+
+TEST_F(Cheque_200_90Test, AnEmptyRegisterLeavesTheDesignCaptions)
+{
+    openForm();
+    EXPECT_EQ(form_->cmbcheque->count(), 0);
+    EXPECT_EQ(form_->lblacpay->text(), "A\\C Pay Only");
+    EXPECT_EQ(form_->lblDMY->text(), "Date");
+    // Nothing placed them: the amount in figures keeps its design Left, short of its
+    // default.
+    EXPECT_EQ(form_->lblRs->Left(), 9360);
+    EXPECT_EQ(form_->xrsno->text(), "9960");
+    EXPECT_TRUE(boxes().shown().empty());
+}
+
+TEST_F(Cheque_200_90Test, SavingThenAdjustDistanceGivesBackAllFourteenPositions)
+{
+    openForm();
+    const QStringList saved{"11",  "22",  "33",  "44",  "55",  "66",  "77",
+                            "88",  "99",  "111", "122", "133", "144", "155"};
+    writeBoxes(saved);
+    form_->cmbcustomname->setEditText(QStringLiteral("PNB"));
+    form_->cmdsave->click();
+
+    EXPECT_EQ(boxes().shown(), (std::vector<MessageBoxRecord>{
+                                   {QStringLiteral("ENTERED"), forms::vbOKCancel, 0,
+                                    QStringLiteral("Data")}}));
+    EXPECT_EQ(profileRow(QStringLiteral("PNB")),
+              QStringList{"1|PNB|11|22|33|44|55|66|77|88|99|111|122|133|144|155"});
+    EXPECT_EQ(listOf(form_->cmbcustomname), QStringList{"PNB"});
+
+    form_->cmdDefault->click();
+    EXPECT_EQ(boxTexts(), texts(Defaults));
+    form_->cmdadjust->click();
+    EXPECT_EQ(boxTexts(), saved);
+    EXPECT_EQ(labelPositions(), saved);
+}
+
+TEST_F(Cheque_200_90Test, ASecondProfileOfTheSameNameIsRefused)
+{
+    storedProfile(QStringLiteral("PNB"), Axis);
+    openForm();
+    form_->cmbcustomname->setEditText(QStringLiteral("PNB"));
+    form_->cmdsave->click();
+
+    EXPECT_EQ(boxes().shown(), (std::vector<MessageBoxRecord>{
+                                   {QStringLiteral("Custom Name already Entered"), forms::vbOKOnly,
+                                    0, AppTitle}}));
+    EXPECT_EQ(profileRow(QStringLiteral("PNB")).size(), 1);
+    EXPECT_EQ(scalarRaw(QStringLiteral("select ACPAYLEFT from DATAX")), "600");
+}
+
+TEST_F(Cheque_200_90Test, SavingRoundsHalvesToTheEvenTwip)
+{
+    openForm();
+    form_->xpay->setText(QStringLiteral("1000.5"));
+    form_->ypay->setText(QStringLiteral("1001.5"));
+    form_->cmbcustomname->setEditText(QStringLiteral("HALF"));
+    form_->cmdsave->click();
+
+    EXPECT_EQ(rowsRaw(QStringLiteral("select ACPAYLEFT, ACPAYTOP from DATAX")),
+              QStringList{"1000|1002"});
+}
+
+TEST_F(Cheque_200_90Test, SavingWithoutANameAsksForOne)
+{
+    openForm();
+    form_->cmbcustomname->setEditText(QString());
+    form_->cmdsave->click();
+
+    EXPECT_EQ(boxes().shown(), (std::vector<MessageBoxRecord>{
+                                   {QStringLiteral("Please write Custom Name"), forms::vbOKCancel,
+                                    0, QStringLiteral("Wrong Entry")}}));
+    EXPECT_EQ(scalarRaw(QStringLiteral("select count(*) from DATAX")), "0");
+}
+
+TEST_F(Cheque_200_90Test, LoadingAnUnknownNameChangesNothingAndShowsNothing)
+{
+    openForm();
+    form_->cmbcustomname->setEditText(QStringLiteral("NOBODY"));
+    form_->cmdadjust->click();
+
+    // No profile loaded since the start: the boxes receive its zeros.
+    EXPECT_TRUE(boxes().shown().empty());
+    EXPECT_EQ(boxTexts(), QStringList(14, QStringLiteral("0")));
+    EXPECT_EQ(ModuleData::LayoutProfile().NAMEX, "");
+    EXPECT_EQ(ModuleData::LayoutProfile().DATELEFT, 0);
+}
+
+TEST_F(Cheque_200_90Test, NudgesMoveByFortyTwipsWithNoBound)
+{
+    openForm();
+    for (int press = 0; press < 3; ++press)
+        form_->Command15->click();
+    EXPECT_EQ(form_->xpay->text(), "0");
+    EXPECT_EQ(form_->lblacpay->Left(), 0);
+    form_->Command15->click();
+    EXPECT_EQ(form_->xpay->text(), "-40");
+    EXPECT_EQ(form_->lblacpay->Left(), -40);
+    EXPECT_LT(form_->lblacpay->x(), 0);
+
+    form_->Command1->click(); // down
+    EXPECT_EQ(form_->ypay->text(), "160");
+    form_->Command14->click(); // the signature up
+    EXPECT_EQ(form_->ysign->text(), "3920");
+    EXPECT_EQ(form_->lblSign->Top(), 3920);
+    form_->xrsno->setText(QStringLiteral("12.5"));
+    form_->Command24->click(); // the amount in figures right
+    EXPECT_EQ(form_->xrsno->text(), "52.5");
+    EXPECT_EQ(form_->lblRs->Left(), 52.5);
+
+    form_->cmdAllleft->click();
+    EXPECT_EQ(boxTexts(), (QStringList{"-80", "160", "9920", "240", "3200", "720", "2480", "1560",
+                                       "12.5", "1680", "1400", "2340", "5720", "3920"}));
+    form_->cmdAlUp->click();
+    EXPECT_EQ(boxTexts(), (QStringList{"-80", "120", "9920", "200", "3200", "680", "2480", "1520",
+                                       "12.5", "1640", "1400", "2300", "5720", "3880"}));
+    EXPECT_EQ(labelPositions(), boxTexts());
+    EXPECT_TRUE(boxes().shown().empty());
+}
+
+// A box that holds no position refuses the action and leaves everything as it was.
+TEST_F(Cheque_200_90Test, APositionBoxThatHoldsNoPositionIsRefused)
+{
+    storedProfile(QStringLiteral("AXIS"), Axis);
+    openForm();
+    form_->cmdadjust->click();
+    const QStringList loaded = boxTexts();
+
+    form_->ydate->setText(QStringLiteral("ABC"));
+    form_->cmdCustom->click();
+    form_->Command16->click();
+    form_->cmdAllleft->click();
+    form_->cmbcustomname->setEditText(QStringLiteral("NEW"));
+    form_->cmdsave->click();
+    EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>(4, positionRefusal("Top", "Date")));
+    EXPECT_EQ(form_->xpay->text(), "600");
+    EXPECT_EQ(labelPositions(), texts(Axis));
+
+    boxes().clear();
+    form_->ydate->setText(QStringLiteral("400"));
+    form_->xsign->setText(QStringLiteral("40000"));
+    form_->cmdsave->click();
+    form_->xsign->setText(QStringLiteral("32767"));
+    form_->Command28->click(); // right, past the largest position
+    EXPECT_EQ(boxes().shown(), (std::vector<MessageBoxRecord>{positionRefusal("Left", "Sign"),
+                                                              positionRefusal("Left", "Sign")}));
+    EXPECT_EQ(form_->xsign->text(), "32767");
+    EXPECT_EQ(form_->lblSign->Left(), 5000);
+    EXPECT_EQ(scalarRaw(QStringLiteral("select count(*) from DATAX")), "1");
+    EXPECT_EQ(ModuleData::LayoutProfile().NAMEX, "AXIS");
+    EXPECT_EQ(ModuleData::LayoutProfile().SIGNLEFT, 5000);
+    EXPECT_EQ(boxTexts().mid(0, 12), loaded.mid(0, 12));
+}
+
+TEST_F(Cheque_200_90Test, PrintUsesTheProfileSavedUnderTheNameNotThePreview)
+{
+    storedCheque(10, QStringLiteral("ACME TRADERS"));
+    storedProfile(QStringLiteral("AXIS"), Axis);
+    openForm();
+    form_->Command16->click(); // the preview moves; the saved profile does not
+
+    form_->cmdPrint->click();
+
+    EXPECT_EQ(ModuleData::PrintOrientation(), 1);
+    const PrintedPage page = onlyPrint();
+    EXPECT_LT(page.sizeTwips().width(), page.sizeTwips().height());
+    expectChequeAt(page, Axis, QStringLiteral("ACME TRADERS"));
+    EXPECT_TRUE(boxes().shown().empty());
+}
+
+TEST_F(Cheque_200_90Test, AProfileSavedUnderANewNameIsNotTheOneThatPrints)
+{
+    storedCheque(10, QStringLiteral("ACME TRADERS"));
+    storedProfile(QStringLiteral("AXIS"), Axis);
+    openForm();
+    form_->cmbcustomname->setEditText(QStringLiteral("ZED"));
+    form_->cmdsave->click();
+    EXPECT_EQ(form_->cmbcustomname->currentText(), "AXIS");
+
+    form_->OptL->setChecked(true);
+    form_->cmdPrint->click();
+
+    EXPECT_EQ(ModuleData::PrintOrientation(), 2);
+    const PrintedPage page = onlyPrint();
+    EXPECT_GT(page.sizeTwips().width(), page.sizeTwips().height());
+    expectChequeAt(page, Axis, QStringLiteral("ACME TRADERS"));
+}
+
+TEST_F(Cheque_200_90Test, BeforeAnyProfileEveryFieldPrintsAtTheCorner)
+{
+    storedCheque(10, QStringLiteral("ACME"));
+    openForm();
+    form_->cmdDefault->click();
+    form_->cmbcustomname->setEditText(QString());
+    form_->cmdPrint->click();
+
+    const PrintedPage page = onlyPrint();
+    ASSERT_EQ(page.words().size(), 12u);
+    for (const PrintedText &word : page.words())
+        if (QStringList({"A/c", "09/03/2024", "ACME", "ONE", "1500.5", "00123"}).contains(word.text)) {
+            EXPECT_NEAR(word.left, 0, 1) << word.text.toStdString();
+            EXPECT_NEAR(word.top, 0, 20) << word.text.toStdString();
+        }
+}
+
+TEST_F(Cheque_200_90Test, TypingAChequeNumberLooksUpEachText)
+{
+    storedCheque(10, QStringLiteral("TEN"));
+    storedCheque(25, QStringLiteral("TWENTY FIVE"));
+    openForm();
+    form_->cmbcheque->lineEdit()->clear();
+
+    type(form_->cmbcheque->lineEdit(), QStringLiteral("25"));
+    // "2" is no stored cheque: the lookup says so and the preview stays on cheque 10.
+    ASSERT_EQ(boxes().shown().size(), 1u);
+    EXPECT_EQ(boxes().shown()[0].title, AppTitle);
+    EXPECT_EQ(form_->lblName->text(), "TWENTY FIVE");
+    EXPECT_EQ(ModuleData::ChequeRecord().CHEQUENUMBER, 25);
+
+    boxes().clear();
+    type(form_->cmbcheque->lineEdit(), QStringLiteral("x"));
+    EXPECT_EQ(form_->cmbcheque->currentText(), "25X");
+    EXPECT_EQ(boxes().shown(), (std::vector<MessageBoxRecord>{
+                                   {QStringLiteral("Write the cheque number in figures"),
+                                    forms::vbOKOnly, forms::vbInformation,
+                                    QStringLiteral("Wrong Entry")}}));
+    EXPECT_EQ(form_->lblName->text(), "TWENTY FIVE");
+}
+
+TEST_F(Cheque_200_90Test, DeleteCustomNameAsksFirst)
+{
+    storedProfile(QStringLiteral("AXIS"), Axis);
+    storedProfile(QStringLiteral("SBI"), Axis);
+    openForm();
+    const MessageBoxRecord question{QStringLiteral("Do you need to Delete data"), forms::vbYesNo,
+                                    0, QStringLiteral("?")};
+    const MessageBoxRecord deleted{QStringLiteral("Deleted"), forms::vbOKOnly, 0,
+                                   QStringLiteral("Delete")};
+
+    boxes().queueAnswer(forms::vbNo);
+    form_->Cmddelcustom->click();
+    EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{question});
+    EXPECT_EQ(scalarRaw(QStringLiteral("select count(*) from DATAX")), "2");
+
+    boxes().clear();
+    boxes().queueAnswer(forms::vbYes);
+    form_->Cmddelcustom->click();
+    EXPECT_EQ(boxes().shown(), (std::vector<MessageBoxRecord>{question, deleted}));
+    EXPECT_EQ(listOf(form_->cmbcustomname), QStringList{"SBI"});
+
+    // A name no profile has is still reported deleted.
+    boxes().clear();
+    form_->cmbcustomname->setEditText(QStringLiteral("NOBODY"));
+    form_->Cmddelcustom->click();
+    EXPECT_EQ(boxes().shown(), (std::vector<MessageBoxRecord>{question, deleted}));
+    EXPECT_EQ(listOf(form_->cmbcustomname), QStringList{"SBI"});
+}
+
+TEST_F(Cheque_200_90Test, HelpShowsItsEightLines)
+{
+    openForm();
+    form_->cmdHelp->click();
+    EXPECT_EQ(boxes().shown(),
+              (std::vector<MessageBoxRecord>{
+                  {QStringLiteral("Select Cheque No to Print\r\n"
+                                  "Select Portrait / Landscape\r\n"
+                                  "Click Set Default if you are satify with default alignment\r\n"
+                                  "If not satisfy with default alignment then Shift Left / Right "
+                                  "/ Up / Down\r\n"
+                                  "After adjustment Write some Custom Name\r\n"
+                                  "Click Save customised\r\n"
+                                  "Now Select Custom Name and click Adjust Distance\r\n"
+                                  "If you are safisfy then at last click Print"),
+                   forms::vbOKOnly, 0, AppTitle}}));
+}
+
+TEST_F(Cheque_200_90Test, EscClosesTheFormAndItsConnection)
+{
+    openForm();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(form_->xpay, &escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    EXPECT_FALSE(form_);
+    EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateClosed);
+}
+
+// The road of one cheque through the program's own windows: log in, enter the
+// cheque, line it up, save the profile, print, and read the paper.
+class ChequeRoadTest : public PrintingTest {
+protected:
+    void TearDown() override
+    {
+        delete forms::FormsRegistry::find(QStringLiteral("MDI"));
+        PrintingTest::TearDown();
+    }
+
+    template <class Form>
+    static Form *openForm(const char *name)
+    {
+        return qobject_cast<Form *>(forms::FormsRegistry::find(QString::fromLatin1(name)));
+    }
+
+    static void pick(QComboBox *box, const QString &item)
+    {
+        const int index = box->findText(item);
+        ASSERT_GE(index, 0) << item.toStdString();
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+};
+
+TEST_F(ChequeRoadTest, AChequeEnteredAfterLoginPrintsAtItsSavedProfile)
+{
+    auto *login = static_cast<frm_MainMain *>(forms::FormsRegistry::show(
+        QStringLiteral("frm_MainMain"), [] { return new frm_MainMain; }));
+    login->txtUser->setText(QStringLiteral("Admin"));
+    login->txtPwd->setText(QStringLiteral("ADMIN"));
+    login->Command3->click();
+    MDI *mainWindow = openForm<MDI>("MDI");
+    ASSERT_NE(mainWindow, nullptr);
+
+    forms::FormsRegistry::show("FRM_BANK", []{return new FRM_BANK;}, mainWindow->mdiArea);
+    FRM_BANK *entry = openForm<FRM_BANK>("FRM_BANK");
+    ASSERT_NE(entry, nullptr);
+    entry->cmbBankname->setEditText(QStringLiteral("STATE BANK"));
+    entry->cmbbankbranch->setEditText(QStringLiteral("FORT"));
+    entry->cmbAccountnumber->setEditText(QStringLiteral("00123"));
+    entry->cmbaccountholder->setEditText(QStringLiteral("R. MEHTA"));
+    entry->TXTAMOUNT->setText(QStringLiteral("2000"));
+    entry->TXTCHNUMBER->setEditText(QStringLiteral("555"));
+    entry->DTPCHEQUEDATE->setDate(QDate(2024, 3, 15));
+    entry->TXTChequeIssuedto->setText(QStringLiteral("ACME TRADERS"));
+    entry->TXTIssuedBy->setText(QStringLiteral("R. MEHTA"));
+    entry->TXTREMARK->setText(QStringLiteral("RENT"));
+    pick(entry->CMBACPAy, QStringLiteral("YES"));
+    entry->cmdlogin->click();
+    ASSERT_EQ(boxes().shown().size(), 1u);
+    ASSERT_EQ(boxes().shown()[0].text, "ENTERED");
+    const QString words = scalarRaw(QStringLiteral("select AMOUNTINWORD from CHEQUETABLE"));
+
+    forms::FormsRegistry::show("Cheque_200_90", []{return new Cheque_200_90;}, mainWindow->mdiArea);
+    Cheque_200_90 *layout = openForm<Cheque_200_90>("Cheque_200_90");
+    ASSERT_NE(layout, nullptr);
+    pick(layout->cmbcheque, QStringLiteral("555"));
+    const std::array<QLineEdit *, 14> positionBoxes = {
+        layout->xpay,  layout->ypay,  layout->xdate,   layout->ydate,   layout->xname,
+        layout->yname, layout->xrsword, layout->yrsword, layout->xrsno,   layout->yrsno,
+        layout->xacno, layout->yacno, layout->xsign,   layout->ysign};
+    for (int box = 0; box < 14; ++box)
+        positionBoxes[box]->setText(QString::number(Axis[box]));
+    layout->cmbcustomname->setEditText(QStringLiteral("MY BANK"));
+    layout->cmdsave->click();
+    layout->cmdDefault->click();
+    pick(layout->cmbcustomname, QStringLiteral("MY BANK"));
+    layout->cmdPrint->click();
+
+    const PrintedPage page = onlyPrint();
+    EXPECT_EQ(textsOn(page), (QStringList{"00123", "15/03/2024", "2000", "A/c Pay Only",
+                                          "ACME TRADERS", words.simplified()}));
+    expectAt(page, QStringLiteral("A/c Pay Only"), Axis[0], Axis[1]);
+    expectAt(page, QStringLiteral("15/03/2024"), Axis[2], Axis[3]);
+    expectAt(page, QStringLiteral("ACME TRADERS"), Axis[4], Axis[5]);
+    expectAt(page, words.simplified(), Axis[6], Axis[7]);
+    expectAt(page, QStringLiteral("2000"), Axis[8], Axis[9]);
+    expectAt(page, QStringLiteral("00123"), Axis[10], Axis[11]);
+    EXPECT_EQ(page.colourOf(QStringLiteral("A/c Pay Only")), QColor(192, 0, 0));
+}
+
+} // namespace

@@ -1,0 +1,337 @@
+#include "cheque/FRM_BANK.h"
+#include "cheque/ChequeTestPrinting.h"
+#include "cheque/ModuleData.h"
+#include "data/Module1.h"
+#include "platform/runtime/App.h"
+#include "support/ProgramFolderTest.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <cmath>
+
+using forms::MessageBoxRecord;
+
+namespace {
+
+const QString AppTitle = rt::App::Title();
+const MessageBoxRecord Entered{QStringLiteral("ENTERED"), forms::vbOKCancel, 0,
+                               QStringLiteral("Cheque Detail")};
+
+MessageBoxRecord entryError(const char *message)
+{
+    return {QString::fromLatin1(message), forms::vbOKOnly, forms::vbInformation,
+            QStringLiteral("Error in Entry")};
+}
+
+MessageBoxRecord deleteQuestion(const QString &number)
+{
+    return {QStringLiteral("Do you need to Delete Data of Cheque No : ") + number, forms::vbYesNo,
+            0, QStringLiteral("?")};
+}
+
+QStringList listOf(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+// A key pressed on a control as the keyboard sends it, through every filter.
+void press(QWidget *control, int key, const QString &text)
+{
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(control, &event);
+}
+
+void type(QWidget *control, const QString &characters)
+{
+    for (QChar character : characters) {
+        const QChar capital = character.toUpper();
+        const int key = capital.isLetter() ? Qt::Key_A + (capital.unicode() - u'A')
+                                           : character.unicode();
+        press(control, key, QString(character));
+    }
+}
+
+class FRM_BANKTest : public ProgramFolderTest {
+protected:
+    // The form goes first, with the popups of its combos and pickers, which are windows
+    // of their own that the folder's clean-up would otherwise meet twice.
+    void TearDown() override
+    {
+        delete form_;
+        ProgramFolderTest::TearDown();
+    }
+
+    FRM_BANK *openForm()
+    {
+        form_ = new FRM_BANK;
+        form_->show();
+        return form_;
+    }
+
+    // Stores a cheque straight into the register, as an earlier session left it; the
+    // serial also gives its entry date, in January 2023.
+    void storedCheque(int serial, double number, const QString &bank, const QString &account)
+    {
+        execRaw(QStringLiteral("insert into CHEQUETABLE values(%1,'%3','BRANCH %3','%4',"
+                               "'HOLDER %3','2023-01-0%1',%2,'WORDS',%2,'0%1/01/2023',"
+                               "'PAYEE %3','ISSUER','NOTE','NO','-','-','-',0,0,0,0,"
+                               "'2023-01-01','2023-01-01')")
+                    .arg(serial)
+                    .arg(number)
+                    .arg(bank, account));
+    }
+
+    void fillEntry(const QString &amount, const QString &chequeNumber)
+    {
+        form_->cmbBankname->setEditText(QStringLiteral("STATE BANK"));
+        form_->cmbbankbranch->setEditText(QStringLiteral("FORT"));
+        form_->cmbAccountnumber->setEditText(QStringLiteral("00123"));
+        form_->cmbaccountholder->setEditText(QStringLiteral("R. MEHTA"));
+        form_->TXTAMOUNT->setText(amount);
+        form_->TXTCHNUMBER->setEditText(chequeNumber);
+        form_->DTPCHEQUEDATE->setDate(QDate(2024, 3, 15));
+        form_->TXTChequeIssuedto->setText(QStringLiteral("ACME"));
+        form_->TXTIssuedBy->setText(QStringLiteral("R. MEHTA"));
+        form_->TXTREMARK->setText(QStringLiteral("RENT"));
+    }
+
+    int rowCount() { return scalarRaw(QStringLiteral("select count(*) from CHEQUETABLE")).toInt(); }
+
+    QPointer<FRM_BANK> form_;
+};
+
+} // namespace
+
+TEST_F(FRM_BANKTest, LoadsAnEmptyRegisterWithEmptyListsAndToday)
+{
+    openForm();
+    EXPECT_EQ(form_->windowTitle(), "Cheque Data");
+    for (QComboBox *box : {form_->cmbBankname, form_->cmbbankbranch, form_->cmbAccountnumber,
+                           form_->cmbaccountholder, form_->TXTCHNUMBER, form_->CmbDNumber}) {
+        EXPECT_EQ(box->count(), 0) << box->objectName().toStdString();
+        EXPECT_EQ(box->currentText(), "") << box->objectName().toStdString();
+    }
+    EXPECT_EQ(form_->CMBACPAy->currentText(), "YES");
+    EXPECT_EQ(listOf(form_->CMBACPAy), (QStringList{"YES", "NO"}));
+    EXPECT_EQ(form_->DTP->date(), QDate::currentDate());
+    EXPECT_EQ(form_->DTPCHEQUEDATE->date(), QDate::currentDate());
+    EXPECT_TRUE(boxes().shown().empty());
+    EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateOpen);
+}
+
+TEST_F(FRM_BANKTest, LoadShowsTheLowestChequeAndTheHighestSerial)
+{
+    storedCheque(1, 30, QStringLiteral("AXIS"), QStringLiteral("20"));
+    storedCheque(2, 4, QStringLiteral("HDFC"), QStringLiteral("100"));
+    openForm();
+
+    EXPECT_EQ(listOf(form_->TXTCHNUMBER), (QStringList{"4", "30"}));
+    EXPECT_EQ(listOf(form_->cmbAccountnumber), (QStringList{"100", "20"}));
+    EXPECT_EQ(form_->CmbDNumber->currentText(), "2");
+    EXPECT_EQ(form_->TXTCHNUMBER->currentText(), "4");
+    EXPECT_EQ(form_->cmbBankname->currentText(), "HDFC");
+    EXPECT_EQ(form_->TXTChequeIssuedto->text(), "PAYEE HDFC");
+    EXPECT_EQ(form_->CMBACPAy->currentText(), "NO");
+    EXPECT_EQ(form_->DTP->date(), QDate::currentDate());
+
+    // Picking another number from the list loads that cheque, entry date included.
+    form_->TXTCHNUMBER->setCurrentIndex(1);
+    emit form_->TXTCHNUMBER->activated(1);
+    EXPECT_EQ(form_->cmbBankname->currentText(), "AXIS");
+    EXPECT_EQ(form_->TXTAMOUNT->text(), "30");
+    EXPECT_EQ(form_->DTP->date(), QDate(2023, 1, 1));
+    EXPECT_TRUE(boxes().shown().empty());
+}
+
+TEST_F(FRM_BANKTest, SavesACheque)
+{
+    openForm();
+    fillEntry(QStringLiteral("1500.00"), QStringLiteral("007"));
+    form_->TXTREMARK->clear();
+    form_->cmdlogin->click();
+
+    EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{Entered});
+    EXPECT_EQ(rowsRaw(QStringLiteral("select SN, BANKNAME, ACCOUNTNUMBER, AMOUNT, AMOUNTINWORD, "
+                                     "CHEQUENUMBER, CHEQUEDATE, CHEQUEISSUEDTO, REMARK, "
+                                     "ACPAYONLY from CHEQUETABLE")),
+              QStringList{QStringLiteral("1|STATE BANK|00123|1500.0|ONE THOUSAND, FIVE HUNDRED,  "
+                                         "ONLY|7.0|15/03/2024|ACME|-|YES")});
+
+    // Refilled, the stored cheque shown again, and the entry boxes cleared.
+    EXPECT_EQ(listOf(form_->TXTCHNUMBER), QStringList{"7"});
+    EXPECT_EQ(listOf(form_->CmbDNumber), QStringList{"1"});
+    EXPECT_EQ(form_->CmbDNumber->currentText(), "1");
+    EXPECT_EQ(form_->cmbBankname->currentText(), "STATE BANK");
+    EXPECT_EQ(form_->TXTWORD->text(), "ONE THOUSAND, FIVE HUNDRED,  ONLY");
+    EXPECT_EQ(form_->TXTAMOUNT->text(), "");
+    EXPECT_EQ(form_->TXTCHNUMBER->currentText(), "");
+    EXPECT_EQ(form_->TXTREMARK->text(), "");
+    EXPECT_EQ(form_->TXTCHEQUEDATE->text(), "");
+    EXPECT_EQ(form_->TXTChequeIssuedto->text(), "ACME");
+}
+
+TEST_F(FRM_BANKTest, KeepsTheWholeWordsOfACroreAmount)
+{
+    openForm();
+    fillEntry(QStringLiteral(" 12345678"), QStringLiteral("9"));
+    form_->cmdlogin->click();
+    EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{Entered});
+    EXPECT_EQ(scalarRaw(QStringLiteral("select AMOUNTINWORD from CHEQUETABLE")),
+              "ONE CRORE, TWENTYTHREE  LAKH, FORTYFIVE THOUSAND, SIX HUNDRED, SEVENTYEIGHT ONLY");
+}
+
+TEST_F(FRM_BANKTest, ADuplicateChequeNumberStoresNothingButRefillsAndClears)
+{
+    storedCheque(1, 7, QStringLiteral("AXIS"), QStringLiteral("20"));
+    openForm();
+    fillEntry(QStringLiteral("2500"), QStringLiteral("7"));
+    form_->cmdlogin->click();
+
+    EXPECT_EQ(boxes().shown(),
+              (std::vector<MessageBoxRecord>{
+                  {QStringLiteral("Duplicate Cheque No Entry"), forms::vbOKOnly, 0, AppTitle}}));
+    EXPECT_EQ(rowCount(), 1);
+    EXPECT_EQ(form_->TXTAMOUNT->text(), "");
+    EXPECT_EQ(form_->TXTCHNUMBER->currentText(), "");
+    EXPECT_EQ(form_->cmbBankname->currentText(), "AXIS");
+}
+
+TEST_F(FRM_BANKTest, RefusesAnEntryInTheOrderOfItsChecks)
+{
+    openForm();
+    const auto save = [this] {
+        boxes().clear();
+        form_->cmdlogin->click();
+        return boxes().shown();
+    };
+    using Boxes = std::vector<MessageBoxRecord>;
+    EXPECT_EQ(save(), Boxes{entryError("Please write Bank Name")});
+    form_->cmbBankname->setEditText(QStringLiteral("SBI"));
+    EXPECT_EQ(save(), Boxes{entryError("Please write  Bank Branch")});
+    form_->cmbbankbranch->setEditText(QStringLiteral(" "));
+    EXPECT_EQ(save(), Boxes{entryError("Please write Account Number")});
+    form_->cmbAccountnumber->setEditText(QStringLiteral("1"));
+    EXPECT_EQ(save(), Boxes{entryError("Please write Account Holder")});
+    form_->cmbaccountholder->setEditText(QStringLiteral("ME"));
+    for (const char *amount : {"", "ABC", "1500.75", "0", "-5"}) {
+        form_->TXTAMOUNT->setText(QString::fromLatin1(amount));
+        EXPECT_EQ(save(), Boxes{entryError("Please write AMOUNT IN NUMERIC")}) << amount;
+    }
+    EXPECT_EQ(form_->TXTChequeIssuedto->text(), "");
+    EXPECT_EQ(rowCount(), 0);
+}
+
+TEST_F(FRM_BANKTest, AnEmptyChequeNumberStoresAndClearsNothingSilently)
+{
+    openForm();
+    fillEntry(QStringLiteral("250"), QString());
+    form_->TXTIssuedBy->clear();
+    form_->cmdlogin->click();
+
+    EXPECT_TRUE(boxes().shown().empty());
+    EXPECT_EQ(rowCount(), 0);
+    EXPECT_EQ(form_->TXTAMOUNT->text(), "250");
+    EXPECT_EQ(form_->TXTWORD->text(), "TWO HUNDRED, FIFTY ONLY");
+    EXPECT_EQ(form_->TXTIssuedBy->text(), "-");
+}
+
+TEST_F(FRM_BANKTest, DeletesTheChosenNumberAfterAskingYes)
+{
+    storedCheque(1, 4, QStringLiteral("HDFC"), QStringLiteral("100"));
+    storedCheque(2, 30, QStringLiteral("AXIS"), QStringLiteral("20"));
+    openForm();
+
+    boxes().queueAnswer(forms::vbNo);
+    form_->cmdDELET->click();
+    EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{deleteQuestion("4")});
+    EXPECT_EQ(rowCount(), 2);
+
+    boxes().clear();
+    form_->cmdDELET->click();
+    const MessageBoxRecord deleted{QStringLiteral("Deleted"), forms::vbOKOnly, 0,
+                                   QStringLiteral("Delete")};
+    EXPECT_EQ(boxes().shown(), (std::vector<MessageBoxRecord>{deleteQuestion("4"), deleted}));
+    EXPECT_EQ(rowsRaw(QStringLiteral("select CHEQUENUMBER from CHEQUETABLE")),
+              QStringList{"30.0"});
+    EXPECT_EQ(listOf(form_->TXTCHNUMBER), QStringList{"30"});
+    EXPECT_EQ(form_->cmbBankname->currentText(), "AXIS");
+    EXPECT_EQ(form_->TXTCHNUMBER->currentText(), "");
+
+    boxes().clear();
+    form_->TXTCHNUMBER->setEditText(QStringLiteral("55"));
+    form_->cmdDELET->click();
+    EXPECT_EQ(boxes().shown(), (std::vector<MessageBoxRecord>{deleteQuestion("55"), deleted}));
+    EXPECT_EQ(rowCount(), 1);
+}
+
+TEST_F(FRM_BANKTest, TypedLettersArriveAsCapitalsAndEscClosesTheConnection)
+{
+    openForm();
+    type(form_->TXTChequeIssuedto, QStringLiteral("d'souza{"));
+    EXPECT_EQ(form_->TXTChequeIssuedto->text(), "DSOUZA[");
+
+    press(form_->TXTREMARK, Qt::Key_Escape, QString(QChar(27)));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form_.isNull());
+    EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateClosed);
+}
+
+TEST_F(FRM_BANKTest, PlacesEveryControlAtItsTwipPosition)
+{
+    openForm();
+    const struct {
+        QWidget *control;
+        QRect twips;
+    } table[] = {
+        {form_->CmbDNumber, {3960, 240, 1215, 360}},
+        {form_->DTP, {6120, 240, 1845, 360}},
+        {form_->cmbBankname, {3960, 713, 4000, 360}},
+        {form_->TXTAMOUNT, {3960, 2605, 4000, 375}},
+        {form_->TXTCHNUMBER, {3960, 3120, 3975, 360}},
+        {form_->DTPCHEQUEDATE, {3960, 3570, 1845, 360}},
+        {form_->TXTREMARK, {3960, 5040, 4000, 375}},
+        {form_->CMBACPAy, {3960, 5520, 1815, 360}},
+        {form_->cmdlogin, {3960, 6480, 1455, 1095}},
+        {form_->cmdDELET, {6480, 6480, 1455, 1095}},
+    };
+    for (const auto &row : table) {
+        const auto pixels = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
+        const QRect expected(pixels(row.twips.left()), pixels(row.twips.top()),
+                             pixels(row.twips.width()), pixels(row.twips.height()));
+        EXPECT_EQ(row.control->geometry(), expected) << row.control->objectName().toStdString();
+        EXPECT_EQ(row.control->parentWidget(), form_->Frame1);
+    }
+    EXPECT_EQ(form_->Frame1->geometry(), QRect(8, 8, 545, 513));
+    EXPECT_EQ(form_->size(), QSize(560, 527));
+    EXPECT_EQ(form_->TXTAMOUNT->maxLength(), 50);
+    EXPECT_EQ(form_->TXTREMARK->maxLength(), 50);
+    EXPECT_FALSE(form_->TXTWORD->isVisible());
+    EXPECT_FALSE(form_->TXTCHEQUEDATE->isVisible());
+    EXPECT_EQ(form_->cmdDELET->text(), "DELETE CHEQUE No");
+
+    // Tab runs bank name, branch, account, holder, amount, cheque date, payee, issuer,
+    // remark, delete, save, serial, entry date, the flag, the cheque number.
+    const QList<QWidget *> expectedOrder = {
+        form_->cmbBankname,   form_->cmbbankbranch,     form_->cmbAccountnumber,
+        form_->cmbaccountholder, form_->TXTAMOUNT,      form_->DTPCHEQUEDATE,
+        form_->TXTChequeIssuedto, form_->TXTIssuedBy,   form_->TXTREMARK,
+        form_->cmdDELET,      form_->cmdlogin,          form_->CmbDNumber,
+        form_->DTP,           form_->CMBACPAy,          form_->TXTCHNUMBER};
+    QList<QWidget *> order;
+    QWidget *current = form_->cmbBankname;
+    do {
+        if (current->parentWidget() == form_->Frame1 && current->isVisible()
+            && (current->focusPolicy() & Qt::TabFocus))
+            order << current;
+        current = current->nextInFocusChain();
+    } while (current != form_->cmbBankname);
+    EXPECT_EQ(order, expectedOrder);
+}

@@ -1,0 +1,196 @@
+#include "data/DatabaseFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <map>
+#include <sqlite3.h>
+
+namespace {
+
+// A connection straight to the file, outside the program's layers.
+class RawDatabase {
+public:
+    explicit RawDatabase(const QString &path)
+    {
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE,
+                        nullptr);
+    }
+    ~RawDatabase() { sqlite3_close(db_); }
+
+    // The result code of a statement that returns no rows.
+    int exec(const char *sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); }
+
+    // Every row of a query, each as its columns joined by "|".
+    QStringList rows(const char *sql)
+    {
+        QStringList result;
+        sqlite3_stmt *statement = nullptr;
+        EXPECT_EQ(sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr), SQLITE_OK) << sql;
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            QStringList columns;
+            for (int i = 0; i < sqlite3_column_count(statement); ++i)
+                columns << QString::fromUtf8(
+                    reinterpret_cast<const char *>(sqlite3_column_text(statement, i)));
+            result << columns.join('|');
+        }
+        sqlite3_finalize(statement);
+        return result;
+    }
+
+private:
+    sqlite3 *db_ = nullptr;
+};
+
+class DatabaseFileTest : public ::testing::Test {
+protected:
+    QString path() const { return folder.filePath(QStringLiteral("Cheque.mdb")); }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(DatabaseFileTest, FreshFileHoldsEveryTableAndTheSeededRows)
+{
+    QString reason;
+    ASSERT_TRUE(DatabaseFile::createIfAbsent(path(), &reason)) << qPrintable(reason);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Cheque.mdb"})
+        << "no building file is left behind";
+
+    const std::map<QString, int> columnCounts = {
+        {"UserTable", 4},          {"gen", 5},          {"TYPEDEPOSITE", 3},
+        {"TypeOfExpenditure", 1},  {"CHEQUETABLE", 23}, {"CHEQUE", 1},
+        {"DATAX", 16},             {"BANK", 25},        {"BANKDETAIL", 4},
+        {"RemAdvance", 1},         {"PERMANENTITEM", 1}, {"EXPENDITURE", 6},
+        {"Memberx", 31},           {"FlatHistory", 31}, {"TYMEMBER", 8},
+        {"MEMBERCHARGETYPE", 2},   {"DETAILSOFDEPOSITE", 26}, {"BILLX", 22},
+        {"RECIEPT", 3},            {"EMPLOYEE", 1},     {"DOCUMENT", 1},
+        {"complain", 3},           {"sharex", 1},
+    };
+    RawDatabase db(path());
+    for (const auto &[table, count] : columnCounts) {
+        const QString sql =
+            QStringLiteral("select count(*) from pragma_table_info('%1')").arg(table);
+        EXPECT_EQ(db.rows(sql.toUtf8().constData()), QStringList{QString::number(count)})
+            << qPrintable(table);
+    }
+
+    // The positional inserts of the register and the profiles bind this order.
+    EXPECT_EQ(db.rows("select group_concat(name, ',') from pragma_table_info('CHEQUETABLE')"),
+              QStringList{"SN,BANKNAME,BANKBRANCH,ACCOUNTNUMBER,ACCOUNTHOLDER,DATEOFENTRY,AMOUNT,"
+                          "AMOUNTINWORD,CHEQUENUMBER,CHEQUEDATE,CHEQUEISSUEDTO,ISSUEDBY,REMARK,"
+                          "ACPAYONLY,STRREM2,STRREM3,STRREM4,INTREM1,INTREM2,INTREM3,INTREM4,"
+                          "DATEREM1,DATEREM2"});
+    EXPECT_EQ(db.rows("select group_concat(name, ',') from pragma_table_info('DATAX')"),
+              QStringList{"SN,NAMEX,ACPAYLEFT,ACPAYTOP,DATELEFT,DATETOP,NAMELEFT,NAMETOP,"
+                          "RUPEEWORDLEFT,RUPEEWORDTOP,RUPEENumberLEFT,RUPEENumberTOP,ACLEFT,"
+                          "ACTOP,SIGNLEFT,SIGNTOP"});
+
+    EXPECT_EQ(db.rows("select Userx, pwd, ROLE from UserTable"),
+              QStringList{"Admin|ADMIN|Administrator"});
+    EXPECT_EQ(db.rows("select * from gen"), QStringList{"0.0|0.0|0.0|0.0|0.0"});
+    EXPECT_FALSE(db.rows("select TYPEOFDEPOSITE from TYPEDEPOSITE where DURATIONOFDEPOSITE = 0")
+                     .isEmpty());
+    EXPECT_FALSE(db.rows("select EXPENDITURE from TypeOfExpenditure").isEmpty());
+    EXPECT_EQ(db.rows("select count(*) from BANKDETAIL"), QStringList{"1"});
+    EXPECT_EQ(db.rows("select count(*) from CHEQUETABLE"), QStringList{"0"});
+    EXPECT_EQ(db.rows("select count(*) from DATAX"), QStringList{"0"});
+}
+
+TEST_F(DatabaseFileTest, ExistingFileIsLeftByteForByteUntouched)
+{
+    ASSERT_TRUE(DatabaseFile::createIfAbsent(path()));
+    {
+        RawDatabase db(path());
+        ASSERT_EQ(db.exec("insert into UserTable values(2, 'CLERK', 'SECRET', 'Clerk')"),
+                  SQLITE_OK);
+    }
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    const QDateTime modified = QFileInfo(path()).lastModified();
+    file.close();
+
+    ASSERT_TRUE(DatabaseFile::createIfAbsent(path()));
+
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(QFileInfo(path()).lastModified(), modified);
+    EXPECT_EQ(RawDatabase(path()).rows("select Userx from UserTable where ID = 2"),
+              QStringList{"CLERK"});
+}
+
+TEST_F(DatabaseFileTest, FileThatIsNoDatabaseIsLeftAlone)
+{
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a database");
+    file.close();
+
+    EXPECT_TRUE(DatabaseFile::createIfAbsent(path()));
+
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("not a database"));
+}
+
+TEST_F(DatabaseFileTest, MissingFolderGivesAReasonAndNoFile)
+{
+    const QString inMissingFolder = folder.filePath(QStringLiteral("missing/Cheque.mdb"));
+    QString reason;
+
+    EXPECT_FALSE(DatabaseFile::createIfAbsent(inMissingFolder, &reason));
+
+    EXPECT_FALSE(reason.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(inMissingFolder));
+}
+
+TEST_F(DatabaseFileTest, UniqueIndexesRefuseDuplicatesAndSerialsMayRepeat)
+{
+    ASSERT_TRUE(DatabaseFile::createIfAbsent(path()));
+    RawDatabase db(path());
+
+    const char *cheque = "insert into CHEQUETABLE (SN, CHEQUENUMBER) values(1, 100)";
+    ASSERT_EQ(db.exec(cheque), SQLITE_OK);
+    EXPECT_EQ(db.exec(cheque), SQLITE_CONSTRAINT) << "a second cheque with number 100";
+    EXPECT_EQ(db.exec("insert into CHEQUETABLE (SN, CHEQUENUMBER) values(1, 101)"), SQLITE_OK)
+        << "two cheques may share a serial";
+
+    ASSERT_EQ(db.exec("insert into DATAX (SN, NAMEX) values(1, 'SBI')"), SQLITE_OK);
+    EXPECT_EQ(db.exec("insert into DATAX (SN, NAMEX) values(2, 'sbi')"), SQLITE_CONSTRAINT)
+        << "profile names are compared without regard to case";
+
+    ASSERT_EQ(db.exec("insert into Memberx (SN, WING, ACCO, DOFJOINING) "
+                      "values(1, 'A', '101', '2024-04-01')"),
+              SQLITE_OK);
+    EXPECT_EQ(db.exec("insert into Memberx (SN, WING, ACCO, DOFJOINING) "
+                      "values(2, 'A', '101', '2024-04-01')"),
+              SQLITE_CONSTRAINT);
+    EXPECT_EQ(db.exec("insert into Memberx (SN, WING, ACCO, DOFJOINING) "
+                      "values(2, 'A', '101', '2025-06-01')"),
+              SQLITE_OK)
+        << "a flat takes a later member";
+
+    // The data layer tells the two kinds of duplicate apart by the number of columns of
+    // the index, so the member index must be the only one over several columns.
+    EXPECT_EQ(db.rows("select m.name, group_concat(ii.name, ',') from sqlite_schema m, "
+                      "pragma_index_list(m.name) il, pragma_index_info(il.name) ii "
+                      "where m.type = 'table' and il.[unique] = 1 "
+                      "group by m.name, il.name order by m.name"),
+              (QStringList{"CHEQUETABLE|CHEQUENUMBER", "DATAX|NAMEX",
+                           "Memberx|WING,ACCO,DOFJOINING"}));
+}
+
+TEST_F(DatabaseFileTest, TextComparisonIgnoresLetterCase)
+{
+    ASSERT_TRUE(DatabaseFile::createIfAbsent(path()));
+    RawDatabase db(path());
+
+    EXPECT_EQ(db.rows("select Userx from UserTable where Userx = 'admin' and pwd = 'admin'"),
+              QStringList{"Admin"});
+    EXPECT_EQ(db.rows("select TYPEOFDEPOSITE from TYPEDEPOSITE where TYPEOFDEPOSITE = 'Parking'"),
+              QStringList{"PARKING"});
+}
+
+} // namespace

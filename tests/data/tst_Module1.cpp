@@ -1,0 +1,156 @@
+#include "data/Module1.h"
+
+#include "platform/registry/Registry.h"
+#include "platform/runtime/App.h"
+#include "platform/runtime/RuntimeError.h"
+#include "support/ProgramFolderTest.h"
+
+#include <QFile>
+
+namespace {
+
+struct Write {
+    QString key;
+    QString name;
+    std::uint32_t type;
+    QByteArray data;
+    bool operator==(const Write &) const = default;
+};
+
+void PrintTo(const Write &write, std::ostream *out)
+{
+    *out << write.key.toStdString() << " / " << write.name.toStdString() << " type "
+         << write.type << " bytes " << write.data.toHex(' ').toStdString();
+}
+
+QByteArray sz(const char *text)
+{
+    return QByteArray(text, int(qstrlen(text)) + 1);
+}
+
+QByteArray dword(std::uint32_t value)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = char((value >> (8 * i)) & 0xff);
+    return bytes;
+}
+
+class Module1Test : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        registry::setWriteObserver([this](const QString &key, const QString &name,
+                                          const registry::RegistryValue &value) {
+            writes.push_back({key, name, value.type, value.data});
+        });
+    }
+
+    std::vector<Write> expectedWrites() const
+    {
+        const QString source = QStringLiteral("SOFTWARE\\ODBC\\ODBC.INI\\Cheque");
+        const QString jet = source + QStringLiteral("\\Engines\\Jet");
+        const QString list = QStringLiteral("SOFTWARE\\ODBC\\ODBC.INI\\ODBC Data Sources");
+        const QByteArray database = (rt::App::Path() + QStringLiteral("\\Cheque.mdb")).toUtf8() + '\0';
+        return {
+            {source, "Description", registry::REG_SZ, sz("Cheque")},
+            {source, "FIL", registry::REG_SZ, sz("MS Access;")},
+            {source, "Driver", registry::REG_SZ, sz("C:\\Winnt\\System32\\ODBCjt32.dll")},
+            {source, "UID", registry::REG_SZ, sz("Admin")},
+            {source, "PWD", registry::REG_SZ, sz("41maypol")},
+            {source, "DBQ", registry::REG_SZ, database},
+            {source, "SafeTransactions", registry::REG_DWORD, dword(0)},
+            {source, "DriverId", registry::REG_DWORD, dword(25)},
+            {jet, "ImplicitCommitSync", registry::REG_SZ, QByteArray(1, '\0')},
+            {jet, "UserCommitSync", registry::REG_SZ, sz("Yes")},
+            {jet, "MaxBufferSize", registry::REG_DWORD, dword(2048)},
+            {jet, "PageTimeout", registry::REG_DWORD, dword(5)},
+            {jet, "Threads", registry::REG_DWORD, dword(3)},
+            {list, "Cheque", registry::REG_SZ, sz("Microsoft Access Driver (*.mdb)")},
+        };
+    }
+
+    std::vector<Write> writes;
+};
+
+TEST_F(Module1Test, EveryOpeningWritesTheFourteenValuesInOrderAndOpensTheRegister)
+{
+    Module1::OpenConnection();
+    Module1::OpenConnection();
+
+    std::vector<Write> twice = expectedWrites();
+    const std::vector<Write> once = expectedWrites();
+    twice.insert(twice.end(), once.begin(), once.end());
+    EXPECT_EQ(writes, twice);
+    EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateOpen);
+    EXPECT_EQ(Module1::SharedConnection().ConnectionString,
+              QStringLiteral("DSN=Cheque;userID=Admin;Password=41maypol"));
+    EXPECT_TRUE(Module1::DsnResult().isEmpty());
+    EXPECT_TRUE(boxes().shown().empty());
+}
+
+TEST_F(Module1Test, AMissingRegisterShowsTwoBoxesThenEndsTheProcess)
+{
+    ASSERT_TRUE(QFile::remove(databasePath()));
+
+    EXPECT_THROW(Module1::OpenConnection(), rt::ProcessEnded);
+
+    ASSERT_EQ(boxes().shown().size(), 2u);
+    const forms::MessageBoxRecord &reason = boxes().shown()[0];
+    EXPECT_TRUE(reason.text.contains(QStringLiteral("Cheque.mdb"))) << reason.text.toStdString();
+    EXPECT_EQ(reason.buttons, forms::vbOKOnly);
+    EXPECT_EQ(reason.icon, 0);
+    EXPECT_EQ(reason.title, QStringLiteral("Quilvane"));
+    EXPECT_EQ(boxes().shown()[1],
+              (forms::MessageBoxRecord{"Please Re-start Application", forms::vbOKOnly, 0,
+                                       "Quilvane"}));
+    // The source was registered again before the end.
+    EXPECT_EQ(writes.size(), 28u);
+    EXPECT_FALSE(QFile::exists(databasePath()));
+}
+
+TEST_F(Module1Test, ADamagedRegistryIsReportedAndKeptAndTheProgramEnds)
+{
+    QFile hive(registry::hivePath());
+    ASSERT_TRUE(hive.open(QIODevice::WriteOnly));
+    hive.write("\x01\x02 not a hive \xff");
+    hive.close();
+
+    EXPECT_THROW(Module1::OpenConnection(), rt::ProcessEnded);
+
+    const forms::MessageBoxRecord unableToCreate{"Unable to create DSN", forms::vbOKOnly, 16,
+                                                 "Error"};
+    ASSERT_EQ(boxes().shown().size(), 4u);
+    EXPECT_EQ(boxes().shown()[0], unableToCreate);
+    EXPECT_EQ(boxes().shown()[2], unableToCreate);
+    EXPECT_EQ(boxes().shown()[3].text, QStringLiteral("Please Re-start Application"));
+    EXPECT_TRUE(writes.empty());
+    ASSERT_TRUE(hive.open(QIODevice::ReadOnly));
+    EXPECT_EQ(hive.readAll(), QByteArray("\x01\x02 not a hive \xff"));
+}
+
+TEST_F(Module1Test, StatementsRunOnTheSharedConnectionFollowTheRegisterRules)
+{
+    Module1::OpenConnection();
+    ado::Recordset &rows = Module1::SharedRecordset();
+
+    // An aggregate over no rows is Null, not 0: the serial rule depends on it failing.
+    rows.Open("select max(sn) from CHEQUETABLE", Module1::SharedConnection(), ado::adOpenKeyset,
+              ado::adLockReadOnly);
+    EXPECT_TRUE(rows.Fields(0).Value().isNull());
+    EXPECT_THROW(rows.Fields(0).Value().toInteger(), rt::RuntimeError);
+    Module1::CloseIfOpen(rows);
+    rows.Open("select sum(AMOUNT) from CHEQUETABLE", Module1::SharedConnection(),
+              ado::adOpenKeyset, ado::adLockReadOnly);
+    EXPECT_THROW(rows.Fields(0).Value().toDouble(), rt::RuntimeError);
+
+    // A row-less statement leaves the recordset closed.
+    Module1::CloseIfOpen(rows);
+    rows.Open("Delete * from gen", Module1::SharedConnection(), ado::adOpenKeyset,
+              ado::adLockReadOnly);
+    EXPECT_EQ(rows.State(), ado::adStateClosed);
+    EXPECT_EQ(scalarRaw("select count(*) from gen"), QStringLiteral("0"));
+}
+
+} // namespace

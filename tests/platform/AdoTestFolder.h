@@ -1,0 +1,106 @@
+#pragma once
+
+#include "platform/ado/Connection.h"
+#include "platform/registry/Registry.h"
+#include "platform/runtime/App.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+// A program folder of its own for each test: a small register database made with the
+// engine directly and the data source "Cheque" pointing at it in the folder's hive.
+class AdoTestFolder : public ::testing::Test {
+protected:
+    static inline const QString ConnectionString =
+        QStringLiteral("DSN=Cheque;userID=Admin;Password=41maypol");
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder_.isValid());
+        rt::App::setPathForTesting(folder_.path());
+        execRaw("CREATE TABLE CHEQUETABLE (SN SMALLINT, BANKNAME TEXT COLLATE NOCASE,"
+                " DATEOFENTRY DATE, AMOUNT DOUBLE, CHEQUENUMBER DOUBLE,"
+                " REMARK TEXT COLLATE NOCASE, INTREM1 INTEGER);"
+                "CREATE UNIQUE INDEX CHEQUETABLE_CHEQUENUMBER ON CHEQUETABLE (CHEQUENUMBER);"
+                "CREATE TABLE Memberx (SN SMALLINT, NAMEX TEXT COLLATE NOCASE,"
+                " WING TEXT COLLATE NOCASE, ACCO TEXT COLLATE NOCASE, DOFJOINING DATE);"
+                "CREATE UNIQUE INDEX Memberx_Flat ON Memberx (WING, ACCO, DOFJOINING);");
+        registerDatabase(folder_.path() + QStringLiteral("\\Cheque.mdb"));
+    }
+
+    void TearDown() override { rt::App::setPathForTesting(QString()); }
+
+    QString folder() const { return folder_.path(); }
+
+    // Writes the data source's DBQ value as the registration does: the text and its
+    // terminating zero.
+    static void registerDatabase(const QString &dbq)
+    {
+        registry::HKEY key = 0;
+        std::uint32_t disposition = 0;
+        ASSERT_EQ(registry::RegCreateKeyExA(registry::HKEY_LOCAL_MACHINE,
+                                            QStringLiteral("SOFTWARE\\ODBC\\ODBC.INI\\Cheque"),
+                                            0, 0, 6, &key, &disposition),
+                  0);
+        ASSERT_EQ(registry::RegSetValueExA(key, QStringLiteral("DBQ"), 0, registry::REG_SZ,
+                                           dbq.toUtf8() + QByteArray(1, '\0')),
+                  0);
+        registry::RegCloseKey(key);
+    }
+
+    ado::Connection openConnection()
+    {
+        ado::Connection connection;
+        connection.ConnectionString = ConnectionString;
+        connection.Open(QString(), QString(), ado::adCmdUnspecified);
+        return connection;
+    }
+
+    // Runs statements straight on the file, creating it when absent.
+    void execRaw(const char *sql)
+    {
+        sqlite3 *database = nullptr;
+        sqlite3_open((folder_.path() + QStringLiteral("/Cheque.mdb")).toUtf8().constData(),
+                     &database);
+        char *message = nullptr;
+        const int result = sqlite3_exec(database, sql, nullptr, nullptr, &message);
+        const std::string error = message ? message : "";
+        sqlite3_free(message);
+        sqlite3_close(database);
+        ASSERT_EQ(result, SQLITE_OK) << error;
+    }
+
+    // The first column of the first row, as the engine holds it.
+    QString scalarRaw(const char *sql)
+    {
+        sqlite3 *database = nullptr;
+        sqlite3_open((folder_.path() + QStringLiteral("/Cheque.mdb")).toUtf8().constData(),
+                     &database);
+        sqlite3_stmt *statement = nullptr;
+        sqlite3_prepare_v2(database, sql, -1, &statement, nullptr);
+        QString value;
+        if (sqlite3_step(statement) == SQLITE_ROW)
+            value = QString::fromUtf8(
+                reinterpret_cast<const char *>(sqlite3_column_text(statement, 0)));
+        sqlite3_finalize(statement);
+        sqlite3_close(database);
+        return value;
+    }
+
+private:
+    QTemporaryDir folder_;
+};
+
+// The number and description of the run-time error a statement raises; 0 for none.
+template <typename Statement>
+rt::RuntimeError raisedBy(Statement statement)
+{
+    try {
+        statement();
+    } catch (const rt::RuntimeError &error) {
+        return error;
+    }
+    return rt::RuntimeError(0, QString());
+}

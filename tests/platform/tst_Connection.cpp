@@ -1,0 +1,92 @@
+#include "AdoTestFolder.h"
+
+#include "platform/ado/Recordset.h"
+
+#include <QFile>
+
+using ConnectionTest = AdoTestFolder;
+
+TEST_F(ConnectionTest, OpensTheFileTheDataSourceNamesAndExecutesStatements)
+{
+    ado::Connection connection = openConnection();
+    EXPECT_EQ(connection.State(), ado::adStateOpen);
+
+    EXPECT_EQ(connection.Execute("insert into ChequeTable values(1,'SBI',#01/02/2003#,10,100,'-',0)"), 1);
+    EXPECT_EQ(connection.Execute("insert into ChequeTable values(2,'SBI',#01/02/2003#,20,200,'-',0)"), 1);
+    EXPECT_EQ(connection.Execute("Update CHEQUETABLE set REMARK = 'paid'"), 2);
+    EXPECT_EQ(connection.Execute("Update CHEQUETABLE set REMARK = 'x' where SN = 9"), 0);
+    EXPECT_EQ(scalarRaw("select count(*) from CHEQUETABLE where REMARK = 'paid'"), "2");
+
+    // Copies are one connection, as object references are.
+    ado::Connection copy = connection;
+    copy.Close();
+    EXPECT_EQ(connection.State(), ado::adStateClosed);
+    EXPECT_EQ(raisedBy([&] { connection.Close(); }).Number(), rt::errObjectClosed);
+}
+
+TEST_F(ConnectionTest, ReadsTheBackslashOfTheRegisteredPathAsASeparator)
+{
+    // A program folder at the root of a drive doubles the separator.
+    registerDatabase(folder() + QStringLiteral("\\\\Cheque.mdb"));
+    EXPECT_EQ(openConnection().State(), ado::adStateOpen);
+}
+
+TEST_F(ConnectionTest, UnregisteredDataSourceFailsWithItsName)
+{
+    ado::Connection connection;
+    connection.ConnectionString = QStringLiteral("DSN=Ledger;userID=Admin;Password=x");
+    const rt::RuntimeError error = raisedBy([&] { connection.Open(); });
+    EXPECT_EQ(error.Number(), rt::errProviderFailure);
+    EXPECT_EQ(error.Description(), QStringLiteral("Data source name not found: Ledger"));
+    EXPECT_EQ(connection.State(), ado::adStateClosed);
+
+    connection.ConnectionString = QStringLiteral("userID=Admin;Password=x");
+    EXPECT_EQ(raisedBy([&] { connection.Open(); }).Number(), rt::errProviderFailure);
+}
+
+TEST_F(ConnectionTest, MissingFileFailsAndIsNotCreated)
+{
+    registerDatabase(folder() + QStringLiteral("\\Missing.mdb"));
+    ado::Connection connection;
+    connection.ConnectionString = ConnectionString;
+    const rt::RuntimeError error = raisedBy([&] { connection.Open(); });
+    EXPECT_EQ(error.Number(), rt::errProviderFailure);
+    EXPECT_EQ(error.Description(),
+              QStringLiteral("Could not find file '%1/Missing.mdb'.").arg(folder()));
+    EXPECT_FALSE(QFile::exists(folder() + QStringLiteral("/Missing.mdb")));
+    EXPECT_EQ(connection.State(), ado::adStateClosed);
+}
+
+TEST_F(ConnectionTest, FileThatIsNoDatabaseFailsOnOpen)
+{
+    QFile file(folder() + QStringLiteral("/Notes.mdb"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(2048, 'x'));
+    file.close();
+    registerDatabase(folder() + QStringLiteral("\\Notes.mdb"));
+
+    ado::Connection connection;
+    connection.ConnectionString = ConnectionString;
+    const rt::RuntimeError error = raisedBy([&] { connection.Open(); });
+    EXPECT_EQ(error.Number(), rt::errProviderFailure);
+    EXPECT_TRUE(error.Description().contains(QStringLiteral("Notes.mdb")));
+    EXPECT_EQ(connection.State(), ado::adStateClosed);
+}
+
+TEST_F(ConnectionTest, ClosedConnectionCannotRunStatements)
+{
+    ado::Connection connection;
+    connection.ConnectionString = ConnectionString;
+    EXPECT_EQ(raisedBy([&] { connection.Execute("Delete * from CHEQUETABLE"); }).Number(),
+              rt::errConnectionUnusable);
+
+    ado::Recordset rows;
+    const rt::RuntimeError error = raisedBy([&] {
+        rows.Open("select * from CHEQUETABLE", connection, ado::adOpenKeyset, ado::adLockReadOnly);
+    });
+    EXPECT_EQ(error.Number(), rt::errConnectionUnusable);
+    EXPECT_EQ(error.Description(),
+              QStringLiteral("The connection cannot be used to perform this operation. It is "
+                             "either closed or invalid in this context."));
+    EXPECT_EQ(rows.State(), ado::adStateClosed);
+}

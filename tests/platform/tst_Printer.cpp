@@ -1,0 +1,201 @@
+#include "platform/printer/PrintableForm.h"
+#include "platform/printer/Printer.h"
+#include "platform/runtime/App.h"
+#include "platform/runtime/RuntimeError.h"
+#include "support/PrintedPage.h"
+#include "support/ProgramFolderTest.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Page : public printer::PrintableForm {
+public:
+    QList<printer::PrintableLabel> labels;
+
+    QList<printer::PrintableLabel> printableLabels() const override { return labels; }
+    QString printJobName() const override { return QStringLiteral("Job_7"); }
+};
+
+printer::PrintableLabel label(const QString &caption, const QRectF &twips,
+                              const QString &fontName = QStringLiteral("MS Sans Serif"),
+                              double fontSize = 9.75, const QColor &foreColor = Qt::black)
+{
+    printer::PrintableLabel made;
+    made.twips = twips;
+    made.caption = caption;
+    made.fontName = fontName;
+    made.fontSize = fontSize;
+    made.bold = true;
+    made.foreColor = foreColor;
+    made.backColor = Qt::white;
+    return made;
+}
+
+// Pixels darker than paper inside a rectangle of twips, on a page drawn at 144 dots per
+// inch (ten twips to the dot).
+int inkWithin(const QImage &page, const QRect &twips)
+{
+    int ink = 0;
+    for (int y = twips.top() / 10; y < twips.bottom() / 10; ++y)
+        for (int x = twips.left() / 10; x < twips.right() / 10; ++x)
+            if (qGray(page.pixel(x, y)) < 128)
+                ++ink;
+    return ink;
+}
+
+class PrinterTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApplication();
+        ASSERT_TRUE(folder_.isValid());
+        rt::App::setPathForTesting(folder_.path());
+        printer::Printer::setSystemPrinterIgnoredForTesting(true);
+        printer().setOrientation(1);
+    }
+
+    static printer::Printer &printer() { return printer::Printer::instance(); }
+
+    QString printOnePage(const Page &page)
+    {
+        const QStringList before = printedFiles(folder_.path());
+        printer().PrintForm(page);
+        printer().EndDoc();
+        QStringList after = printedFiles(folder_.path());
+        for (const QString &file : before)
+            after.removeOne(file);
+        EXPECT_EQ(after.size(), 1);
+        return after.value(0);
+    }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(PrinterTest, PutsEachVisibleLabelAtItsTwipsInItsFontAndColour)
+{
+    Page page;
+    page.labels = {label(QStringLiteral("FIRST"), QRectF(1440, 720, 2000, 255)),
+                   label(QStringLiteral("SECOND LINE"), QRectF(300, 4005, 3000, 255),
+                         QStringLiteral("Verdana"), 8.25, QColor(192, 0, 0)),
+                   label(QStringLiteral("HIDDEN"), QRectF(5000, 5000, 2000, 255))};
+    page.labels[2].visible = false;
+
+    const QString file = printOnePage(page);
+
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("/Printed/Job_7_\\d{8}-\\d{6}-\\d{3}\\.pdf$"))
+                    .match(file)
+                    .hasMatch())
+        << file.toStdString();
+    const PrintedPage printed(file);
+    QStringList texts;
+    for (const PrintedText &text : printed.texts())
+        texts << text.text;
+    EXPECT_EQ(texts, QStringList({QStringLiteral("FIRST"), QStringLiteral("SECOND LINE")}));
+    const auto first = printed.find(QStringLiteral("FIRST"));
+    ASSERT_TRUE(first);
+    EXPECT_NEAR(first->left, 1440, 1);
+    EXPECT_NEAR(first->top, 720, 20);
+    const auto second = printed.find(QStringLiteral("SECOND LINE"));
+    ASSERT_TRUE(second);
+    EXPECT_NEAR(second->left, 300, 1);
+    EXPECT_NEAR(second->top, 4005, 20);
+    EXPECT_EQ(printed.colourOf(QStringLiteral("FIRST")), QColor(Qt::black));
+    EXPECT_EQ(printed.colourOf(QStringLiteral("SECOND LINE")), QColor(192, 0, 0));
+    for (const QString &text : texts) {
+        EXPECT_EQ(printed.fontOf(text), QStringLiteral("DejaVuSans"));
+        EXPECT_TRUE(printed.isBold(text));
+    }
+    EXPECT_NEAR(printed.fontSizeOf(QStringLiteral("FIRST")), 9.75, 0.5);
+    EXPECT_NEAR(printed.fontSizeOf(QStringLiteral("SECOND LINE")), 8.25, 0.5);
+}
+
+TEST_F(PrinterTest, LandscapeTurnsThePageButKeepsTheTwips)
+{
+    Page page;
+    page.labels = {label(QStringLiteral("FIELD"), QRectF(9960, 1680, 1815, 255))};
+
+    printer().setOrientation(2);
+    const PrintedPage landscape(printOnePage(page));
+    printer().setOrientation(1);
+    const PrintedPage portrait(printOnePage(page));
+
+    // A4, 210 by 297 mm, in whole points.
+    EXPECT_NEAR(portrait.sizeTwips().width(), 11906, 10);
+    EXPECT_NEAR(portrait.sizeTwips().height(), 16838, 10);
+    EXPECT_NEAR(landscape.sizeTwips().width(), 16838, 10);
+    EXPECT_NEAR(landscape.sizeTwips().height(), 11906, 10);
+    for (const PrintedPage *printed : {&portrait, &landscape}) {
+        const auto field = printed->find(QStringLiteral("FIELD"));
+        ASSERT_TRUE(field);
+        EXPECT_NEAR(field->left, 9960, 1);
+        EXPECT_NEAR(field->top, 1680, 20);
+    }
+}
+
+TEST_F(PrinterTest, RefusesAnOrientationOtherThanPortraitOrLandscape)
+{
+    printer().setOrientation(2);
+    for (std::int16_t orientation : {0, 3, -1}) {
+        try {
+            printer().setOrientation(orientation);
+            ADD_FAILURE() << "orientation " << orientation << " accepted";
+        } catch (const rt::RuntimeError &error) {
+            EXPECT_EQ(error.Number(), rt::errInvalidPropertyValue);
+        }
+    }
+    EXPECT_EQ(printer().Orientation(), 2);
+}
+
+TEST_F(PrinterTest, NeverOverwritesAnEarlierPrint)
+{
+    Page page;
+    page.labels = {label(QStringLiteral("ONE"), QRectF(0, 0, 2000, 255))};
+    const QString first = printOnePage(page);
+    page.labels = {label(QStringLiteral("TWO"), QRectF(0, 0, 2000, 255))};
+    const QString second = printOnePage(page);
+
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(PrintedPage(first).find(QStringLiteral("ONE")));
+    EXPECT_TRUE(PrintedPage(second).find(QStringLiteral("TWO")));
+}
+
+TEST_F(PrinterTest, AnUpperLabelCoversWhatLiesBeneathIt)
+{
+    const QRectF place(1440, 1440, 3000, 255);
+    Page page;
+    page.labels = {label(QStringLiteral("UNDERNEATH"), place)};
+    const QImage uncovered = PrintedPage(printOnePage(page)).render(144);
+    page.labels.append(label(QString(), place));
+    const QImage covered = PrintedPage(printOnePage(page)).render(144);
+
+    EXPECT_GT(inkWithin(uncovered, place.toRect()), 50);
+    EXPECT_EQ(inkWithin(covered, place.toRect()), 0);
+}
+
+TEST_F(PrinterTest, AFailureRaisesPrinterErrorAndPrintsNothing)
+{
+    QFile blocker(folder_.filePath(QStringLiteral("Printed")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Page page;
+    page.labels = {label(QStringLiteral("LOST"), QRectF(0, 0, 2000, 255))};
+
+    try {
+        printer().PrintForm(page);
+        ADD_FAILURE() << "printed into a folder that is a file";
+    } catch (const rt::RuntimeError &error) {
+        EXPECT_EQ(error.Number(), 482);
+        EXPECT_TRUE(error.Description().startsWith(QStringLiteral("Printer error")));
+    }
+    printer().EndDoc();
+
+    ASSERT_TRUE(QFile::remove(blocker.fileName()));
+    EXPECT_TRUE(PrintedPage(printOnePage(page)).find(QStringLiteral("LOST")));
+}
+
+} // namespace

@@ -1,0 +1,162 @@
+#include "platform/forms/PlainControl.h"
+#include "platform/forms/WidgetControls.h"
+#include "platform/runtime/RuntimeError.h"
+#include "support/ProgramFolderTest.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The number of the run-time error the call raises, or 0.
+long errorOf(const std::function<void()> &call)
+{
+    try {
+        call();
+    } catch (const rt::RuntimeError &error) {
+        return error.Number();
+    }
+    return 0;
+}
+
+} // namespace
+
+class WidgetControlsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { ensureApplication(); }
+};
+
+TEST_F(WidgetControlsTest, aPropertyTheControlLacksRaises438)
+{
+    QLabel label(QStringLiteral("Rs."));
+    forms::LabelControl caption(&label);
+    QLineEdit box;
+    forms::TextBoxControl text(&box);
+
+    EXPECT_EQ(errorOf([&] { caption.Value(); }), rt::errObjectDoesNotSupport);
+    EXPECT_EQ(errorOf([&] { text.setValue(1); }), rt::errObjectDoesNotSupport);
+    EXPECT_EQ(errorOf([&] { text.setListIndex(0); }), rt::errObjectDoesNotSupport);
+
+    caption.setText(QStringLiteral("1500.5"));
+    EXPECT_EQ(label.text(), QStringLiteral("1500.5"));
+    EXPECT_EQ(caption.Text().toString(), QStringLiteral("1500.5"));
+}
+
+TEST_F(WidgetControlsTest, aControlWhoseWidgetIsGoneRaises438)
+{
+    auto *box = new QLineEdit;
+    forms::TextBoxControl text(box);
+    text.setText(QStringLiteral("A"));
+    delete box;
+
+    EXPECT_EQ(errorOf([&] { text.Text(); }), rt::errObjectDoesNotSupport);
+    EXPECT_EQ(errorOf([&] { text.setText(QStringLiteral("B")); }),
+              rt::errObjectDoesNotSupport);
+}
+
+TEST_F(WidgetControlsTest, codeSelectingAComboItemRaisesClickOnceAtOnce)
+{
+    for (const bool editable : {true, false}) {
+        SCOPED_TRACE(editable ? "editable" : "drop-down list");
+        QComboBox box;
+        box.setEditable(editable);
+        int clicks = 0;
+        QString textSeenByClick;
+        forms::ComboBoxControl combo(&box, [&] {
+            ++clicks;
+            textSeenByClick = box.currentText();
+        });
+
+        combo.Clear();
+        for (const char *number : {"7", "12.5", "1500"})
+            combo.AddItem(QString::fromLatin1(number));
+        EXPECT_EQ(combo.ListIndex(), -1);
+        EXPECT_EQ(combo.Text().toString(), QString());
+        EXPECT_EQ(clicks, 0);
+
+        combo.setListIndex(0);
+        EXPECT_EQ(clicks, 1);
+        EXPECT_EQ(textSeenByClick, QStringLiteral("7"));
+        EXPECT_EQ(combo.ListIndex(), 0);
+
+        combo.setListIndex(2);
+        EXPECT_EQ(clicks, 2);
+        EXPECT_EQ(combo.Text().toString(), QStringLiteral("1500"));
+
+        emit box.activated(1);
+        EXPECT_EQ(clicks, 3);
+    }
+}
+
+TEST_F(WidgetControlsTest, selectingInAnEmptyComboRaises380AndNoClick)
+{
+    QComboBox box;
+    box.setEditable(true);
+    box.addItem(QStringLiteral("SBI"));
+    int clicks = 0;
+    forms::ComboBoxControl combo(&box, [&] { ++clicks; });
+
+    combo.Clear();
+
+    EXPECT_EQ(combo.Text().toString(), QString());
+    EXPECT_EQ(errorOf([&] { combo.setListIndex(0); }), rt::errInvalidPropertyValue);
+    EXPECT_EQ(combo.ListIndex(), -1);
+    EXPECT_EQ(combo.ListCount(), 0);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(WidgetControlsTest, userPicksRaiseClickOnlyWhileTheAdapterLives)
+{
+    QComboBox box;
+    box.addItems({QStringLiteral("YES"), QStringLiteral("NO")});
+    int clicks = 0;
+    {
+        forms::ComboBoxControl combo(&box, [&] { ++clicks; });
+        emit box.activated(1);
+    }
+    emit box.activated(0);
+
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(WidgetControlsTest, datePickerValueIsItsDateAndTextTheShortDate)
+{
+    QDateEdit picker;
+    forms::DatePickerControl date(&picker);
+
+    date.setValue(QDate(2024, 3, 5));
+    EXPECT_EQ(date.Value(), rt::Variant(QDate(2024, 3, 5)));
+    EXPECT_EQ(date.Text().toString(), QStringLiteral("05/03/2024"));
+
+    date.setValue(QStringLiteral("07/08/2023"));
+    EXPECT_EQ(picker.date(), QDate(2023, 8, 7));
+
+    EXPECT_EQ(errorOf([&] { date.setValue(QStringLiteral("tomorrow")); }),
+              rt::errTypeMismatch);
+    EXPECT_EQ(picker.date(), QDate(2023, 8, 7));
+}
+
+TEST(PlainControl, selectsLikeACombo)
+{
+    forms::PlainControl list(QStringLiteral("old"));
+    EXPECT_EQ(errorOf([&] { list.setListIndex(0); }), rt::errInvalidPropertyValue);
+    EXPECT_EQ(list.Text().toString(), QStringLiteral("old"));
+
+    list.AddItem(QStringLiteral("HDFC"));
+    list.AddItem(QStringLiteral("SBI"));
+    list.setListIndex(1);
+    EXPECT_EQ(list.Text().toString(), QStringLiteral("SBI"));
+    EXPECT_EQ(list.clickCount(), 1);
+    EXPECT_EQ(errorOf([&] { list.setListIndex(2); }), rt::errInvalidPropertyValue);
+    EXPECT_EQ(list.ListIndex(), 1);
+
+    list.Clear();
+    EXPECT_EQ(list.ListCount(), 0);
+    EXPECT_EQ(list.ListIndex(), -1);
+    EXPECT_EQ(list.Text().toString(), QString());
+    EXPECT_EQ(list.clickCount(), 1);
+}

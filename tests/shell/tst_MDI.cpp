@@ -1,0 +1,88 @@
+#include "shell/ShellTestSupport.h"
+
+#include "platform/forms/FormsRegistry.h"
+#include "platform/runtime/App.h"
+#include "shell/About.h"
+#include "shell/Frm_Admin.h"
+#include "shell/MDI.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+class MDITest : public ShellFormTest {
+protected:
+    void SetUp() override
+    {
+        ShellFormTest::SetUp();
+        mdi = static_cast<MDI *>(
+            forms::FormsRegistry::show(QStringLiteral("MDI"), [] { return new MDI; }));
+    }
+
+    QStringList childNames() const
+    {
+        QStringList names;
+        for (QMdiSubWindow *subWindow : mdi->mdiArea->subWindowList())
+            names << subWindow->widget()->objectName();
+        return names;
+    }
+
+    QString activeChild() const
+    {
+        QMdiSubWindow *active = mdi->mdiArea->activeSubWindow();
+        return active ? active->widget()->objectName() : QString();
+    }
+
+    MDI *mdi = nullptr;
+};
+
+TEST_F(MDITest, OpensMaximisedWithItsMenus)
+{
+    EXPECT_EQ(mdi->windowTitle(), QStringLiteral("Quilvane"));
+    EXPECT_TRUE(mdi->isMaximized());
+
+    QStringList bar;
+    for (QAction *item : mdi->menuBar()->actions())
+        bar << item->text();
+    EXPECT_EQ(bar, (QStringList{"&File", "&Enter Data", "&Print Cheque", "&Admin", "&About"}));
+    ASSERT_EQ(mdi->mnuFile->actions().size(), 1);
+    EXPECT_EQ(mdi->mnuFile->actions().front()->text(), QStringLiteral("&Exit"));
+    for (QAction *item : mdi->findChildren<QAction *>())
+        EXPECT_TRUE(item->shortcut().isEmpty()) << item->text().toStdString();
+}
+
+TEST_F(MDITest, MenuOfAnOpenFormBringsThatFormForward)
+{
+    mdi->mnuAdmin->trigger();
+    QWidget *credentials = forms::FormsRegistry::find(QStringLiteral("Frm_Admin"));
+    mdi->mnuAbout->trigger();
+    EXPECT_EQ(activeChild(), QStringLiteral("About"));
+
+    mdi->mnuAdmin->trigger();
+
+    EXPECT_EQ(childNames(), (QStringList{"Frm_Admin", "About"}));
+    EXPECT_EQ(activeChild(), QStringLiteral("Frm_Admin"));
+    EXPECT_EQ(forms::FormsRegistry::find(QStringLiteral("Frm_Admin")), credentials);
+}
+
+TEST_F(MDITest, UnloadedFormOpensAgain)
+{
+    mdi->mnuAbout->trigger();
+    static_cast<About *>(forms::FormsRegistry::find(QStringLiteral("About")))->Unload();
+    deleteClosedForms();
+    EXPECT_TRUE(childNames().isEmpty());
+
+    mdi->mnuAbout->trigger();
+
+    EXPECT_EQ(childNames(), QStringList{"About"});
+}
+
+TEST_F(MDITest, ExitAndClosingTheWindowEndTheProcess)
+{
+    mdi->mnuAdmin->trigger();
+    EXPECT_THROW(mdi->mnuExit->trigger(), rt::ProcessEnded);
+    EXPECT_THROW(mdi->close(), rt::ProcessEnded);
+    EXPECT_TRUE(boxes().shown().empty());
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/forms/ScriptedMessageBoxes.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+// Gives every test a fresh program folder with its own register database and registry
+// hive, scripted message boxes and an end of the process that throws
+// rt::ProcessEnded instead of ending the test run.
+class ProgramFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString programFolder() const { return folder_->path(); }
+    QString databasePath() const;
+
+    // The boxes shown so far.
+    forms::ScriptedMessageBoxes &boxes() { return *boxes_; }
+
+    // Runs a statement straight on the database file, outside the program's layers.
+    void execRaw(const QString &sql);
+    // The first column of the first row of a query run straight on the file, as text
+    // ("" for none, "NULL" for a null).
+    QString scalarRaw(const QString &sql);
+    // Every row of a query, each as its columns joined by "|".
+    QStringList rowsRaw(const QString &sql);
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<forms::ScriptedMessageBoxes> boxes_;
+};
+
+// Makes sure a QApplication exists for tests that build widgets.
+void ensureApplication();

@@ -1,0 +1,30 @@
+// Lays the register database into a program folder, leaving an existing one alone.
+// Usage: make_database <path of Cheque.mdb>
+
+#include "data/DatabaseFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_database <database file>\n");
+        return 1;
+    }
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "make_database: cannot create %s\n", qPrintable(folder));
+        return 1;
+    }
+    QString reason;
+    if (!DatabaseFile::createIfAbsent(path, &reason)) {
+        std::fprintf(stderr, "make_database: %s\n", qPrintable(reason));
+        return 1;
+    }
+    return 0;
+}
