@@ -75,7 +75,8 @@ ChequeForm::ChequeForm(QWidget *parent) : forms::Form(parent)
     lblPay = label("lblPay", QStringLiteral("Pay"), QRectF(2640, 720, 495, 255), Sans);
     lblName = label("lblName", underscores(68), QRectF(3240, 720, 8415, 255), Sans);
     lblName1 = label("lblName1", underscores(77), QRectF(240, 1080, 9255, 255), Sans);
-    lblOrBearer = label("lblOrBearer", QStringLiteral("Or Bearer"), QRectF(9600, 1080, 2055, 255), Sans);
+    lblOrBearer = label("lblOrBearer", QStringLiteral("Or Bearer"),
+                        QRectF(9600, 1080, 2055, 255), Sans);
     lblRu = label("lblRu", QStringLiteral("Rupees"), QRectF(240, 1560, 1095, 375), Sans);
     lblRupee = label("lblRupee", underscores(51), QRectF(2520, 1560, 6255, 375), Sans);
     lblRupee1 = label("lblRupee1", underscores(70), QRectF(240, 1920, 8895, 255), Sans);
@@ -139,7 +140,8 @@ QList<printer::PrintableLabel> ChequeForm::printableLabels() const
 
 QString ChequeForm::printJobName() const
 {
-    return QStringLiteral("Cheque_") + rt::generalNumberText(ModuleData::ChequeRecord().CHEQUENUMBER);
+    const double chequeNumber = ModuleData::ChequeRecord().CHEQUENUMBER;
+    return QStringLiteral("Cheque_") + rt::generalNumberText(chequeNumber);
 }
 
 // The register's row for the current cheque; when the lookup fails (and reports it),

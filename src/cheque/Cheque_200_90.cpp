@@ -15,7 +15,7 @@
 #include "platform/runtime/RuntimeError.h"
 
 #include <QComboBox>
-#include <QDateEdit>
+#include <QDateEdit> // WidgetControls.h builds its adapters inline
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,8 +44,8 @@ const std::array<const char *, 7> RowCaptions = {"A/C Pay Only :", "Date :",    
                                                  "Rupee in Word :", "Ruppe in No :", "A/c No :",
                                                  "Sign :"};
 
-const QString ChequeListQuery =
-    QStringLiteral("Select CHEQUENUMBER as Ch_No,AMOUNT,CHEQUEISSUEDTO as Issued_To from chequetable");
+const QString ChequeListQuery = QStringLiteral(
+    "Select CHEQUENUMBER as Ch_No,AMOUNT,CHEQUEISSUEDTO as Issued_To from chequetable");
 
 const QStringList HelpLines = {
     QStringLiteral("Select Cheque No to Print"),
@@ -152,7 +152,6 @@ Cheque_200_90::Cheque_200_90(QWidget *parent) : forms::Form(parent)
 {
     setObjectName(QStringLiteral("Cheque_200_90"));
     setWindowTitle(QStringLiteral("Cheque"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Grey);
     setPalette(colours);
@@ -193,7 +192,8 @@ void Cheque_200_90::buildPreview()
     Shape2 = forms::newRectangleShape(this, "Shape2", QRect(8760, 1560, 2775, 495));
     lblaccountN = previewLabel("lblaccountN", QStringLiteral("A/c. No."),
                                QRectF(1440, 2340, 2295, 255), sansSmall);
-    lblac = previewLabel("lblac", QStringLiteral("A/c. No."), QRectF(285, 2340, 855, 255), sansSmall);
+    lblac = previewLabel("lblac", QStringLiteral("A/c. No."), QRectF(285, 2340, 855, 255),
+                         sansSmall);
     Line1 = forms::newLine(this, "Line1", QPoint(1200, 2280), QPoint(1200, 2640));
     Shape1 = forms::newRectangleShape(this, "Shape1", QRect(240, 2280, 3735, 375));
     lblRupee1 = previewLabel("lblRupee1", underscores(70), QRectF(240, 1920, 8175, 255), sans);
@@ -204,9 +204,12 @@ void Cheque_200_90::buildPreview()
     lblName1 = previewLabel("lblName1", underscores(77), QRectF(240, 1080, 9255, 255), sans);
     lblName = previewLabel("lblName", underscores(68), QRectF(3240, 720, 8415, 255), sans);
     lblPay = previewLabel("lblPay", QStringLiteral("Pay"), QRectF(2640, 720, 495, 255), sans);
-    lblDMY = previewLabel("lblDMY", QStringLiteral("Date"), QRectF(9960, 240, 1695, 255), verdana);
-    lblDate = previewLabel("lblDate", QStringLiteral("Date :"), QRectF(9360, 240, 495, 255), verdana);
-    lblacpay = previewLabel("lblacpay", QStringLiteral("A\\C Pay Only"), QRectF(120, 120, 1455, 255),
+    lblDMY = previewLabel("lblDMY", QStringLiteral("Date"), QRectF(9960, 240, 1695, 255),
+                          verdana);
+    lblDate = previewLabel("lblDate", QStringLiteral("Date :"), QRectF(9360, 240, 495, 255),
+                           verdana);
+    lblacpay = previewLabel("lblacpay", QStringLiteral("A\\C Pay Only"),
+                            QRectF(120, 120, 1455, 255),
                             previewLook("MS Sans Serif", 8.25, Red192));
 
     fields_ = std::make_unique<ChequeFieldLabels>(std::array<forms::TwipsLabel *, 7>{
@@ -300,7 +303,8 @@ void Cheque_200_90::buildChequeFrame()
     Label1 = label(Frame1, "Label1", QStringLiteral("Select Cheque No :"),
                    QRect(120, 120, 2175, 375));
     cmbcheque = editableCombo(Frame1, "cmbcheque", QRect(2160, 120, 1335, 360));
-    chequeList_ = std::make_unique<forms::ComboBoxControl>(cmbcheque, [this] { cmbcheque_Click(); });
+    chequeList_ =
+        std::make_unique<forms::ComboBoxControl>(cmbcheque, [this] { cmbcheque_Click(); });
 
     OptP = place(new QRadioButton(QStringLiteral("Portrait"), Frame1), "OptP",
                  QRect(3600, 120, 855, 195), defaultFont());
@@ -317,26 +321,45 @@ void Cheque_200_90::buildChequeFrame()
 void Cheque_200_90::connectHandlers()
 {
     const std::pair<QPushButton *, void (Cheque_200_90::*)()> handlers[] = {
-        {Command1, &Cheque_200_90::Command1_Click},     {Command2, &Cheque_200_90::Command2_Click},
-        {Command3, &Cheque_200_90::Command3_Click},     {Command4, &Cheque_200_90::Command4_Click},
-        {Command5, &Cheque_200_90::Command5_Click},     {Command6, &Cheque_200_90::Command6_Click},
-        {Command7, &Cheque_200_90::Command7_Click},     {Command8, &Cheque_200_90::Command8_Click},
-        {Command9, &Cheque_200_90::Command9_Click},     {Command10, &Cheque_200_90::Command10_Click},
-        {Command11, &Cheque_200_90::Command11_Click},   {Command12, &Cheque_200_90::Command12_Click},
-        {Command13, &Cheque_200_90::Command13_Click},   {Command14, &Cheque_200_90::Command14_Click},
-        {Command15, &Cheque_200_90::Command15_Click},   {Command16, &Cheque_200_90::Command16_Click},
-        {Command17, &Cheque_200_90::Command17_Click},   {Command18, &Cheque_200_90::Command18_Click},
-        {Command19, &Cheque_200_90::Command19_Click},   {Command20, &Cheque_200_90::Command20_Click},
-        {Command21, &Cheque_200_90::Command21_Click},   {Command22, &Cheque_200_90::Command22_Click},
-        {Command23, &Cheque_200_90::Command23_Click},   {Command24, &Cheque_200_90::Command24_Click},
-        {Command25, &Cheque_200_90::Command25_Click},   {Command26, &Cheque_200_90::Command26_Click},
-        {Command27, &Cheque_200_90::Command27_Click},   {Command28, &Cheque_200_90::Command28_Click},
-        {cmdAllleft, &Cheque_200_90::cmdAllleft_Click}, {cmdAlRight, &Cheque_200_90::cmdAlRight_Click},
-        {cmdAlDown, &Cheque_200_90::cmdAlDown_Click},   {cmdAlUp, &Cheque_200_90::cmdAlUp_Click},
-        {cmdadjust, &Cheque_200_90::cmdadjust_Click},   {cmdDefault, &Cheque_200_90::cmdDefault_Click},
-        {cmdCustom, &Cheque_200_90::cmdCustom_Click},   {cmdsave, &Cheque_200_90::cmdsave_Click},
+        {Command1, &Cheque_200_90::Command1_Click},
+        {Command2, &Cheque_200_90::Command2_Click},
+        {Command3, &Cheque_200_90::Command3_Click},
+        {Command4, &Cheque_200_90::Command4_Click},
+        {Command5, &Cheque_200_90::Command5_Click},
+        {Command6, &Cheque_200_90::Command6_Click},
+        {Command7, &Cheque_200_90::Command7_Click},
+        {Command8, &Cheque_200_90::Command8_Click},
+        {Command9, &Cheque_200_90::Command9_Click},
+        {Command10, &Cheque_200_90::Command10_Click},
+        {Command11, &Cheque_200_90::Command11_Click},
+        {Command12, &Cheque_200_90::Command12_Click},
+        {Command13, &Cheque_200_90::Command13_Click},
+        {Command14, &Cheque_200_90::Command14_Click},
+        {Command15, &Cheque_200_90::Command15_Click},
+        {Command16, &Cheque_200_90::Command16_Click},
+        {Command17, &Cheque_200_90::Command17_Click},
+        {Command18, &Cheque_200_90::Command18_Click},
+        {Command19, &Cheque_200_90::Command19_Click},
+        {Command20, &Cheque_200_90::Command20_Click},
+        {Command21, &Cheque_200_90::Command21_Click},
+        {Command22, &Cheque_200_90::Command22_Click},
+        {Command23, &Cheque_200_90::Command23_Click},
+        {Command24, &Cheque_200_90::Command24_Click},
+        {Command25, &Cheque_200_90::Command25_Click},
+        {Command26, &Cheque_200_90::Command26_Click},
+        {Command27, &Cheque_200_90::Command27_Click},
+        {Command28, &Cheque_200_90::Command28_Click},
+        {cmdAllleft, &Cheque_200_90::cmdAllleft_Click},
+        {cmdAlRight, &Cheque_200_90::cmdAlRight_Click},
+        {cmdAlDown, &Cheque_200_90::cmdAlDown_Click},
+        {cmdAlUp, &Cheque_200_90::cmdAlUp_Click},
+        {cmdadjust, &Cheque_200_90::cmdadjust_Click},
+        {cmdDefault, &Cheque_200_90::cmdDefault_Click},
+        {cmdCustom, &Cheque_200_90::cmdCustom_Click},
+        {cmdsave, &Cheque_200_90::cmdsave_Click},
         {Cmddelcustom, &Cheque_200_90::Cmddelcustom_Click},
-        {cmdPrint, &Cheque_200_90::cmdPrint_Click},     {cmdHelp, &Cheque_200_90::cmdHelp_Click},
+        {cmdPrint, &Cheque_200_90::cmdPrint_Click},
+        {cmdHelp, &Cheque_200_90::cmdHelp_Click},
     };
     for (const auto &[control, handler] : handlers)
         connect(control, &QPushButton::clicked, this, handler);

@@ -56,71 +56,64 @@ void CommonClass::runOnOwnConnection()
 }
 
 // The lookup fillers: each lists one column of its query in the query's order and
-// selects the first item, which raises the combo's Click.
+// selects the first item, which raises the combo's Click. They differ in what a
+// failure (an empty list included) does.
 namespace {
 
+enum class OnFailure { Silent, ShowDescription, CloseConnection };
+
 void fillFromOwnConnection(CommonClass &common, forms::Control &CMB, const QString &sql,
-                           const QString &column)
+                           const QString &column, OnFailure onFailure)
 {
-    common.connect();
-    openKeysetReadOnly(common.Rs, sql, common.Con);
-    while (!common.Rs.Eof()) {
-        CMB.AddItem(common.Rs.Fields(column).Value().toString());
-        common.Rs.MoveNext();
+    CMB.Clear();
+    try {
+        common.connect();
+        openKeysetReadOnly(common.Rs, sql, common.Con);
+        while (!common.Rs.Eof()) {
+            CMB.AddItem(common.Rs.Fields(column).Value().toString());
+            common.Rs.MoveNext();
+        }
+        closeIfOpen(common.Con);
+        CMB.setListIndex(0);
+    } catch (const rt::RuntimeError &error) {
+        if (onFailure == OnFailure::ShowDescription)
+            forms::MsgBox(error.Description());
+        else if (onFailure == OnFailure::CloseConnection)
+            closeIfOpen(common.Con);
     }
-    closeIfOpen(common.Con);
-    CMB.setListIndex(0);
 }
 
 } // namespace
 
 void CommonClass::FillTypesofDeposit(forms::Control &CMB)
 {
-    CMB.Clear();
-    try {
-        fillFromOwnConnection(*this, CMB,
-                              QStringLiteral("Select Distinct(TYPEOFDEPOSITE) from TYPEDEPOSITE "
-                                             "order by TYPEOFDEPOSITE asc"),
-                              QStringLiteral("TYPEOFDEPOSITE"));
-    } catch (const rt::RuntimeError &) {
-    }
+    fillFromOwnConnection(*this, CMB,
+                          QStringLiteral("Select Distinct(TYPEOFDEPOSITE) from TYPEDEPOSITE "
+                                         "order by TYPEOFDEPOSITE asc"),
+                          QStringLiteral("TYPEOFDEPOSITE"), OnFailure::Silent);
 }
 
 void CommonClass::FillGENERALTypesofDeposit(forms::Control &CMB)
 {
-    CMB.Clear();
-    try {
-        fillFromOwnConnection(*this, CMB,
-                              QStringLiteral("Select Distinct(TYPEOFDEPOSITE) from TYPEDEPOSITE "
-                                             "WHERE DURATIONOFDEPOSITE = 0 order by "
-                                             "TYPEOFDEPOSITE asc"),
-                              QStringLiteral("TYPEOFDEPOSITE"));
-    } catch (const rt::RuntimeError &) {
-    }
+    fillFromOwnConnection(*this, CMB,
+                          QStringLiteral("Select Distinct(TYPEOFDEPOSITE) from TYPEDEPOSITE "
+                                         "WHERE DURATIONOFDEPOSITE = 0 order by "
+                                         "TYPEOFDEPOSITE asc"),
+                          QStringLiteral("TYPEOFDEPOSITE"), OnFailure::Silent);
 }
 
 void CommonClass::FillTypesofEXPENDITURE(forms::Control &CMB)
 {
-    CMB.Clear();
-    try {
-        fillFromOwnConnection(*this, CMB,
-                              QStringLiteral("Select Distinct(EXPENDITURE) from TypeOfExpenditure "
-                                             "ORDER BY EXPENDITURE ASC"),
-                              QStringLiteral("EXPENDITURE"));
-    } catch (const rt::RuntimeError &error) {
-        forms::MsgBox(error.Description());
-    }
+    fillFromOwnConnection(*this, CMB,
+                          QStringLiteral("Select Distinct(EXPENDITURE) from TypeOfExpenditure "
+                                         "ORDER BY EXPENDITURE ASC"),
+                          QStringLiteral("EXPENDITURE"), OnFailure::ShowDescription);
 }
 
 void CommonClass::FillUID(forms::Control &CMB)
 {
-    CMB.Clear();
-    try {
-        fillFromOwnConnection(*this, CMB, QStringLiteral("Select Distinct(Userx) from UserTable"),
-                              QStringLiteral("Userx"));
-    } catch (const rt::RuntimeError &) {
-        closeIfOpen(Con);
-    }
+    fillFromOwnConnection(*this, CMB, QStringLiteral("Select Distinct(Userx) from UserTable"),
+                          QStringLiteral("Userx"), OnFailure::CloseConnection);
 }
 
 void CommonClass::Changepassword(forms::Control &txtUID, forms::Control &txtPwd,

@@ -27,6 +27,8 @@ MDI::MDI(QWidget *parent) : QMainWindow(parent)
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     mdiArea->setBackground(FormControls::fromBgr(0xC00000));
+    // Closing a child brings back the one used before it, not the oldest.
+    mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     mdiArea->viewport()->installEventFilter(this);
     setCentralWidget(mdiArea);
 

@@ -63,7 +63,7 @@ frm_MainMain::frm_MainMain(QWidget *parent) : ShellForm(parent)
     setColours(Command2, Qt::black, LightRed);
 
     Label5 = label(this, "Label5", QString(), QRect(240, 3720, 6975, 495), font);
-    Label4 = label(this, "Label4", QStringLiteral("Cheque register and printing"),
+    Label4 = label(this, "Label4", QStringLiteral("Cheque Register and Printing"),
                    QRect(240, 4560, 6975, 495), font);
     Label4->setAlignment(Qt::AlignCenter);
     setColours(Label4, White);
@@ -101,8 +101,8 @@ void frm_MainMain::Command3_Click()
     Module1::CloseSharedConnection();
 }
 
-// The database finds the row without regard to letter case; the password must match
-// as typed, the user name only in its capitals.
+// The database finds the row whatever the letter case; here the password must match
+// as typed, while the user name may differ in letter case.
 bool frm_MainMain::isAuthorised()
 {
     const QString user = txtUser->text();

@@ -31,7 +31,8 @@ protected:
     void storedCheque(double number, const QString &payee, const QString &acPayOnly = "YES",
                       double amount = 1500.5)
     {
-        const int serial = scalarRaw(QStringLiteral("select count(*) from CHEQUETABLE")).toInt() + 1;
+        const int serial =
+            scalarRaw(QStringLiteral("select count(*) from CHEQUETABLE")).toInt() + 1;
         execRaw(QStringLiteral("insert into CHEQUETABLE values(%1,'STATE BANK','FORT','00123',"
                                "'R. MEHTA','2024-03-09',%2,'ONE THOUSAND FIVE HUNDRED ONLY',%3,"
                                "'09/03/2024','%4','R. MEHTA','-','%5','-','-','-',0,0,0,0,"

@@ -10,18 +10,6 @@
 
 namespace {
 
-// Pixels darker than paper inside a rectangle of twips, on a page drawn at 144 dots per
-// inch (ten twips to the dot).
-int inkWithin(const QImage &page, const QRect &twips)
-{
-    int ink = 0;
-    for (int y = twips.top() / 10; y < twips.bottom() / 10; ++y)
-        for (int x = twips.left() / 10; x < twips.right() / 10; ++x)
-            if (qGray(page.pixel(x, y)) < 128)
-                ++ink;
-    return ink;
-}
-
 class ChequeFormTest : public PrintingTest {
 protected:
     void SetUp() override
@@ -72,8 +60,9 @@ TEST_F(ChequeFormTest, PrintsTheSixFieldsOfTheStoredChequeAtTheProfilePositions)
     EXPECT_NEAR(page.fontSizeOf(QStringLiteral("1500.5")), 9.75, 0.5);
     for (const QString &text : textsOn(page)) {
         EXPECT_TRUE(page.isBold(text)) << text.toStdString();
-        if (text != QStringLiteral("A/c Pay Only"))
+        if (text != QStringLiteral("A/c Pay Only")) {
             EXPECT_EQ(page.colourOf(text), QColor(Qt::black)) << text.toStdString();
+        }
     }
     EXPECT_TRUE(boxes().shown().empty());
 }
@@ -98,38 +87,6 @@ TEST_F(ChequeFormTest, StampsOnlyAFlagOfExactlyYes)
     }
 }
 
-TEST_F(ChequeFormTest, PrintsTheSameFaceOnALandscapePage)
-{
-    storedCheque(5, QStringLiteral("ACME TRADERS"));
-    ModuleData::ChequeRecord().CHEQUENUMBER = 5;
-    useProfile(Axis);
-    ModuleData::PrintOrientation() = 2;
-
-    printFace();
-
-    const PrintedPage page = onlyPrint();
-    EXPECT_GT(page.sizeTwips().width(), page.sizeTwips().height());
-    expectChequeAt(page, Axis, QStringLiteral("ACME TRADERS"));
-}
-
-// Every field prints at the top-left corner of the page when no profile was loaded.
-TEST_F(ChequeFormTest, WithoutAProfileEveryFieldPrintsAtTheCorner)
-{
-    storedCheque(5, QStringLiteral("ACME"));
-    ModuleData::ChequeRecord().CHEQUENUMBER = 5;
-
-    printFace();
-
-    const PrintedPage page = onlyPrint();
-    for (const QString &first : {"A/c", "09/03/2024", "ACME", "ONE", "1500.5", "00123"}) {
-        const auto word = std::find_if(page.words().begin(), page.words().end(),
-                                       [&](const PrintedText &w) { return w.text == first; });
-        ASSERT_NE(word, page.words().end()) << first.toStdString();
-        EXPECT_NEAR(word->left, 0, 1) << first.toStdString();
-        EXPECT_NEAR(word->top, 0, 20) << first.toStdString();
-    }
-}
-
 TEST_F(ChequeFormTest, WithNoChequeLoadedTheLookupFailsAndTheAmountPrintsAsZero)
 {
     useProfile(Axis);
@@ -151,10 +108,11 @@ TEST_F(ChequeFormTest, ABlankedCaptionCoversAFieldMovedBeneathIt)
 
     printFace();
 
-    const QImage page = onlyPrint().render(144);
-    EXPECT_EQ(inkWithin(page, QRect(3300, 1920, 1500, 255)), 0);
+    const PrintedPage page = onlyPrint();
+    EXPECT_TRUE(page.find(QStringLiteral("ACME TRADERS")));
+    EXPECT_EQ(page.inkWithin(QRect(3300, 1920, 1500, 255)), 0);
     // The stamp, beneath no caption, prints.
-    EXPECT_GT(inkWithin(page, QRect(600, 300, 1455, 255)), 0);
+    EXPECT_GT(page.inkWithin(QRect(600, 300, 1455, 255)), 0);
 }
 
 TEST_F(ChequeFormTest, APrinterFailureIsShownAndNothingPrints)

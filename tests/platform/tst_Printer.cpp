@@ -36,18 +36,6 @@ printer::PrintableLabel label(const QString &caption, const QRectF &twips,
     return made;
 }
 
-// Pixels darker than paper inside a rectangle of twips, on a page drawn at 144 dots per
-// inch (ten twips to the dot).
-int inkWithin(const QImage &page, const QRect &twips)
-{
-    int ink = 0;
-    for (int y = twips.top() / 10; y < twips.bottom() / 10; ++y)
-        for (int x = twips.left() / 10; x < twips.right() / 10; ++x)
-            if (qGray(page.pixel(x, y)) < 128)
-                ++ink;
-    return ink;
-}
-
 class PrinterTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -169,12 +157,12 @@ TEST_F(PrinterTest, AnUpperLabelCoversWhatLiesBeneathIt)
     const QRectF place(1440, 1440, 3000, 255);
     Page page;
     page.labels = {label(QStringLiteral("UNDERNEATH"), place)};
-    const QImage uncovered = PrintedPage(printOnePage(page)).render(144);
+    const PrintedPage uncovered(printOnePage(page));
     page.labels.append(label(QString(), place));
-    const QImage covered = PrintedPage(printOnePage(page)).render(144);
+    const PrintedPage covered(printOnePage(page));
 
-    EXPECT_GT(inkWithin(uncovered, place.toRect()), 50);
-    EXPECT_EQ(inkWithin(covered, place.toRect()), 0);
+    EXPECT_GT(uncovered.inkWithin(place.toRect()), 50);
+    EXPECT_EQ(covered.inkWithin(place.toRect()), 0);
 }
 
 TEST_F(PrinterTest, AFailureRaisesPrinterErrorAndPrintsNothing)

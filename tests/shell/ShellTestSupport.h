@@ -1,8 +1,5 @@
 #pragma once
 
-#include "platform/forms/FormsRegistry.h"
-#include "support/ProgramFolderTest.h"
-
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QString>
@@ -33,13 +30,3 @@ inline void deleteClosedForms()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Deletes the main window before the program folder's clean-up: its menus are
-// top-level windows of their own that go with it.
-class ShellFormTest : public ProgramFolderTest {
-protected:
-    void TearDown() override
-    {
-        delete forms::FormsRegistry::find(QStringLiteral("MDI"));
-        ProgramFolderTest::TearDown();
-    }
-};

@@ -1,3 +1,4 @@
+#include "support/ProgramFolderTest.h"
 #include "shell/ShellTestSupport.h"
 
 #include "platform/forms/FormsRegistry.h"
@@ -9,11 +10,11 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
-class AboutTest : public ShellFormTest {
+class AboutTest : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
-        ShellFormTest::SetUp();
+        ProgramFolderTest::SetUp();
         mdi = static_cast<MDI *>(
             forms::FormsRegistry::show(QStringLiteral("MDI"), [] { return new MDI; }));
         mdi->mnuAbout_Click();

@@ -1,3 +1,4 @@
+#include "support/ProgramFolderTest.h"
 #include "shell/ShellTestSupport.h"
 
 #include "data/Module1.h"
@@ -16,11 +17,11 @@
 
 using forms::MessageBoxRecord;
 
-class Frm_AdminTest : public ShellFormTest {
+class Frm_AdminTest : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
-        ShellFormTest::SetUp();
+        ProgramFolderTest::SetUp();
         mdi = static_cast<MDI *>(
             forms::FormsRegistry::show(QStringLiteral("MDI"), [] { return new MDI; }));
         mdi->mnuAdmin_Click();

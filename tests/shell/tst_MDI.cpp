@@ -1,3 +1,4 @@
+#include "support/ProgramFolderTest.h"
 #include "shell/ShellTestSupport.h"
 
 #include "platform/forms/FormsRegistry.h"
@@ -12,11 +13,11 @@
 #include <QMenu>
 #include <QMenuBar>
 
-class MDITest : public ShellFormTest {
+class MDITest : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
-        ShellFormTest::SetUp();
+        ProgramFolderTest::SetUp();
         mdi = static_cast<MDI *>(
             forms::FormsRegistry::show(QStringLiteral("MDI"), [] { return new MDI; }));
     }
@@ -25,14 +26,14 @@ protected:
     {
         QStringList names;
         for (QMdiSubWindow *subWindow : mdi->mdiArea->subWindowList())
-            names << subWindow->widget()->objectName();
+            names << subWindow->widget()->metaObject()->className();
         return names;
     }
 
     QString activeChild() const
     {
         QMdiSubWindow *active = mdi->mdiArea->activeSubWindow();
-        return active ? active->widget()->objectName() : QString();
+        return active ? QString::fromLatin1(active->widget()->metaObject()->className()) : QString();
     }
 
     MDI *mdi = nullptr;
@@ -53,18 +54,22 @@ TEST_F(MDITest, OpensMaximisedWithItsMenus)
         EXPECT_TRUE(item->shortcut().isEmpty()) << item->text().toStdString();
 }
 
-TEST_F(MDITest, MenuOfAnOpenFormBringsThatFormForward)
+TEST_F(MDITest, EachMenuShowsItsFormOnceInsideTheWindow)
 {
-    mdi->mnuAdmin->trigger();
-    QWidget *credentials = forms::FormsRegistry::find(QStringLiteral("Frm_Admin"));
-    mdi->mnuAbout->trigger();
+    for (QAction *item : {mdi->mnuEnter_Data, mdi->mnuPrint_Cheque, mdi->mnuAdmin, mdi->mnuAbout})
+        item->trigger();
+    const QStringList all{"FRM_BANK", "Cheque_200_90", "Frm_Admin", "About"};
+    ASSERT_EQ(childNames(), all);
+    QWidget *entry = forms::FormsRegistry::find(QStringLiteral("FRM_BANK"));
     EXPECT_EQ(activeChild(), QStringLiteral("About"));
 
+    mdi->mnuEnter_Data->trigger();
+    EXPECT_EQ(activeChild(), QStringLiteral("FRM_BANK"));
     mdi->mnuAdmin->trigger();
-
-    EXPECT_EQ(childNames(), (QStringList{"Frm_Admin", "About"}));
     EXPECT_EQ(activeChild(), QStringLiteral("Frm_Admin"));
-    EXPECT_EQ(forms::FormsRegistry::find(QStringLiteral("Frm_Admin")), credentials);
+
+    EXPECT_EQ(childNames(), all);
+    EXPECT_EQ(forms::FormsRegistry::find(QStringLiteral("FRM_BANK")), entry);
 }
 
 TEST_F(MDITest, UnloadedFormOpensAgain)

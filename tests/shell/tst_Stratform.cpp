@@ -1,4 +1,4 @@
-#include "shell/ShellTestSupport.h"
+#include "support/ProgramFolderTest.h"
 
 #include "platform/forms/FormsRegistry.h"
 #include "shell/Stratform.h"
@@ -7,11 +7,11 @@
 #include <QPointer>
 #include <QTimer>
 
-class StratformTest : public ShellFormTest {
+class StratformTest : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
-        ShellFormTest::SetUp();
+        ProgramFolderTest::SetUp();
         splash = static_cast<Stratform *>(forms::FormsRegistry::show(
             QStringLiteral("Stratform"), [] { return new Stratform; }));
     }

@@ -1,3 +1,4 @@
+#include "support/ProgramFolderTest.h"
 #include "shell/ShellTestSupport.h"
 
 #include "data/Module1.h"
@@ -20,11 +21,11 @@ const MessageBoxRecord Refusal{QStringLiteral("You are nor authorised"), forms::
 
 } // namespace
 
-class frm_MainMainTest : public ShellFormTest {
+class frm_MainMainTest : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
-        ShellFormTest::SetUp();
+        ProgramFolderTest::SetUp();
         login = static_cast<frm_MainMain *>(forms::FormsRegistry::show(
             QStringLiteral("frm_MainMain"), [] { return new frm_MainMain; }));
     }

@@ -2,10 +2,12 @@
 
 #include <QDir>
 #include <QHash>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -151,22 +153,30 @@ double PrintedPage::fontSizeOf(const QString &text) const
     return 0;
 }
 
-QImage PrintedPage::render(int dotsPerInch) const
+int PrintedPage::inkWithin(const QRect &twips) const
 {
+    constexpr int TwipsPerDot = 10;
     QTemporaryDir folder;
     const QString stem = folder.filePath(QStringLiteral("page"));
     run(QStringLiteral("pdftoppm"),
         {QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-f"),
          QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-r"),
-         QString::number(dotsPerInch), path_, stem});
-    return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+         QString::number(1440 / TwipsPerDot), path_, stem});
+    const QImage page(stem + QStringLiteral(".png"));
+    int ink = 0;
+    for (int y = twips.top() / TwipsPerDot; y < twips.bottom() / TwipsPerDot; ++y)
+        for (int x = twips.left() / TwipsPerDot; x < twips.right() / TwipsPerDot; ++x)
+            if (qGray(page.pixel(x, y)) < 128)
+                ++ink;
+    return ink;
 }
 
 QStringList printedFiles(const QString &programFolder)
 {
     const QDir printed(programFolder + QStringLiteral("/Printed"));
     QStringList files;
-    for (const QString &name : printed.entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name))
+    const QStringList names = printed.entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    for (const QString &name : names)
         files.append(printed.filePath(name));
     return files;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QColor>
-#include <QImage>
+#include <QRect>
 #include <QList>
 #include <QSizeF>
 #include <QString>
@@ -40,8 +40,9 @@ public:
     // The font size in points of the text that reads so, to about half a point.
     double fontSizeOf(const QString &text) const;
 
-    // The page drawn at the given resolution.
-    QImage render(int dotsPerInch) const;
+    // How many dots of the page, drawn at ten twips to the dot, are darker than paper
+    // within a rectangle of twips.
+    int inkWithin(const QRect &twips) const;
 
 private:
     struct Styled {

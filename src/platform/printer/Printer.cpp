@@ -44,9 +44,11 @@ QString newPdfPath(const QString &jobName)
     QDir folder(rt::App::Path());
     const QString printed = QStringLiteral("Printed");
     if (!folder.mkpath(printed) || !folder.cd(printed))
-        throw printerError(QStringLiteral("cannot create the folder %1").arg(folder.filePath(printed)));
-    const QString stem = jobName + QLatin1Char('_')
-                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
+        throw printerError(
+            QStringLiteral("cannot create the folder %1").arg(folder.filePath(printed)));
+    const QString time =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
+    const QString stem = jobName + QLatin1Char('_') + time;
     QString path = folder.filePath(stem + QStringLiteral(".pdf"));
     for (int suffix = 2; QFileInfo::exists(path); ++suffix)
         path = folder.filePath(QStringLiteral("%1_%2.pdf").arg(stem).arg(suffix));
@@ -59,7 +61,8 @@ std::unique_ptr<QPrinter> newDevice(const QString &jobName)
 {
     std::unique_ptr<QPrinter> device;
     if (hasSystemPrinter()) {
-        device = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+        device = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(),
+                                            QPrinter::HighResolution);
     } else {
         device = std::make_unique<QPrinter>(QPrinter::HighResolution);
         device->setOutputFormat(QPrinter::PdfFormat);
