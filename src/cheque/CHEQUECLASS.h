@@ -34,6 +34,7 @@ public:
                              forms::Control &rupeeNumberLeft, forms::Control &rupeeNumberTop,
                              forms::Control &acLeft, forms::Control &acTop,
                              forms::Control &signLeft, forms::Control &signTop);
+    // As FINDLAST, for the profiles.
     std::int16_t FINDLASTDATA();
     bool InsertIntoDATAX();
     bool DELETEDataDetail(const QString &Namexx);
@@ -55,14 +56,17 @@ public:
                          forms::Control &chequeNumber, forms::Control &chequeDate,
                          forms::Control &issuedTo, forms::Control &issuedBy,
                          forms::Control &remark, forms::Control &acPayOnly);
+    // The next serial, 1 for an empty register; raises Overflow past serial 32767.
     std::int16_t FINDLAST();
+    // Stores ChequeRecord: "ENTERED", "Duplicate Cheque No Entry", or the Overflow of a
+    // full register; silent on other failures.
     bool InsertIntoCheque();
     bool DELETECHEQUETABLE(std::int16_t SNx);
     std::int16_t FINDLASTwithstart();
     bool FindChequeDETAIL(double SN);
     bool FindChequeDETAILAsPerChNo(double SN);
-    // Binds the query's rows to the grid named DG on the form FRM (a QTableView found
-    // by object name).
+    // Binds the query's rows to the grid named DG on the form FRM (a forms::DataGrid
+    // found by object name); a form without such a grid raises error 438.
     void ShowData(const QString &str, QWidget &FRM, const QString &DG);
     void FillBANKNAME(forms::Control &CMB);
     void FillBANKBRANCH(forms::Control &CMB);

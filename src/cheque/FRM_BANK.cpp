@@ -190,6 +190,7 @@ void FRM_BANK::createControls()
 {
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken); // the etched edge of a frame
     forms::setTwipsGeometry(Frame1, 120, 120, 8175, 7695);
     setColours(Frame1, Grey);
 
@@ -237,13 +238,13 @@ void FRM_BANK::createControls()
     captionFor(TXTREMARK, QStringLiteral("REMARK :"), 0, LeftColumnCaptionWidth);
     captionFor(CMBACPAy, QStringLiteral("A/c PAY ONLY :"), 0, LeftColumnCaptionWidth);
 
-    setTabOrder({cmbBankname, cmbbankbranch, cmbAccountnumber, cmbaccountholder, TXTAMOUNT,
+    setTabSequence({cmbBankname, cmbbankbranch, cmbAccountnumber, cmbaccountholder, TXTAMOUNT,
                  DTPCHEQUEDATE, TXTChequeIssuedto, TXTIssuedBy, TXTREMARK, cmdDELET, cmdlogin,
                  TXTCHEQUEDATE, CmbDNumber, DTP, TXTWORD, CMBACPAy, TXTCHNUMBER});
     cmbBankname->setFocus();
 }
 
-// A grey caption, right-aligned, on the control's line and ending to the left of it.
+// A caption, right-aligned, on the control's line and ending to the left of it.
 void FRM_BANK::captionFor(QWidget *control, const QString &caption, int left, int width)
 {
     const QRect geometry = control->geometry();
@@ -253,10 +254,14 @@ void FRM_BANK::captionFor(QWidget *control, const QString &caption, int left, in
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setGeometry(forms::twipsToPixels(left), geometry.top(), forms::twipsToPixels(width),
                        geometry.height());
-    setColours(label, Grey);
+    // Grey on the frame's own grey: drawn transparent, so the frame's edge stays whole
+    // where a caption starts at its left side.
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Black);
+    label->setPalette(palette);
 }
 
-void FRM_BANK::setTabOrder(const std::initializer_list<QWidget *> &order)
+void FRM_BANK::setTabSequence(const std::initializer_list<QWidget *> &order)
 {
     QWidget *previous = nullptr;
     for (QWidget *control : order) {

@@ -58,7 +58,7 @@ private:
 
     void createControls();
     void captionFor(QWidget *control, const QString &caption, int left, int width);
-    void setTabOrder(const std::initializer_list<QWidget *> &order);
+    void setTabSequence(const std::initializer_list<QWidget *> &order);
     bool CheckChequeEntry();
     void ClearChequeEntry();
     void refillNumbers();

@@ -61,14 +61,6 @@ void type(QWidget *control, const QString &characters)
 
 class FRM_BANKTest : public ProgramFolderTest {
 protected:
-    // The form goes first, with the popups of its combos and pickers, which are windows
-    // of their own that the folder's clean-up would otherwise meet twice.
-    void TearDown() override
-    {
-        delete form_;
-        ProgramFolderTest::TearDown();
-    }
-
     FRM_BANK *openForm()
     {
         form_ = new FRM_BANK;
