@@ -1,12 +1,9 @@
 // The same statement texts through the data layer and straight through sqlite3.
 // Run: build/benchmarks --benchmark_filter="Insert|SelectByNumber|MaxSerial"
+#include "BenchProgramFolder.h"
 #include "data/CommonClass.h"
-#include "data/DatabaseFile.h"
 #include "data/Module1.h"
-#include "platform/runtime/App.h"
-#include "support/ProgramFolderTest.h"
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -29,41 +26,14 @@ const QString SelectMaxSerial = QStringLiteral("select max(sn) from CHEQUETable"
 
 enum class Statement { Insert, SelectByNumber, MaxSerial };
 
-class Folder {
-public:
-    Folder()
-    {
-        ensureApplication();
-        rt::App::setPathForTesting(dir.path());
-        DatabaseFile::createIfAbsent(dir.path() + "/Cheque.mdb");
-        Module1::resetForTesting();
-        Module1::OpenConnection();
-    }
-    ~Folder() { Module1::resetForTesting(); }
-    QString database() const { return dir.path() + "/Cheque.mdb"; }
-
-private:
-    QTemporaryDir dir;
-};
-
 // The select benchmarks read from a register of 100 cheques.
-void fillRegister(const QString &database)
-{
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(database.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    sqlite3_exec(db, "begin", nullptr, nullptr, nullptr);
-    for (int serial = 1; serial <= 100; ++serial)
-        sqlite3_exec(db, insertText(serial, "'2026-12-08'").toUtf8().constData(), nullptr,
-                     nullptr, nullptr);
-    sqlite3_exec(db, "commit", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-}
+constexpr int StoredCheques = 100;
 
 QString statementText(Statement statement, int serial, const char *dateFormat)
 {
     switch (statement) {
     case Statement::Insert: return insertText(serial, dateFormat);
-    case Statement::SelectByNumber: return SelectByNumber.arg(serial % 100 + 1);
+    case Statement::SelectByNumber: return SelectByNumber.arg(serial % StoredCheques + 1);
     case Statement::MaxSerial: return SelectMaxSerial;
     }
     return {};
@@ -74,8 +44,8 @@ constexpr int FirstInsertedSerial = 1000;
 
 void throughDataLayer(benchmark::State &state, Statement statement)
 {
-    Folder folder;
-    fillRegister(folder.database());
+    BenchProgramFolder folder(StoredCheques);
+    Module1::OpenConnection();
     CommonClass common;
     int serial = FirstInsertedSerial;
     for (auto _ : state) {
@@ -89,11 +59,10 @@ void throughDataLayer(benchmark::State &state, Statement statement)
 
 void throughSqlite(benchmark::State &state, Statement statement)
 {
-    Folder folder;
-    Module1::resetForTesting();
-    fillRegister(folder.database());
+    BenchProgramFolder folder(StoredCheques);
     sqlite3 *db = nullptr;
-    sqlite3_open_v2(folder.database().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_open_v2(folder.databasePath().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE,
+                    nullptr);
     int serial = FirstInsertedSerial;
     for (auto _ : state) {
         const QByteArray sql = statementText(statement, ++serial, "'2026-12-08'").toUtf8();

@@ -64,6 +64,8 @@ CREATE TABLE CHEQUETABLE (
     DATEREM2 DATE
 );
 CREATE UNIQUE INDEX CHEQUETABLE_CHEQUENUMBER ON CHEQUETABLE (CHEQUENUMBER);
+-- The serial list and the next serial read the register by SN after every save.
+CREATE INDEX CHEQUETABLE_SN ON CHEQUETABLE (SN);
 
 -- Cheques received and deposited, looked up by number.
 CREATE TABLE CHEQUE (

@@ -43,7 +43,7 @@ public:
     forms::TwipsLabel *lblBankName;
 
     // Prints the face and unloads it; a failure is shown and the face unloads too.
-    void Form_Load();
+    void Form_Load() override;
     // Places the seven field labels at the positions of the current layout profile.
     void setDistance();
 

@@ -6,6 +6,7 @@
 #include "data/Module1.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Figures.h"
+#include "platform/forms/FormControls.h"
 #include "platform/forms/KeyFilter.h"
 #include "platform/forms/MessageBox.h"
 #include "platform/forms/Twips.h"
@@ -15,7 +16,6 @@
 #include "platform/runtime/RuntimeError.h"
 
 #include <QComboBox>
-#include <QDateEdit> // WidgetControls.h builds its adapters inline
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,51 +74,26 @@ Look previewLook(const char *fontName, double fontSize, const QColor &foreColor 
     return {QString::fromLatin1(fontName), fontSize, true, foreColor, Grey, alignment};
 }
 
-template <class Control>
-Control *place(Control *control, const char *name, const QRect &twips, const QFont &font)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setFont(font);
-    forms::setTwipsGeometry(control, twips.left(), twips.top(), twips.width(), twips.height());
-    return control;
-}
-
+// The frames' captions, buttons and boxes are drawn in the form's bold face.
 QLabel *label(QWidget *container, const char *name, const QString &caption, const QRect &twips,
               Qt::Alignment alignment = Qt::AlignLeft)
 {
-    auto *made = place(new QLabel(caption, container), name, twips, controlFont());
-    made->setAlignment(alignment | Qt::AlignTop);
-    return made;
+    return forms::FormControls::label(container, name, caption, twips, controlFont(),
+                                      alignment | Qt::AlignTop);
 }
 
 QPushButton *button(QWidget *container, const char *name, const QString &caption,
                     const QRect &twips, const QString &toolTip = QString())
 {
-    auto *made = place(new QPushButton(caption, container), name, twips, controlFont());
+    QPushButton *made = forms::FormControls::button(container, name, caption, twips, controlFont());
     made->setToolTip(toolTip);
     return made;
 }
 
-// A button of graphical style, drawn in a colour of its own.
-void paint(QPushButton *button, const QColor &colour)
-{
-    QPalette colours = button->palette();
-    colours.setColor(QPalette::Button, colour);
-    button->setPalette(colours);
-    button->setAutoFillBackground(true);
-}
-
 QLineEdit *positionBox(QWidget *container, const char *name, int left, int top)
 {
-    return place(new QLineEdit(container), name, QRect(left, top, 735, 285), controlFont());
-}
-
-QComboBox *editableCombo(QWidget *container, const char *name, const QRect &twips)
-{
-    auto *made = place(new QComboBox(container), name, twips, controlFont());
-    made->setEditable(true);
-    made->setInsertPolicy(QComboBox::NoInsert);
-    return made;
+    return forms::FormControls::textBox(container, name, QRect(left, top, 735, 285),
+                                        controlFont());
 }
 
 QString fieldName(int box)
@@ -163,7 +138,7 @@ Cheque_200_90::Cheque_200_90(QWidget *parent) : forms::Form(parent)
     buildChequeFrame();
     cmdHelp = button(this, "cmdHelp", QStringLiteral("Help"), QRect(14640, 120, 615, 480),
                      QStringLiteral("To Shift Up"));
-    paint(cmdHelp, LightGreen);
+    forms::FormControls::setColours(cmdHelp, Qt::black, LightGreen);
     connectHandlers();
     new forms::KeyPreview(this);
 }
@@ -218,12 +193,13 @@ void Cheque_200_90::buildPreview()
 
 void Cheque_200_90::buildAlignmentFrame()
 {
-    Frame2 = place(new QGroupBox(QStringLiteral("Alignment"), this), "Frame2",
-                   QRect(6720, 4560, 8415, 3975), defaultFont());
+    Frame2 = forms::FormControls::place(new QGroupBox(QStringLiteral("Alignment"), this),
+                                        "Frame2", QRect(6720, 4560, 8415, 3975), defaultFont());
 
     Label2 = label(Frame2, "Label2", QStringLiteral("Custom Name :"), QRect(120, 300, 1815, 255),
                    Qt::AlignRight);
-    cmbcustomname = editableCombo(Frame2, "cmbcustomname", QRect(2040, 240, 3615, 360));
+    cmbcustomname = forms::FormControls::comboBox(Frame2, "cmbcustomname",
+                                                  QRect(2040, 240, 3615, 360), controlFont());
     cmbcustomname->setToolTip(
         QStringLiteral("Select Custome Alignment Name and then clcik Adjust Distance"));
     Label10 = label(Frame2, "Label10", QStringLiteral("Left :"), QRect(2160, 600, 495, 255));
@@ -273,8 +249,9 @@ void Cheque_200_90::buildAlignmentFrame()
                        QStringLiteral("To Shift Down"));
     cmdAlUp = button(Frame2, "cmdAlUp", QStringLiteral("^"), QRect(5280, 3480, 375, 255),
                      QStringLiteral("To Shift Up"));
+    // Graphical buttons, each drawn in a colour of its own.
     for (QPushButton *allFields : {cmdAllleft, cmdAlRight, cmdAlDown, cmdAlUp})
-        paint(allFields, Red);
+        forms::FormControls::setColours(allFields, Qt::black, Red);
 
     cmdadjust = button(Frame2, "cmdadjust", QStringLiteral("Adjust Distance"),
                        QRect(5880, 233, 2415, 375),
@@ -298,24 +275,27 @@ void Cheque_200_90::buildAlignmentFrame()
 
 void Cheque_200_90::buildChequeFrame()
 {
-    Frame1 = place(new QGroupBox(this), "Frame1", QRect(0, 4560, 6615, 3975), defaultFont());
+    Frame1 = forms::FormControls::place(new QGroupBox(this), "Frame1",
+                                        QRect(0, 4560, 6615, 3975), defaultFont());
 
     Label1 = label(Frame1, "Label1", QStringLiteral("Select Cheque No :"),
                    QRect(120, 120, 2175, 375));
-    cmbcheque = editableCombo(Frame1, "cmbcheque", QRect(2160, 120, 1335, 360));
+    cmbcheque = forms::FormControls::comboBox(Frame1, "cmbcheque", QRect(2160, 120, 1335, 360),
+                                              controlFont());
     chequeList_ =
         std::make_unique<forms::ComboBoxControl>(cmbcheque, [this] { cmbcheque_Click(); });
 
-    OptP = place(new QRadioButton(QStringLiteral("Portrait"), Frame1), "OptP",
-                 QRect(3600, 120, 855, 195), defaultFont());
-    OptL = place(new QRadioButton(QStringLiteral("Landscape"), Frame1), "OptL",
-                 QRect(3600, 360, 1335, 195), defaultFont());
+    OptP = forms::FormControls::optionButton(Frame1, "OptP", QStringLiteral("Portrait"),
+                                             QRect(3600, 120, 855, 195), defaultFont());
+    OptL = forms::FormControls::optionButton(Frame1, "OptL", QStringLiteral("Landscape"),
+                                             QRect(3600, 360, 1335, 195), defaultFont());
     OptP->setChecked(true);
 
     cmdPrint = button(Frame1, "cmdPrint", QStringLiteral("Print"), QRect(5040, 120, 1455, 375),
                       QStringLiteral("Select Cheque Number, Select Custom alignment Name, Select "
                                      "Portrait or Landscape then click Print to print Cheque"));
-    DG = place(new forms::DataGrid(Frame1), "DG", QRect(120, 600, 6375, 3015), controlFont());
+    DG = forms::FormControls::place(new forms::DataGrid(Frame1), "DG",
+                                    QRect(120, 600, 6375, 3015), controlFont());
 }
 
 void Cheque_200_90::connectHandlers()
@@ -365,17 +345,6 @@ void Cheque_200_90::connectHandlers()
         connect(control, &QPushButton::clicked, this, handler);
     // Typing in the cheque box; a pick from its list is its Click.
     connect(cmbcheque->lineEdit(), &QLineEdit::textEdited, this, &Cheque_200_90::cmbcheque_Change);
-}
-
-// Loaded when first shown: only then does the form sit in the window its placement
-// moves.
-void Cheque_200_90::showEvent(QShowEvent *event)
-{
-    if (!loaded_) {
-        loaded_ = true;
-        Form_Load();
-    }
-    forms::Form::showEvent(event);
 }
 
 void Cheque_200_90::Form_Load()

@@ -129,7 +129,7 @@ public:
 
     QPushButton *cmdHelp;
 
-    void Form_Load();
+    void Form_Load() override;
     // Places the seven field labels at the positions the boxes hold.
     void setDistance();
     void cmdCustom_Click();
@@ -177,7 +177,6 @@ public:
     void cmdHelp_Click();
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void Form_Unload() override;
 
 private:
@@ -200,5 +199,4 @@ private:
     std::unique_ptr<forms::ComboBoxControl> chequeList_;
     std::unique_ptr<forms::ComboBoxControl> profileName_;
     std::unique_ptr<CHEQUECLASS> cheque_;
-    bool loaded_ = false;
 };

@@ -4,6 +4,7 @@
 #include "cheque/CalculateClass.h"
 #include "data/Module1.h"
 #include "platform/forms/CommandButton.h"
+#include "platform/forms/FormControls.h"
 #include "platform/forms/KeyFilter.h"
 #include "platform/forms/MessageBox.h"
 #include "platform/forms/Twips.h"
@@ -31,56 +32,46 @@ constexpr int TextLimit = 50;
 constexpr int LeftColumnCaptionWidth = 3840;
 const QString ErrorInEntry = QStringLiteral("Error in Entry");
 
-void setColours(QWidget *control, const QColor &background)
+QFont controlFont()
 {
-    QPalette palette = control->palette();
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, Black);
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, background);
-    control->setPalette(palette);
-    control->setAutoFillBackground(true);
+    return forms::formFont(QStringLiteral("MS Sans Serif"), 9.75, true);
 }
 
-template <class Widget>
-Widget *place(Widget *control, const char *name, const QRect &twips)
+// Black text on a background of the control's own.
+void setColours(QWidget *control, const QColor &background)
 {
-    control->setObjectName(QString::fromLatin1(name));
-    control->setFont(forms::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
-    forms::setTwipsGeometry(control, twips.left(), twips.top(), twips.width(), twips.height());
-    return control;
+    forms::FormControls::setColours(control, Black, background);
 }
 
 QLineEdit *textBox(QWidget *frame, const char *name, const QRect &twips)
 {
-    auto *box = place(new QLineEdit(frame), name, twips);
+    QLineEdit *box = forms::FormControls::textBox(frame, name, twips, controlFont());
     box->setMaxLength(TextLimit);
     setColours(box, LightGrey);
     return box;
 }
 
-// A combo box the user may also type into; what is typed is never added to its list.
 QComboBox *comboBox(QWidget *frame, const char *name, const QRect &twips)
 {
-    auto *box = place(new QComboBox(frame), name, twips);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
+    QComboBox *box = forms::FormControls::comboBox(frame, name, twips, controlFont());
     setColours(box, LightGrey);
     return box;
 }
 
 QDateEdit *datePicker(QWidget *frame, const char *name, const QRect &twips)
 {
-    auto *picker = place(new QDateEdit(frame), name, twips);
+    auto *picker = forms::FormControls::place(new QDateEdit(frame), name, twips, controlFont());
     picker->setCalendarPopup(true);
     picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     setColours(picker, LightGrey);
     return picker;
 }
 
+// Its caption wraps, centred, where it is wider than the button.
 QPushButton *button(QWidget *frame, const char *name, const QString &caption, const QRect &twips)
 {
-    auto *pushButton = place(new forms::CommandButton(caption, frame), name, twips);
+    auto *pushButton = forms::FormControls::place(new forms::CommandButton(caption, frame), name,
+                                                  twips, controlFont());
     setColours(pushButton, Grey);
     return pushButton;
 }
@@ -195,7 +186,8 @@ void FRM_BANK::createControls()
     setColours(Frame1, Grey);
 
     QWidget *f = Frame1;
-    CmbDNumber = place(new QComboBox(f), "CmbDNumber", QRect(3960, 240, 1215, 360));
+    CmbDNumber = forms::FormControls::place(new QComboBox(f), "CmbDNumber",
+                                            QRect(3960, 240, 1215, 360), controlFont());
     setColours(CmbDNumber, LightGrey);
     DTP = datePicker(f, "DTP", QRect(6120, 240, 1845, 360));
     cmbBankname = comboBox(f, "cmbBankname", QRect(3960, 713, 4000, 360));
@@ -214,7 +206,9 @@ void FRM_BANK::createControls()
 
     // Written only by code, never typed into: the words of a large amount are longer
     // than the typing limit and must not be cut by it.
-    TXTWORD = place(new QLineEdit(QStringLiteral("-"), f), "TXTWORD", QRect(120, 4800, 1200, 375));
+    TXTWORD = forms::FormControls::textBox(f, "TXTWORD", QRect(120, 4800, 1200, 375),
+                                           controlFont());
+    TXTWORD->setText(QStringLiteral("-"));
     TXTWORD->hide();
     TXTCHEQUEDATE = textBox(f, "TXTCHEQUEDATE", QRect(120, 3960, 1200, 375));
     TXTCHEQUEDATE->hide();
@@ -247,18 +241,15 @@ void FRM_BANK::createControls()
 // A caption, right-aligned, on the control's line and ending to the left of it.
 void FRM_BANK::captionFor(QWidget *control, const QString &caption, int left, int width)
 {
-    const QRect geometry = control->geometry();
-    auto *label = new QLabel(caption, Frame1);
-    label->setObjectName(QStringLiteral("Label_") + control->objectName());
-    label->setFont(control->font());
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setGeometry(forms::twipsToPixels(left), geometry.top(), forms::twipsToPixels(width),
-                       geometry.height());
+    const QRect line = control->geometry();
+    const QByteArray name = "Label_" + control->objectName().toLatin1();
+    QLabel *label = forms::FormControls::label(
+        Frame1, name.constData(), caption,
+        QRect(left, forms::pixelsToTwips(line.top()), width, forms::pixelsToTwips(line.height())),
+        control->font(), Qt::AlignRight | Qt::AlignVCenter);
     // Grey on the frame's own grey: drawn transparent, so the frame's edge stays whole
     // where a caption starts at its left side.
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Black);
-    label->setPalette(palette);
+    forms::FormControls::setColours(label, Black);
 }
 
 void FRM_BANK::setTabSequence(const std::initializer_list<QWidget *> &order)
@@ -283,17 +274,6 @@ CalculateClass &FRM_BANK::calculator()
     if (!calculator_)
         calculator_ = std::make_unique<CalculateClass>();
     return *calculator_;
-}
-
-void FRM_BANK::showEvent(QShowEvent *event)
-{
-    // Loaded on the first showing, once an MDI child sits in the sub-window that its
-    // placement moves.
-    if (!loaded_) {
-        loaded_ = true;
-        Form_Load();
-    }
-    forms::Form::showEvent(event);
 }
 
 // Every step handles its own failures, so one that fails never stops the next.

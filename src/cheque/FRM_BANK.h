@@ -40,8 +40,7 @@ public:
     QPushButton *cmdDELET;
 
 public slots:
-    // Runs when the form is first shown.
-    void Form_Load();
+    void Form_Load() override;
     // "SAVE", also the Enter key.
     void cmdlogin_Click();
     // "DELETE CHEQUE No"
@@ -50,7 +49,6 @@ public slots:
     void TXTCHNUMBER_Click();
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void Form_Unload() override;
 
 private:
@@ -68,5 +66,4 @@ private:
     std::unique_ptr<Controls> controls_;
     std::unique_ptr<CHEQUECLASS> cheque_;
     std::unique_ptr<CalculateClass> calculator_;
-    bool loaded_ = false;
 };

@@ -1,9 +1,9 @@
 #include "shell/About.h"
 
+#include "platform/forms/FormControls.h"
 #include "platform/forms/KeyFilter.h"
 #include "platform/forms/Twips.h"
 #include "platform/runtime/App.h"
-#include "shell/FormControls.h"
 #include "shell/ShellPictures.h"
 
 #include <QFrame>
@@ -16,9 +16,9 @@ const QColor Ivory(245, 240, 225);
 
 } // namespace
 
-About::About(QWidget *parent) : ShellForm(parent)
+About::About(QWidget *parent) : forms::Form(parent)
 {
-    using namespace FormControls;
+    using namespace forms::FormControls;
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About"));
     const QFont font = forms::formFont(QStringLiteral("Verdana"), 12);

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "shell/ShellForm.h"
+#include "platform/forms/Form.h"
 
 class QFrame;
 class QLabel;
 
 // The about box: the maker's text inside a red frame; only Esc closes it.
-class About : public ShellForm {
+class About : public forms::Form {
     Q_OBJECT
 public:
     explicit About(QWidget *parent = nullptr);

@@ -2,20 +2,20 @@
 
 #include "data/Module1.h"
 #include "data/SqlText.h"
+#include "platform/forms/FormControls.h"
 #include "platform/forms/KeyFilter.h"
 #include "platform/forms/MessageBox.h"
 #include "platform/forms/Twips.h"
 #include "platform/runtime/RuntimeError.h"
-#include "shell/FormControls.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-Frm_Admin::Frm_Admin(QWidget *parent) : ShellForm(parent)
+Frm_Admin::Frm_Admin(QWidget *parent) : forms::Form(parent)
 {
-    using namespace FormControls;
+    using namespace forms::FormControls;
     setObjectName(QStringLiteral("Frm_Admin"));
     setWindowTitle(QString());
     forms::setClientSizeTwips(this, 6225, 3000);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ShellForm.h"
+#include "platform/forms/Form.h"
 
 class QGroupBox;
 class QLabel;
@@ -9,7 +9,7 @@ class QPushButton;
 
 // The credentials form: replaces the user name and password of every row of the
 // user table. Everything typed here passes the key filter.
-class Frm_Admin : public ShellForm {
+class Frm_Admin : public forms::Form {
     Q_OBJECT
 public:
     explicit Frm_Admin(QWidget *parent = nullptr);

@@ -2,10 +2,10 @@
 
 #include "cheque/Cheque_200_90.h"
 #include "cheque/FRM_BANK.h"
+#include "platform/forms/FormControls.h"
 #include "platform/forms/FormsRegistry.h"
 #include "platform/runtime/App.h"
 #include "shell/About.h"
-#include "shell/FormControls.h"
 #include "shell/Frm_Admin.h"
 #include "shell/ShellPictures.h"
 
@@ -26,7 +26,7 @@ MDI::MDI(QWidget *parent) : QMainWindow(parent)
 
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
-    mdiArea->setBackground(FormControls::fromBgr(0xC00000));
+    mdiArea->setBackground(forms::FormControls::fromBgr(0xC00000));
     // Closing a child brings back the one used before it, not the oldest.
     mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     mdiArea->viewport()->installEventFilter(this);

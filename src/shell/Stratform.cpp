@@ -1,9 +1,9 @@
 #include "shell/Stratform.h"
 
+#include "platform/forms/FormControls.h"
 #include "platform/forms/FormsRegistry.h"
 #include "platform/forms/Twips.h"
 #include "platform/runtime/App.h"
-#include "shell/FormControls.h"
 #include "shell/ShellPictures.h"
 #include "shell/frm_MainMain.h"
 
@@ -12,9 +12,9 @@
 #include <QScreen>
 #include <QTimer>
 
-Stratform::Stratform(QWidget *parent) : ShellForm(parent)
+Stratform::Stratform(QWidget *parent) : forms::Form(parent)
 {
-    using namespace FormControls;
+    using namespace forms::FormControls;
     setObjectName(QStringLiteral("Stratform"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(rt::App::Title());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ShellForm.h"
+#include "platform/forms/Form.h"
 
 #include <cstdint>
 
@@ -9,7 +9,7 @@ class QTimer;
 
 // The splash form: after its second timer tick it opens the login form and hides.
 // Nothing in the program loads it.
-class Stratform : public ShellForm {
+class Stratform : public forms::Form {
     Q_OBJECT
 public:
     explicit Stratform(QWidget *parent = nullptr);

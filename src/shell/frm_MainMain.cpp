@@ -2,12 +2,12 @@
 
 #include "data/Module1.h"
 #include "data/SqlText.h"
+#include "platform/forms/FormControls.h"
 #include "platform/forms/FormsRegistry.h"
 #include "platform/forms/MessageBox.h"
 #include "platform/forms/Twips.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
-#include "shell/FormControls.h"
 #include "shell/MDI.h"
 #include "shell/ShellPictures.h"
 
@@ -18,16 +18,16 @@
 namespace {
 
 const QColor White(255, 255, 255);
-const QColor Grey = FormControls::fromBgr(0xC0C0C0);
-const QColor LightYellow = FormControls::fromBgr(0x80FFFF);
-const QColor Red = FormControls::fromBgr(0x0000FF);
-const QColor LightRed = FormControls::fromBgr(0x8080FF);
+const QColor Grey = forms::FormControls::fromBgr(0xC0C0C0);
+const QColor LightYellow = forms::FormControls::fromBgr(0x80FFFF);
+const QColor Red = forms::FormControls::fromBgr(0x0000FF);
+const QColor LightRed = forms::FormControls::fromBgr(0x8080FF);
 
 } // namespace
 
-frm_MainMain::frm_MainMain(QWidget *parent) : ShellForm(parent)
+frm_MainMain::frm_MainMain(QWidget *parent) : forms::Form(parent)
 {
-    using namespace FormControls;
+    using namespace forms::FormControls;
     setObjectName(QStringLiteral("frm_MainMain"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("c"));

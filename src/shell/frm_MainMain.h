@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ShellForm.h"
+#include "platform/forms/Form.h"
 
 class QLabel;
 class QLineEdit;
@@ -8,7 +8,7 @@ class QPushButton;
 
 // The login form, the first window of the program: a user name and password checked
 // against the user table open the main window.
-class frm_MainMain : public ShellForm {
+class frm_MainMain : public forms::Form {
     Q_OBJECT
 public:
     explicit frm_MainMain(QWidget *parent = nullptr);

@@ -74,6 +74,12 @@ TEST(Conversions, generalNumberTextHasNoGroupingAndFifteenDigits)
     EXPECT_EQ(rt::generalNumberText(2.0 / 3), "0.666666666666667");
     EXPECT_EQ(rt::generalNumberText(123456789012345.0), "123456789012345");
     EXPECT_EQ(rt::generalNumberText(1e15), "1E+15");
+    EXPECT_EQ(rt::generalNumberText(999999999999999.0), "999999999999999");
+    EXPECT_EQ(rt::generalNumberText(-999999999999999.0), "-999999999999999");
+    EXPECT_EQ(rt::generalNumberText(-1e15), "-1E+15");
+    EXPECT_EQ(rt::generalNumberText(4294967296.0), "4294967296");
+    EXPECT_EQ(rt::generalNumberText(1e20), "1E+20");
+    EXPECT_EQ(rt::generalNumberText(999999999999999.5), "1E+15");
 }
 
 TEST(Conversions, shortDateTextRoundTrips)

@@ -15,7 +15,15 @@ namespace {
 
 class CountingForm : public forms::Form {
 public:
+    int formLoads = 0;
+    bool loadedInSubWindow = false;
     int unloads = 0;
+
+    void Form_Load() override
+    {
+        ++formLoads;
+        loadedInSubWindow = qobject_cast<QMdiSubWindow *>(parentWidget()) != nullptr;
+    }
 
 protected:
     void Form_Unload() override { ++unloads; }
@@ -74,6 +82,18 @@ TEST_F(FormsRegistryTest, showingAnOpenFormBringsItForwardWithoutASecondCopy)
     EXPECT_EQ(area->activeSubWindow()->widget(), entry);
     EXPECT_TRUE(entry->isVisible());
     EXPECT_EQ(FormsRegistry::find(QStringLiteral("FRM_BANK")), entry);
+}
+
+TEST_F(FormsRegistryTest, aFormLoadsOnceWhenFirstShownInItsSubWindow)
+{
+    auto *entry = static_cast<CountingForm *>(show(QStringLiteral("FRM_BANK")));
+    EXPECT_EQ(entry->formLoads, 1);
+    EXPECT_TRUE(entry->loadedInSubWindow);
+
+    area->activeSubWindow()->hide();
+    show(QStringLiteral("FRM_BANK"));
+    EXPECT_TRUE(entry->isVisible());
+    EXPECT_EQ(entry->formLoads, 1);
 }
 
 TEST_F(FormsRegistryTest, unloadingClosesTheSubWindowAndForgetsTheForm)

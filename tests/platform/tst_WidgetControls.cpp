@@ -4,10 +4,12 @@
 #include "support/ProgramFolderTest.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <functional>
+#include <memory>
 #include <gtest/gtest.h>
 
 namespace {
@@ -89,6 +91,79 @@ TEST_F(WidgetControlsTest, codeSelectingAComboItemRaisesClickOnceAtOnce)
 
         emit box.activated(1);
         EXPECT_EQ(clicks, 3);
+    }
+}
+
+TEST_F(WidgetControlsTest, itemsAddedByCodeReachTheBoxWithNothingSelected)
+{
+    QComboBox box;
+    box.setEditable(true);
+    box.setEditText(QStringLiteral("typed"));
+    int clicks = 0;
+    auto combo = std::make_unique<forms::ComboBoxControl>(&box, [&] { ++clicks; });
+
+    // A fill that stops before selecting: the items arrive once control returns to the
+    // event loop, the text stays and no Click is raised.
+    for (const char *bank : {"AXIS", "HDFC", "SBI"})
+        combo->AddItem(QString::fromLatin1(bank));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(box.count(), 3);
+    EXPECT_EQ(box.itemText(2), QStringLiteral("SBI"));
+    EXPECT_EQ(box.currentIndex(), -1);
+    EXPECT_EQ(box.currentText(), QStringLiteral("typed"));
+
+    // Read through the adapter at once, and before the box paints.
+    combo->AddItem(QStringLiteral("UCO"));
+    EXPECT_EQ(combo->ListCount(), 4);
+    EXPECT_EQ(combo->List(3), QStringLiteral("UCO"));
+    combo->AddItem(QStringLiteral("YES BANK"));
+    QEvent paint(QEvent::Paint);
+    QCoreApplication::sendEvent(&box, &paint);
+    EXPECT_EQ(box.count(), 5);
+
+    // Clearing drops what has not arrived yet; an adapter that goes hands over the rest.
+    combo->AddItem(QStringLiteral("CANARA"));
+    combo->Clear();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(box.count(), 0);
+    combo->AddItem(QStringLiteral("IDBI"));
+    combo.reset();
+    EXPECT_EQ(box.count(), 1);
+    EXPECT_EQ(box.currentIndex(), -1);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(WidgetControlsTest, aListClearedAndFilledAgainHoldsExactlyTheNewItems)
+{
+    const QList<QPair<QStringList, QStringList>> fills = {
+        {{"3", "2", "1"}, {"4", "3", "2", "1"}},
+        {{"1", "2", "3"}, {"1", "2", "3", "900000"}},
+        {{"1", "2", "3", "4"}, {"1", "9", "4"}},
+        {{"1", "2", "2"}, {"2", "2"}},
+        {{"1", "2"}, {"1", "2"}},
+        {{"1", "2"}, {}},
+        {{}, {"7", "8"}},
+    };
+    for (const auto &[before, after] : fills) {
+        SCOPED_TRACE((before.join(',') + " -> " + after.join(',')).toStdString());
+        QComboBox box;
+        box.setEditable(true);
+        forms::ComboBoxControl combo(&box);
+        box.addItems(before);
+        if (!before.isEmpty())
+            combo.setListIndex(0);
+
+        combo.Clear();
+        EXPECT_EQ(box.currentIndex(), -1);
+        EXPECT_EQ(box.currentText(), QString());
+        for (const QString &item : after)
+            combo.AddItem(item);
+
+        ASSERT_EQ(combo.ListCount(), after.size());
+        for (int i = 0; i < after.size(); ++i)
+            EXPECT_EQ(box.itemText(i), after[i]);
+        EXPECT_EQ(combo.ListIndex(), -1);
+        EXPECT_EQ(box.currentText(), QString());
     }
 }
 

@@ -38,8 +38,10 @@ rt::RuntimeError duplicateError(const QString &engineMessage)
 
 Database::Database(const QString &path)
 {
+    // One thread, the program's, uses a connection: the engine need not lock it for
+    // every column read.
     const int result = sqlite3_open_v2(path.toUtf8().constData(), &handle_,
-                                       SQLITE_OPEN_READWRITE, nullptr);
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     // Reading the schema version makes the engine read the file's header, so a file
     // that is no database fails here rather than at the first statement.
     if (result != SQLITE_OK

@@ -36,10 +36,12 @@ struct Recordset::Shared {
             throw AdoError::noCurrentRecord();
     }
 
+    // Callers mostly spell a column as the statement does: the plain comparison spares
+    // the case-blind one on every row they read.
     int columnOf(const QString &name) const
     {
         for (int column = 0; column < names.size(); ++column) {
-            if (names[column].compare(name, Qt::CaseInsensitive) == 0)
+            if (names[column] == name || names[column].compare(name, Qt::CaseInsensitive) == 0)
                 return column;
         }
         throw AdoError::itemNotFound();

@@ -19,6 +19,15 @@ void Form::Unload()
         close();
 }
 
+void Form::showEvent(QShowEvent *event)
+{
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+    QWidget::showEvent(event);
+}
+
 void Form::closeEvent(QCloseEvent *event)
 {
     event->accept();

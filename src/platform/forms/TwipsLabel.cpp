@@ -1,8 +1,8 @@
 #include "platform/forms/TwipsLabel.h"
 
+#include "platform/forms/FormControls.h"
 #include "platform/forms/Twips.h"
 
-#include <QPalette>
 #include <cmath>
 
 namespace forms {
@@ -24,13 +24,7 @@ TwipsLabel::TwipsLabel(QWidget *parent, const char *name, const QString &caption
     setFont(formFont(look.fontName, look.fontSize, look.bold));
     setAlignment(look.alignment | Qt::AlignTop);
     setWordWrap(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, look.foreColor);
-    if (look.backColor.isValid()) {
-        colours.setColor(QPalette::Window, look.backColor);
-        setAutoFillBackground(true);
-    }
-    setPalette(colours);
+    FormControls::setColours(this, look.foreColor, look.backColor);
     placeOnScreen();
 }
 

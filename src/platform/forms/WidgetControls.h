@@ -5,6 +5,7 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <functional>
+#include <memory>
 
 class QLineEdit;
 class QComboBox;
@@ -14,11 +15,12 @@ class QLabel;
 namespace forms {
 
 // Adapters that let data classes reach Qt widgets as controls. An adapter whose widget
-// is gone raises error 438 like a property the widget lacks.
+// is gone raises error 438 like a property the widget lacks. The widgets are only
+// declared here: whatever needs their classes whole lives in WidgetControls.cpp.
 
 class TextBoxControl : public Control {
 public:
-    explicit TextBoxControl(QLineEdit *box) : box_(box) {}
+    explicit TextBoxControl(QLineEdit *box);
     rt::Variant Text() const override;
     void setText(const rt::Variant &text) override;
 
@@ -28,7 +30,7 @@ private:
 
 class LabelControl : public Control {
 public:
-    explicit LabelControl(QLabel *label) : label_(label) {}
+    explicit LabelControl(QLabel *label);
     rt::Variant Text() const override; // the caption
     void setText(const rt::Variant &text) override;
 
@@ -38,7 +40,10 @@ private:
 
 // A combo box whose Click handler runs when the user picks an item (while this adapter
 // lives) and, at once, when code sets ListIndex; code selecting an item by other means
-// raises nothing, so each selection raises Click once.
+// raises nothing, so each selection raises Click once. The list that code clears and
+// fills reaches the box in one step: before the next read or selection through the
+// adapter, before the box handles an event of its own (a paint, a click, a key) and at
+// the latest when control returns to the event loop.
 class ComboBoxControl : public Control {
 public:
     explicit ComboBoxControl(QComboBox *box, std::function<void()> click = {});
@@ -56,15 +61,18 @@ public:
     void setListIndex(int index) override;
 
 private:
+    class PendingList;
+
     QPointer<QComboBox> box_;
     std::function<void()> click_;
     QMetaObject::Connection userPicks_;
+    std::unique_ptr<PendingList> pending_;
 };
 
 // A date picker: Value is its date; Text its date in the short-date form.
 class DatePickerControl : public Control {
 public:
-    explicit DatePickerControl(QDateEdit *picker) : picker_(picker) {}
+    explicit DatePickerControl(QDateEdit *picker);
     rt::Variant Text() const override;
     rt::Variant Value() const override;
     void setValue(const rt::Variant &value) override;

@@ -3,7 +3,9 @@
 #include "platform/runtime/RuntimeError.h"
 
 #include <QRegularExpression>
+#include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace rt {
@@ -63,6 +65,14 @@ QString generalNumberText(double value)
 {
     if (value == 0)
         return QStringLiteral("0"); // also for -0
+    // Whole numbers below 1E+15 have at most fifteen digits, which the general form
+    // writes out as they are: no digit search and no locale are needed for them.
+    if (std::abs(value) < 1e15 && value == std::trunc(value)) {
+        char digits[24];
+        const char *end =
+            std::to_chars(std::begin(digits), std::end(digits), static_cast<qint64>(value)).ptr;
+        return QString::fromLatin1(digits, end - digits);
+    }
     return QString::number(value, 'g', 15).toUpper();
 }
 
