@@ -20,30 +20,6 @@ namespace {
 
 const QString Dash = QStringLiteral("-");
 
-// The 14 positions of a layout profile, in the order of the table's columns, each with
-// the column it is stored in.
-struct ProfilePosition {
-    std::int16_t LayoutProfileData::*field;
-    const char *column;
-};
-
-const std::array<ProfilePosition, 14> ProfilePositions = {{
-    {&LayoutProfileData::ACPAYLEFT, "ACPAYLEFT"},
-    {&LayoutProfileData::ACPAYTOP, "ACPAYTOP"},
-    {&LayoutProfileData::DATELEFT, "DATELEFT"},
-    {&LayoutProfileData::DATETOP, "DATETOP"},
-    {&LayoutProfileData::NAMELEFT, "NAMELEFT"},
-    {&LayoutProfileData::NAMETOP, "NAMETOP"},
-    {&LayoutProfileData::RUPEEWORDLEFT, "RUPEEWORDLEFT"},
-    {&LayoutProfileData::RUPEEWORDTOP, "RUPEEWORDTOP"},
-    {&LayoutProfileData::RUPEENumberLEFT, "RUPEENumberLEFT"},
-    {&LayoutProfileData::RUPEENumberTOP, "RUPEENumberTOP"},
-    {&LayoutProfileData::ACLEFT, "ACLEFT"},
-    {&LayoutProfileData::ACTOP, "ACTOP"},
-    {&LayoutProfileData::SIGNLEFT, "SIGNLEFT"},
-    {&LayoutProfileData::SIGNTOP, "SIGNTOP"},
-}};
-
 // Runs one copy into a control on its own: a control that lacks the property is left
 // as it is and the copy goes on with the next one.
 template <class Assignment>
@@ -149,7 +125,7 @@ bool CHEQUECLASS::AssignToVariableDATA(
         &rupeeNumberTop, &acLeft,         &acTop,    &signLeft, &signTop};
     profile.NAMEX = name.Text().toString();
     for (std::size_t i = 0; i < boxes.size(); ++i)
-        profile.*ProfilePositions[i].field = boxes[i]->Text().toInteger();
+        profile.*LayoutProfilePositions[i].field = boxes[i]->Text().toInteger();
     return reportPendingEntryError();
 }
 
@@ -166,7 +142,7 @@ bool CHEQUECLASS::AssigntToOBJECTDATA(
         &nameTop,        &rupeeWordLeft,  &rupeeWordTop,       &rupeeNumberLeft,
         &rupeeNumberTop, &acLeft,         &acTop,    &signLeft, &signTop};
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const std::int16_t position = profile.*ProfilePositions[i].field;
+        const std::int16_t position = profile.*LayoutProfilePositions[i].field;
         assignSkippingFailure([&] { boxes[i]->setText(QString::number(position)); });
     }
     return false;
@@ -182,7 +158,7 @@ bool CHEQUECLASS::InsertIntoDATAX()
     try {
         const LayoutProfileData &profile = ModuleData::LayoutProfile();
         QStringList values{SqlText::number(FINDLASTDATA()), SqlText::quoted(profile.NAMEX)};
-        for (const ProfilePosition &position : ProfilePositions)
+        for (const LayoutProfilePosition &position : LayoutProfilePositions)
             values << SqlText::number(profile.*position.field);
         run(insertStatement(QStringLiteral("DATAX"), values));
         forms::MsgBox(QStringLiteral("ENTERED"), forms::vbOKCancel, QStringLiteral("Data"));
@@ -208,11 +184,14 @@ bool CHEQUECLASS::FindDataDETAIL(const QString &custemname)
     try {
         Module1::OpenConnection();
         run(QStringLiteral("Select * from DATAX where namex = ") + SqlText::quoted(custemname));
-        LayoutProfileData &profile = ModuleData::LayoutProfile();
+        // Read whole before it becomes current: a row that fails part-way must not
+        // leave a profile made of two.
+        LayoutProfileData profile;
         const ado::Recordset &rows = common().Rs;
         profile.NAMEX = column(rows, "NAMEX").toString();
-        for (const ProfilePosition &position : ProfilePositions)
+        for (const LayoutProfilePosition &position : LayoutProfilePositions)
             profile.*position.field = column(rows, position.column).toInteger();
+        ModuleData::LayoutProfile() = profile;
     } catch (const rt::RuntimeError &) {
     }
     return false;
@@ -341,13 +320,14 @@ std::int16_t CHEQUECLASS::FINDLASTwithstart()
 
 bool CHEQUECLASS::FindChequeDETAIL(double SN)
 {
-    // Read field by field: a cheque number with no row fails on the first read and
-    // leaves the current cheque as it was.
+    // The cheque becomes current only when every column has been read: a number with no
+    // row, or a row that fails part-way, leaves the current cheque as it was rather than
+    // one made of two cheques.
     try {
         run(QStringLiteral("Select * from CHEQUETABLE where CHEQUENUMBER = ")
             + SqlText::number(SN));
         const ado::Recordset &rows = common().Rs;
-        ChequeRecordData &cheque = ModuleData::ChequeRecord();
+        ChequeRecordData cheque;
         cheque.SN = column(rows, "SN").toInteger();
         cheque.BANKNAME = column(rows, "BANKNAME").toString();
         cheque.BANKBRANCH = column(rows, "BANKBRANCH").toString();
@@ -371,6 +351,7 @@ bool CHEQUECLASS::FindChequeDETAIL(double SN)
         cheque.INTREM4 = column(rows, "INTREM4").toDouble();
         cheque.DATEREM1 = column(rows, "DATEREM1").toDate();
         cheque.DATEREM2 = column(rows, "DATEREM2").toDate();
+        ModuleData::ChequeRecord() = cheque;
     } catch (const rt::RuntimeError &error) {
         forms::MsgBox(error.Description());
     }

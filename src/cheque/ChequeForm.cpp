@@ -30,17 +30,6 @@ const Look SansSmall = look("MS Sans Serif", 8.25);
 const Look Sans = look("MS Sans Serif", 9.75);
 const Look Verdana = look("Verdana", 9.75);
 
-// The positions of a layout profile in the order the field labels take them.
-const std::array<std::int16_t LayoutProfileData::*, 14> ProfilePositions = {
-    &LayoutProfileData::ACPAYLEFT,       &LayoutProfileData::ACPAYTOP,
-    &LayoutProfileData::DATELEFT,        &LayoutProfileData::DATETOP,
-    &LayoutProfileData::NAMELEFT,        &LayoutProfileData::NAMETOP,
-    &LayoutProfileData::RUPEEWORDLEFT,   &LayoutProfileData::RUPEEWORDTOP,
-    &LayoutProfileData::RUPEENumberLEFT, &LayoutProfileData::RUPEENumberTOP,
-    &LayoutProfileData::ACLEFT,          &LayoutProfileData::ACTOP,
-    &LayoutProfileData::SIGNLEFT,        &LayoutProfileData::SIGNTOP,
-};
-
 QString underscores(int count)
 {
     return QString(count, QLatin1Char('_'));
@@ -126,7 +115,7 @@ void ChequeForm::setDistance()
     const LayoutProfileData &profile = ModuleData::LayoutProfile();
     ChequeFieldLabels::Positions positions;
     for (std::size_t position = 0; position < positions.size(); ++position)
-        positions[position] = profile.*ProfilePositions[position];
+        positions[position] = profile.*LayoutProfilePositions[position].field;
     fields_->place(positions);
 }
 
@@ -136,6 +125,11 @@ QList<printer::PrintableLabel> ChequeForm::printableLabels() const
     for (const forms::TwipsLabel *label : stack_)
         labels.append(label->printable());
     return labels;
+}
+
+QSizeF ChequeForm::clientSizeTwips() const
+{
+    return QSizeF(forms::pixelsToTwips(width()), forms::pixelsToTwips(height()));
 }
 
 QString ChequeForm::printJobName() const

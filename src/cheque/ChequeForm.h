@@ -48,6 +48,7 @@ public:
     void setDistance();
 
     QList<printer::PrintableLabel> printableLabels() const override;
+    QSizeF clientSizeTwips() const override;
     QString printJobName() const override;
 
 private:

@@ -33,22 +33,3 @@ struct ChequeRecordData {
     QDate DATEREM1 = ZeroDate;
     QDate DATEREM2 = ZeroDate;
 };
-
-// The current layout profile: a name and the positions, in twips, of the seven texts.
-struct LayoutProfileData {
-    QString NAMEX;
-    std::int16_t ACPAYLEFT = 0;
-    std::int16_t ACPAYTOP = 0;
-    std::int16_t DATELEFT = 0;
-    std::int16_t DATETOP = 0;
-    std::int16_t NAMELEFT = 0;
-    std::int16_t NAMETOP = 0;
-    std::int16_t RUPEEWORDLEFT = 0;
-    std::int16_t RUPEEWORDTOP = 0;
-    std::int16_t RUPEENumberLEFT = 0;
-    std::int16_t RUPEENumberTOP = 0;
-    std::int16_t ACLEFT = 0;
-    std::int16_t ACTOP = 0;
-    std::int16_t SIGNLEFT = 0;
-    std::int16_t SIGNTOP = 0;
-};

@@ -164,11 +164,15 @@ FRM_BANK::FRM_BANK(QWidget *parent) : forms::Form(parent)
     createControls();
     controls_ = std::make_unique<Controls>(*this);
 
-    // The default button: Enter presses it wherever the focus is.
+    // SAVE is the default button: Enter presses it, unless the focus is on another
+    // button, which Enter then presses instead.
     for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto *enter = new QShortcut(QKeySequence(key), this);
         enter->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(enter, &QShortcut::activated, cmdlogin, &QPushButton::click);
+        connect(enter, &QShortcut::activated, this, [this] {
+            auto *focusedButton = qobject_cast<QPushButton *>(focusWidget());
+            (focusedButton ? focusedButton : cmdlogin)->click();
+        });
     }
     connect(cmdlogin, &QPushButton::clicked, this, &FRM_BANK::cmdlogin_Click);
     connect(cmdDELET, &QPushButton::clicked, this, &FRM_BANK::cmdDELET_Click);

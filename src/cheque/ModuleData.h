@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cheque/ChequeRecordData.h"
+#include "cheque/LayoutProfileData.h"
 
 #include <cstdint>
 

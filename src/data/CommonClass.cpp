@@ -26,6 +26,12 @@ void closeIfOpen(ado::Connection &connection)
 
 } // namespace
 
+QString CommonClass::userQuery(const QString &user, const QString &password)
+{
+    return QStringLiteral("Select * from usertable where userx = ") + SqlText::quoted(user)
+           + QStringLiteral(" And pwd = ") + SqlText::quoted(password);
+}
+
 bool CommonClass::matchesLogin(const ado::Recordset &rows, const QString &user,
                                const QString &password)
 {
@@ -156,8 +162,7 @@ bool CommonClass::GetLog(forms::Control &txtUID, forms::Control &txtPwd)
             return false;
         }
         connect();
-        str = QStringLiteral("Select * from usertable where userx = ") + SqlText::quoted(user)
-              + QStringLiteral(" And pwd = ") + SqlText::quoted(password);
+        str = userQuery(user, password);
         runOnOwnConnection();
         if (Rs.RecordCount() < 1) {
             forms::MsgBox(QStringLiteral("Not Authorised"), forms::vbInformation,

@@ -42,6 +42,8 @@ public:
     // The same on this instance's own connection Con.
     void runOnOwnConnection();
 
+    // The query of a user's row by name and password.
+    static QString userQuery(const QString &user, const QString &password);
     // The login's comparison on the current row of a user query: the user name
     // without regard to letter case, the password exactly.
     static bool matchesLogin(const ado::Recordset &rows, const QString &user,

@@ -1,7 +1,7 @@
 #include "shell/frm_MainMain.h"
 
+#include "data/CommonClass.h"
 #include "data/Module1.h"
-#include "data/SqlText.h"
 #include "platform/forms/FormControls.h"
 #include "platform/forms/FormsRegistry.h"
 #include "platform/forms/MessageBox.h"
@@ -107,15 +107,12 @@ bool frm_MainMain::isAuthorised()
 {
     const QString user = txtUser->text();
     const QString password = txtPwd->text();
-    Module1::SharedSql() = QStringLiteral("Select * from usertable where userx = ")
-                           + SqlText::quoted(user) + QStringLiteral(" And pwd = ")
-                           + SqlText::quoted(password);
+    Module1::SharedSql() = CommonClass::userQuery(user, password);
     ado::Recordset &users = Module1::SharedRecordset();
     Module1::CloseIfOpen(users);
     users.Open(Module1::SharedSql(), Module1::SharedConnection(), ado::adOpenKeyset,
                ado::adLockReadOnly, ado::adCmdUnspecified);
-    return users.Fields(1).Value().toString().toUpper() == user.toUpper()
-           && users.Fields(2).Value().toString() == password;
+    return CommonClass::matchesLogin(users, user, password);
 }
 
 void frm_MainMain::openMainWindow()

@@ -5,6 +5,7 @@
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/PlainControl.h"
 #include "platform/runtime/App.h"
+#include "platform/runtime/Err.h"
 #include "platform/runtime/RuntimeError.h"
 #include "support/ProgramFolderTest.h"
 #include "support/RaisedError.h"
@@ -64,6 +65,12 @@ protected:
     {
         ProgramFolderTest::SetUp();
         Module1::OpenConnection();
+    }
+
+    void TearDown() override
+    {
+        rt::Err::Clear();
+        ProgramFolderTest::TearDown();
     }
 
     void store(const ChequeRecordData &record)
@@ -154,6 +161,30 @@ TEST_F(CHEQUECLASSTest, LoadingANumberNotInTheRegisterKeepsTheCurrentCheque)
     EXPECT_EQ(boxes().shown()[0].title, AppTitle);
     EXPECT_EQ(ModuleData::ChequeRecord().CHEQUENUMBER, 7);
     EXPECT_EQ(ModuleData::ChequeRecord().SN, 1);
+}
+
+TEST_F(CHEQUECLASSTest, ARowThatFailsPartWayNeverMixesTwoRecords)
+{
+    store(cheque(7));
+    register_.FindChequeDETAIL(7);
+    // A stored cheque whose payee is missing fails when the payee is read.
+    execRaw(QStringLiteral("insert into CHEQUETABLE (SN, BANKNAME, AMOUNT, CHEQUENUMBER) "
+                           "values (2, 'OTHER BANK', 99, 8)"));
+    boxes().clear();
+
+    register_.FindChequeDETAIL(8);
+    EXPECT_EQ(boxes().shown().size(), 1u);
+    EXPECT_EQ(ModuleData::ChequeRecord().CHEQUENUMBER, 7);
+    EXPECT_EQ(ModuleData::ChequeRecord().BANKNAME, QStringLiteral("STATE BANK"));
+    EXPECT_EQ(ModuleData::ChequeRecord().AMOUNT, 1500);
+
+    execRaw(QStringLiteral("insert into DATAX values (1, 'GOOD', 1,2,3,4,5,6,7,8,9,10,11,12,13,14);"
+                           "insert into DATAX (SN, NAMEX, ACPAYLEFT) values (2, 'BAD', 500)"));
+    register_.FindDataDETAIL(QStringLiteral("GOOD"));
+    register_.FindDataDETAIL(QStringLiteral("BAD"));
+    EXPECT_EQ(ModuleData::LayoutProfile().NAMEX, QStringLiteral("GOOD"));
+    EXPECT_EQ(ModuleData::LayoutProfile().ACPAYLEFT, 1);
+    EXPECT_EQ(ModuleData::LayoutProfile().SIGNTOP, 14);
 }
 
 TEST_F(CHEQUECLASSTest, DeletesByNumberAndRefusesWhatIsNoNumber)
@@ -331,10 +362,11 @@ TEST_F(CHEQUECLASSTest, StoresLoadsAndDeletesLayoutProfiles)
     EXPECT_EQ(loaded.c[10].Text().toString(), "1000");
     EXPECT_EQ(loaded.c[14].Text().toString(), "1400");
 
+    boxes().clear();
     register_.FindDataDETAIL(QStringLiteral("NONE"));
     EXPECT_EQ(ModuleData::LayoutProfile().NAMEX, "SBI");
+    EXPECT_TRUE(boxes().shown().empty());
 
-    boxes().clear();
     PlainControl names;
     register_.FillDataName(names);
     EXPECT_EQ(names.Text().toString(), "SBI");
@@ -355,4 +387,25 @@ TEST_F(CHEQUECLASSTest, AProfilePositionOutsideSixteenBitsStopsTheCopy)
     EXPECT_EQ(ModuleData::LayoutProfile().NAMEX, "WIDE");
     EXPECT_EQ(ModuleData::LayoutProfile().ACPAYTOP, 10);
     EXPECT_EQ(ModuleData::LayoutProfile().DATELEFT, 0);
+}
+
+TEST_F(CHEQUECLASSTest, ACopyEndingOnAPendingErrorReportsItAndRefusesTheEntry)
+{
+    rt::Err::set(rt::RuntimeError::typeMismatch());
+    const MessageBoxRecord entryError{rt::RuntimeError::typeMismatch().Description(),
+                                      forms::vbOKOnly, forms::vbCritical,
+                                      QStringLiteral("ENTRY ERROR")};
+    EntryControls entry;
+    for (PlainControl &control : entry.c)
+        control.setText(QStringLiteral("1"));
+    entry.c[5].setValue(QDate(2024, 3, 11));
+    EXPECT_TRUE(entry.assignToVariable(register_));
+    ProfileBoxes profile;
+    for (PlainControl &control : profile.c)
+        control.setText(QStringLiteral("1"));
+    EXPECT_TRUE(profile.assignToVariable(register_));
+
+    EXPECT_EQ(boxes().shown(), (std::vector<MessageBoxRecord>{entryError, entryError}));
+    EXPECT_EQ(ModuleData::ChequeRecord().CHEQUENUMBER, 1);
+    EXPECT_EQ(ModuleData::LayoutProfile().SIGNTOP, 1);
 }

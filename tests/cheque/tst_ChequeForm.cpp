@@ -115,6 +115,24 @@ TEST_F(ChequeFormTest, ABlankedCaptionCoversAFieldMovedBeneathIt)
     EXPECT_GT(page.inkWithin(QRect(600, 300, 1455, 255)), 0);
 }
 
+// The page is the face's image, 12060 by 5490 twips: what lies beyond it is cut there.
+TEST_F(ChequeFormTest, AFieldPastTheFacesBottomEdgeIsCutThere)
+{
+    storedCheque(5, QStringLiteral("ACME TRADERS"));
+    ModuleData::ChequeRecord().CHEQUENUMBER = 5;
+    Positions nearTheEdge = Axis;
+    nearTheEdge[5] = 6000; // the payee wholly below the face
+    nearTheEdge[11] = 5400; // the account number across its bottom edge
+    useProfile(nearTheEdge);
+
+    printFace();
+
+    const PrintedPage page = onlyPrint();
+    EXPECT_GT(page.inkWithin(QRect(1200, 5400, 2295, 90)), 0);
+    EXPECT_EQ(page.inkWithin(QRect(0, 5500, 12060, 1000)), 0);
+    EXPECT_GT(page.inkWithin(QRect(9000, 400, 1455, 255)), 0); // the date, within the face
+}
+
 TEST_F(ChequeFormTest, APrinterFailureIsShownAndNothingPrints)
 {
     storedCheque(5, QStringLiteral("ACME"));

@@ -13,11 +13,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cmath>
 
 using forms::MessageBoxRecord;
 
@@ -168,12 +170,118 @@ TEST_F(Cheque_200_90Test, AnEmptyRegisterLeavesTheDesignCaptions)
     EXPECT_TRUE(boxes().shown().empty());
 }
 
+TEST_F(Cheque_200_90Test, PlacesEveryControlAsDesigned)
+{
+    openForm(); // an empty register: nothing moves the preview's labels
+    const auto pixels = [](const QRect &twips) {
+        const auto pixel = [](int twip) { return static_cast<int>(std::lround(twip / 15.0)); };
+        return QRect(pixel(twips.left()), pixel(twips.top()), pixel(twips.width()),
+                     pixel(twips.height()));
+    };
+    const struct {
+        QWidget *control;
+        QWidget *container;
+        QRect twips;
+        QString caption;
+        QString toolTip;
+    } table[] = {
+        {form_->Frame2, form_, {6720, 4560, 8415, 3975}, "Alignment", ""},
+        {form_->Label2, form_->Frame2, {120, 300, 1815, 255}, "Custom Name :", ""},
+        {form_->Label10, form_->Frame2, {2160, 600, 495, 255}, "Left :", ""},
+        {form_->Label11, form_->Frame2, {4080, 600, 495, 255}, "Top :", ""},
+        {form_->Label3, form_->Frame2, {120, 960, 1815, 255}, "A/C Pay Only :", ""},
+        {form_->Label7, form_->Frame2, {120, 2400, 1815, 255}, "Ruppe in No :", ""},
+        {form_->Label9, form_->Frame2, {120, 3120, 1815, 255}, "Sign :", ""},
+        {form_->xdate, form_->Frame2, {2040, 1320, 735, 285}, "9960", ""},
+        {form_->yrsno, form_->Frame2, {3960, 2400, 735, 360}, "1680", ""},
+        {form_->Command19, form_->Frame2, {2880, 1680, 375, 255}, "<", ""},
+        {form_->Command20, form_->Frame2, {3360, 1680, 375, 255}, ">", ""},
+        {form_->Command11, form_->Frame2, {4800, 2760, 375, 255}, "", ""},
+        {form_->Command12, form_->Frame2, {5280, 2760, 375, 255}, "^", ""},
+        {form_->cmdAllleft, form_->Frame2, {2880, 3480, 375, 255}, "<", "To Shift Left"},
+        {form_->cmdAlRight, form_->Frame2, {3360, 3480, 375, 255}, ">", "To Shift Right"},
+        {form_->cmdAlDown, form_->Frame2, {4800, 3480, 375, 255}, "", "To Shift Down"},
+        {form_->cmdAlUp, form_->Frame2, {5280, 3480, 375, 255}, "^", "To Shift Up"},
+        {form_->cmdadjust, form_->Frame2, {5880, 233, 2415, 375}, "Adjust Distance",
+         "Select Custome Name Like SBI, PNB, AXIS, ICICI etc"},
+        {form_->cmdDefault, form_->Frame2, {5880, 960, 2415, 495}, "Set Default",
+         "Click to adjust Default Alignment"},
+        {form_->cmdCustom, form_->Frame2, {5880, 1560, 2415, 495}, "Set Customised",
+         "Adjust values and click"},
+        {form_->cmdsave, form_->Frame2, {5880, 2160, 2415, 495}, "Save Customised",
+         "Write Custom name of Alignment, Adjust alignment values and clcik to save values"},
+        {form_->Cmddelcustom, form_->Frame2, {5880, 2760, 2415, 495}, "Delete Custom Name",
+         "Select Custom Name and click to delete custom values"},
+        {form_->Frame1, form_, {0, 4560, 6615, 3975}, "", ""},
+        {form_->Label1, form_->Frame1, {120, 120, 2175, 375}, "Select Cheque No :", ""},
+        {form_->OptP, form_->Frame1, {3600, 120, 855, 195}, "Portrait", ""},
+        {form_->OptL, form_->Frame1, {3600, 360, 1335, 195}, "Landscape", ""},
+        {form_->cmdPrint, form_->Frame1, {5040, 120, 1455, 375}, "Print",
+         "Select Cheque Number, Select Custom alignment Name, Select Portrait or Landscape "
+         "then click Print to print Cheque"},
+        {form_->DG, form_->Frame1, {120, 600, 6375, 3015}, "", ""},
+        {form_->cmdHelp, form_, {14640, 120, 615, 480}, "Help", "To Shift Up"},
+        {form_->lblacpay, form_, {120, 120, 1455, 255}, "A\\C Pay Only", ""},
+        {form_->lblDMY, form_, {9960, 240, 1695, 255}, "Date", ""},
+        {form_->lblName1, form_, {240, 1080, 9255, 255}, QString(77, '_'), ""},
+        {form_->lblRupee, form_, {2520, 1560, 5895, 375}, QString(51, '_'), ""},
+        {form_->lblRupee1, form_, {240, 1920, 8175, 255}, QString(70, '_'), ""},
+        {form_->Shape2, form_, {8760, 1560, 2775, 495}, "", ""},
+        {form_->Line1, form_, {1200, 2280, 15, 360}, "", ""},
+        {form_->lblaccountN, form_, {1440, 2340, 2295, 255}, "A/c. No.", ""},
+        {form_->lblSign, form_, {5760, 3960, 5655, 255}, "Sign", ""},
+        {form_->lblBankName, form_, {240, 3120, 5055, 1335}, "Bank  Name", ""},
+    };
+    for (const auto &row : table) {
+        const std::string name = row.control->objectName().toStdString();
+        EXPECT_EQ(row.control->geometry(), pixels(row.twips)) << name;
+        EXPECT_EQ(row.control->parentWidget(), row.container) << name;
+        QString caption = row.control->property("text").toString();
+        if (auto *frame = qobject_cast<QGroupBox *>(row.control))
+            caption = frame->title();
+        EXPECT_EQ(caption, row.caption) << name;
+        EXPECT_EQ(row.control->toolTip(), row.toolTip) << name;
+    }
+    EXPECT_EQ(form_->cmbcustomname->geometry().topLeft(), QPoint(136, 16));
+    EXPECT_EQ(form_->cmbcustomname->width(), 241);
+    EXPECT_EQ(form_->cmbcustomname->toolTip(),
+              "Select Custome Alignment Name and then clcik Adjust Distance");
+    EXPECT_EQ(form_->cmbcheque->geometry().topLeft(), QPoint(144, 8));
+    EXPECT_EQ(form_->cmbcheque->width(), 89);
+    EXPECT_EQ(form_->size(), QSize(1018, 570));
+
+    // Fonts and colours as the user sees them.
+    EXPECT_EQ(form_->palette().color(QPalette::Window), QColor(224, 224, 224));
+    EXPECT_EQ(form_->cmdHelp->palette().color(QPalette::Button), QColor(128, 255, 128));
+    EXPECT_EQ(form_->cmdAlDown->palette().color(QPalette::Button), QColor(255, 0, 0));
+    EXPECT_EQ(form_->lblacpay->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+    EXPECT_EQ(form_->lblName->palette().color(QPalette::Window), QColor(224, 224, 224));
+    for (QWidget *bold : QList<QWidget *>{form_->cmdPrint, form_->xpay, form_->cmbcheque,
+                                          form_->Label5, form_->lblRs}) {
+        EXPECT_TRUE(bold->font().bold()) << bold->objectName().toStdString();
+        EXPECT_EQ(bold->font().pointSizeF(), 9.75) << bold->objectName().toStdString();
+    }
+    for (QWidget *plain : QList<QWidget *>{form_->Frame1, form_->Frame2, form_->OptL}) {
+        EXPECT_FALSE(plain->font().bold()) << plain->objectName().toStdString();
+        EXPECT_EQ(plain->font().pointSizeF(), 8.25) << plain->objectName().toStdString();
+    }
+    EXPECT_EQ(form_->lblaccountN->font().pointSizeF(), 8.25);
+    EXPECT_EQ(form_->lblBankName->font().pointSizeF(), 12);
+    EXPECT_EQ(form_->lblSign->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_FALSE(form_->Label1->autoFillBackground());
+    EXPECT_TRUE(form_->OptP->isChecked());
+    EXPECT_FALSE(form_->OptL->isChecked());
+}
+
 TEST_F(Cheque_200_90Test, SavingThenAdjustDistanceGivesBackAllFourteenPositions)
 {
     openForm();
     const QStringList saved{"11",  "22",  "33",  "44",  "55",  "66",  "77",
                             "88",  "99",  "111", "122", "133", "144", "155"};
     writeBoxes(saved);
+    form_->cmdCustom->click();
+    EXPECT_EQ(labelPositions(), saved);
+    EXPECT_EQ(ModuleData::LayoutProfile().ACPAYLEFT, 0);
     form_->cmbcustomname->setEditText(QStringLiteral("PNB"));
     form_->cmdsave->click();
 
@@ -186,6 +294,7 @@ TEST_F(Cheque_200_90Test, SavingThenAdjustDistanceGivesBackAllFourteenPositions)
 
     form_->cmdDefault->click();
     EXPECT_EQ(boxTexts(), texts(Defaults));
+    EXPECT_EQ(labelPositions(), texts(Defaults));
     form_->cmdadjust->click();
     EXPECT_EQ(boxTexts(), saved);
     EXPECT_EQ(labelPositions(), saved);

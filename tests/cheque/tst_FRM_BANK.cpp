@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <cmath>
 
 using forms::MessageBoxRecord;
@@ -194,6 +195,28 @@ TEST_F(FRM_BANKTest, ADuplicateChequeNumberStoresNothingButRefillsAndClears)
     EXPECT_EQ(form_->TXTAMOUNT->text(), "");
     EXPECT_EQ(form_->TXTCHNUMBER->currentText(), "");
     EXPECT_EQ(form_->cmbBankname->currentText(), "AXIS");
+    // The refill loads the lowest cheque, its entry date included.
+    EXPECT_EQ(form_->DTP->date(), QDate(2023, 1, 1));
+}
+
+TEST_F(FRM_BANKTest, EnterSavesUnlessTheFocusIsOnAnotherButton)
+{
+    storedCheque(1, 4, QStringLiteral("HDFC"), QStringLiteral("100"));
+    openForm();
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_));
+
+    form_->cmdDELET->setFocus();
+    boxes().queueAnswer(forms::vbNo);
+    QTest::keyClick(form_->cmdDELET, Qt::Key_Return);
+    EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{deleteQuestion("4")});
+
+    boxes().clear();
+    fillEntry(QStringLiteral("250"), QStringLiteral("8"));
+    form_->TXTAMOUNT->setFocus();
+    QTest::keyClick(form_->TXTAMOUNT, Qt::Key_Enter);
+    EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{Entered});
+    EXPECT_EQ(rowCount(), 2);
 }
 
 TEST_F(FRM_BANKTest, RefusesAnEntryInTheOrderOfItsChecks)

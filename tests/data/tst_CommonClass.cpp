@@ -149,4 +149,28 @@ TEST_F(CommonClassTest, UpdatelatefeeLeavesExactlyOneGenRow)
     EXPECT_EQ(common.Con.State(), ado::adStateClosed);
 }
 
+TEST_F(CommonClassTest, AFailedStatementShowsItsDescriptionUnderTheOperationsTitle)
+{
+    Module1::OpenConnection();
+    execRaw("CREATE TRIGGER refuse_fee BEFORE INSERT ON gen"
+            " BEGIN SELECT RAISE(ABORT, 'fee refused'); END;"
+            "CREATE TRIGGER refuse_user BEFORE UPDATE ON UserTable"
+            " BEGIN SELECT RAISE(ABORT, 'user refused'); END;");
+
+    double fee = 30;
+    common.updatelatefee(fee);
+    // The delete ran before the insert failed, so no late fee is left.
+    EXPECT_EQ(scalarRaw("select count(*) from gen"), QStringLiteral("0"));
+    EXPECT_EQ(common.Con.State(), ado::adStateClosed);
+
+    PlainControl user("ADMIN"), password("NEW"), again("NEW");
+    common.Changepassword(user, password, again);
+    EXPECT_EQ(rowsRaw("select Userx, pwd from UserTable"), QStringList{"Admin|ADMIN"});
+    EXPECT_EQ(common.Con.State(), ado::adStateClosed);
+
+    EXPECT_EQ(boxes().shown(),
+              (std::vector<MessageBoxRecord>{{"fee refused", forms::vbOKOnly, 64, "Info"},
+                                             {"user refused", forms::vbOKOnly, 0, "Quilvane"}}));
+}
+
 } // namespace

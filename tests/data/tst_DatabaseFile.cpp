@@ -88,6 +88,51 @@ TEST_F(DatabaseFileTest, FreshFileHoldsEveryTableAndTheSeededRows)
                           "RUPEEWORDLEFT,RUPEEWORDTOP,RUPEENumberLEFT,RUPEENumberTOP,ACLEFT,"
                           "ACTOP,SIGNLEFT,SIGNTOP"});
 
+    // So do the inserts of the society tables: each lists its values by position.
+    EXPECT_EQ(db.rows("select group_concat(name, ',') from pragma_table_info('BANK')"),
+              QStringList{"SN,BANKNAME,BANKBRANCH,ACCOUNTNUMBER,ACCOUNTHOLDER,DATEOFENTRY,AMOUNT,"
+                          "AMOUNTINWORD,CHEQUEORCASH,CHEQUENUMBER,CHEQUEDATE,CHEQUEBANKNAME,"
+                          "CHEQUERECEIVEDFROM,DEPOSITEDBY,REMARK,STRREM1,STRREM2,STRREM3,STRREM4,"
+                          "INTREM1,INTREM2,INTREM3,INTREM4,DATEREM1,DATEREM2"});
+    EXPECT_EQ(db.rows("select group_concat(name, ',') from pragma_table_info('Memberx')"),
+              QStringList{"SN,NAMEX,WING,ACCO,GUARDIAN,GUARDIANADDRESS,MONTHLYINCOME,OCCUPATION,"
+                          "DOB,PREADDRESS,PRECITY,PMTADDRESS,PMTCITY,PHONE,DOFJOINING,DOFLEAVING,"
+                          "NOMINEENAME,NOMINEEADDRESS,NOMINEEAGE,NOMINEERELATION,DATEOFENTRY,"
+                          "STRREM1,STRREM2,STRREM3,STRREM4,INTREM1,INTREM2,INTREM3,INTREM4,"
+                          "DATEREM1,DATEREM2"});
+    EXPECT_EQ(db.rows("select group_concat(type, ',') from pragma_table_info('FlatHistory')"),
+              db.rows("select group_concat(type, ',') from pragma_table_info('Memberx')"));
+    EXPECT_EQ(db.rows("select group_concat(name, ',') from pragma_table_info('DETAILSOFDEPOSITE')"),
+              QStringList{"SN,DATEOFDEPOSITE,BILLNUMBER,BILLDATE,BILLSERIALNUMBER,BILLMONTH,"
+                          "BILLYEAR,MEMBERNUMBER,MEMBERNAME,FLATNUMBER,FEETYPE,FEEAMOUNT,"
+                          "CHEQUEORCASH,CHEQUEN,BANKNAME,REMARK,STRREM1,STRREM2,STRREM3,STRREM4,"
+                          "INTREM1,INTREM2,INTREM3,INTREM4,DATEREM1,DATEREM2"});
+    EXPECT_EQ(db.rows("select group_concat(name, ',') from pragma_table_info('BILLX')"),
+              QStringList{"SN,DATEX,BILLSERIALNUMBER,BILLMONTH,BILLYEAR,MEMBERNUMBER,MEMBERNAME,"
+                          "FLATNUMBER,FEETYPE,FEEAMOUNT,DUEAMOUNT,REMARK,STRREM1,STRREM2,STRREM3,"
+                          "STRREM4,INTREM1,INTREM2,INTREM3,INTREM4,DATEREM1,DATEREM2"});
+    EXPECT_EQ(db.rows("select group_concat(name || ' ' || type, ',') "
+                      "from pragma_table_info('TYMEMBER') where cid < 3"),
+              QStringList{"SN SMALLINT,MEMBERNUMBER SMALLINT,DATEX DATE"});
+    EXPECT_EQ(db.rows("select group_concat(name, ',') from pragma_table_info('MEMBERCHARGETYPE')"),
+              QStringList{"MEMBERNUMBER,CHARGETYPE"});
+
+    // Values come back as dates only from columns declared DATE; the dates kept as text
+    // (the cheque date, the leaving date, the cheque date of a receipt) are not.
+    EXPECT_EQ(db.rows("select group_concat(m.name || '.' || p.name, ',') from sqlite_schema m,"
+                      " pragma_table_info(m.name) p where m.type = 'table' and p.type = 'DATE'"),
+              QStringList{"CHEQUETABLE.DATEOFENTRY,CHEQUETABLE.DATEREM1,CHEQUETABLE.DATEREM2,"
+                          "BANK.DATEOFENTRY,BANK.DATEREM1,BANK.DATEREM2,"
+                          "EXPENDITURE.EXPENDITUREDATE,"
+                          "Memberx.DOB,Memberx.DOFJOINING,Memberx.DATEOFENTRY,Memberx.DATEREM1,"
+                          "Memberx.DATEREM2,FlatHistory.DOB,FlatHistory.DOFJOINING,"
+                          "FlatHistory.DATEOFENTRY,FlatHistory.DATEREM1,FlatHistory.DATEREM2,"
+                          "TYMEMBER.DATEX,"
+                          "DETAILSOFDEPOSITE.DATEOFDEPOSITE,DETAILSOFDEPOSITE.BILLDATE,"
+                          "DETAILSOFDEPOSITE.DATEREM1,DETAILSOFDEPOSITE.DATEREM2,"
+                          "BILLX.DATEX,BILLX.DATEREM1,BILLX.DATEREM2,RECIEPT.DATEX,"
+                          "complain.DATEREM2"});
+
     EXPECT_EQ(db.rows("select Userx, pwd, ROLE from UserTable"),
               QStringList{"Admin|ADMIN|Administrator"});
     EXPECT_EQ(db.rows("select * from gen"), QStringList{"0.0|0.0|0.0|0.0|0.0"});

@@ -90,6 +90,12 @@ TEST_F(FormsRegistryTest, aFormLoadsOnceWhenFirstShownInItsSubWindow)
     EXPECT_EQ(entry->formLoads, 1);
     EXPECT_TRUE(entry->loadedInSubWindow);
 
+    // A child window has a fixed border: it closes, but neither minimises nor maximises.
+    const Qt::WindowFlags flags = area->activeSubWindow()->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+
     area->activeSubWindow()->hide();
     show(QStringLiteral("FRM_BANK"));
     EXPECT_TRUE(entry->isVisible());

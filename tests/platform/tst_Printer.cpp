@@ -16,8 +16,10 @@ namespace {
 class Page : public printer::PrintableForm {
 public:
     QList<printer::PrintableLabel> labels;
+    QSizeF clientArea{12060, 5490};
 
     QList<printer::PrintableLabel> printableLabels() const override { return labels; }
+    QSizeF clientSizeTwips() const override { return clientArea; }
     QString printJobName() const override { return QStringLiteral("Job_7"); }
 };
 
@@ -163,6 +165,26 @@ TEST_F(PrinterTest, AnUpperLabelCoversWhatLiesBeneathIt)
 
     EXPECT_GT(uncovered.inkWithin(place.toRect()), 50);
     EXPECT_EQ(covered.inkWithin(place.toRect()), 0);
+}
+
+// The page is the form's image: a label past its edge is cut there, on paper that goes
+// on beyond it.
+TEST_F(PrinterTest, NothingBeyondTheFormsClientAreaPrints)
+{
+    Page page;
+    page.clientArea = QSizeF(6000, 3000);
+    page.labels = {label(QStringLiteral("INSIDE"), QRectF(1000, 1000, 2000, 255)),
+                   label(QStringLiteral("ACROSS"), QRectF(1000, 2900, 2000, 255)),
+                   label(QStringLiteral("RIGHT"), QRectF(6100, 1000, 2000, 255)),
+                   label(QStringLiteral("BELOW"), QRectF(1000, 3100, 2000, 255))};
+
+    const PrintedPage printed(printOnePage(page));
+
+    EXPECT_GT(printed.inkWithin(QRect(1000, 1000, 2000, 255)), 0);
+    EXPECT_GT(printed.inkWithin(QRect(1000, 2900, 2000, 100)), 0);
+    // A dot's width past the edge, where the edge's own shading ends.
+    EXPECT_EQ(printed.inkWithin(QRect(1000, 3010, 8000, 1000)), 0);
+    EXPECT_EQ(printed.inkWithin(QRect(6010, 0, 3000, 4000)), 0);
 }
 
 TEST_F(PrinterTest, AFailureRaisesPrinterErrorAndPrintsNothing)

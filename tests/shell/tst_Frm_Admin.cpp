@@ -8,6 +8,7 @@
 #include "shell/MDI.h"
 #include "shell/frm_MainMain.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,18 +65,22 @@ TEST_F(Frm_AdminTest, NewPasswordMustBeTypedInCapitalsAtTheLogin)
     admin->CmdPass->click();
     boxes().clear();
 
-    frm_MainMain login;
-    login.txtUser->setText(QStringLiteral("Boss"));
-    login.txtPwd->setText(QStringLiteral("secret"));
-    login.Command3_Click();
+    delete forms::FormsRegistry::find(QStringLiteral("MDI"));
+    // A form deletes itself once it unloads, so it is never held on the stack.
+    QPointer<frm_MainMain> login = new frm_MainMain;
+    login->txtUser->setText(QStringLiteral("Boss"));
+    login->txtPwd->setText(QStringLiteral("secret"));
+    login->Command3_Click();
     ASSERT_EQ(boxes().shown().size(), 1u);
     EXPECT_EQ(boxes().shown().front().text, QStringLiteral("You are nor authorised"));
+    EXPECT_EQ(forms::FormsRegistry::find(QStringLiteral("MDI")), nullptr);
 
-    delete forms::FormsRegistry::find(QStringLiteral("MDI"));
-    login.txtPwd->setText(QStringLiteral("SECRET"));
-    login.Command3_Click();
+    login->txtPwd->setText(QStringLiteral("SECRET"));
+    login->Command3_Click();
+    deleteClosedForms();
     EXPECT_EQ(boxes().shown().size(), 1u);
     EXPECT_NE(forms::FormsRegistry::find(QStringLiteral("MDI")), nullptr);
+    EXPECT_TRUE(login.isNull());
 }
 
 TEST_F(Frm_AdminTest, MismatchClearsUserAndPasswordOnly)
@@ -123,6 +128,19 @@ TEST_F(Frm_AdminTest, KeyFilterCapitalisesDropsApostropheAndEscapeCloses)
     EXPECT_TRUE(admin.isNull());
     EXPECT_TRUE(mdi->mdiArea->subWindowList().isEmpty());
     EXPECT_EQ(users(), (QStringList{"Admin|ADMIN", "Clerk|CLERK"}));
+}
+
+TEST_F(Frm_AdminTest, TabRunsFromUserIdToChangePassword)
+{
+    QApplication::setActiveWindow(mdi);
+    QStringList visited;
+    for (int press = 0; press < 5; ++press) {
+        QWidget *focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        visited << focus->objectName();
+        pressKey(focus, Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, (QStringList{"txtUID", "txtPwd", "txtReenter", "CmdPass", "txtUID"}));
 }
 
 TEST_F(Frm_AdminTest, EnterPressesChangePassword)

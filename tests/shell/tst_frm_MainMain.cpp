@@ -7,6 +7,7 @@
 #include "shell/MDI.h"
 #include "shell/frm_MainMain.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -141,4 +142,36 @@ TEST_F(frm_MainMainTest, LaidOutAsDesigned)
     EXPECT_TRUE(login->Label1->font().bold());
     EXPECT_EQ(login->Command2->font().pointSizeF(), 9.75);
     EXPECT_EQ(login->txtUser->objectName(), QStringLiteral("txtUser"));
+}
+
+TEST_F(frm_MainMainTest, ColouredAsDesigned)
+{
+    const auto text = [](QWidget *control) { return control->palette().color(QPalette::WindowText); };
+    const auto fill = [](QWidget *control) { return control->palette().color(QPalette::Window); };
+    EXPECT_EQ(fill(login), QColor(Qt::black));
+    EXPECT_EQ(text(login->Label3), QColor(255, 255, 128)) << "light yellow";
+    EXPECT_EQ(fill(login->Label3), QColor(255, 0, 0));
+    EXPECT_TRUE(login->Label3->autoFillBackground());
+    for (QLabel *caption : {login->Label1, login->Label2}) {
+        EXPECT_EQ(text(caption), QColor(Qt::white));
+        EXPECT_FALSE(caption->autoFillBackground()) << "transparent over the picture";
+    }
+    const QColor grey(192, 192, 192);
+    EXPECT_EQ(login->txtUser->palette().color(QPalette::Base), grey);
+    EXPECT_EQ(login->txtPwd->palette().color(QPalette::Base), grey);
+    EXPECT_EQ(login->Command3->palette().color(QPalette::Button), grey);
+    EXPECT_EQ(login->Command2->palette().color(QPalette::Button), QColor(255, 128, 128));
+}
+
+TEST_F(frm_MainMainTest, TabRunsFromUserToPasswordToLogin)
+{
+    QApplication::setActiveWindow(login);
+    QStringList visited;
+    for (int press = 0; press < 3; ++press) {
+        QWidget *focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        visited << focus->objectName();
+        pressKey(focus, Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, (QStringList{"txtUser", "txtPwd", "Command3"}));
 }

@@ -163,9 +163,14 @@ int PrintedPage::inkWithin(const QRect &twips) const
          QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-r"),
          QString::number(1440 / TwipsPerDot), path_, stem});
     const QImage page(stem + QStringLiteral(".png"));
+    // Dots off the paper carry no ink.
+    const int top = std::max(twips.top() / TwipsPerDot, 0);
+    const int bottom = std::min(twips.bottom() / TwipsPerDot, page.height());
+    const int left = std::max(twips.left() / TwipsPerDot, 0);
+    const int right = std::min(twips.right() / TwipsPerDot, page.width());
     int ink = 0;
-    for (int y = twips.top() / TwipsPerDot; y < twips.bottom() / TwipsPerDot; ++y)
-        for (int x = twips.left() / TwipsPerDot; x < twips.right() / TwipsPerDot; ++x)
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
             if (qGray(page.pixel(x, y)) < 128)
                 ++ink;
     return ink;

@@ -11,7 +11,7 @@ namespace ado {
 
 class Database;
 
-// A database connection. The connection string names a data source ("DSN=Cheque;...")
+// A database connection. The connection string names a data source ("DSN=name;...")
 // whose "DBQ" value in the local machine's registry gives the database file; the
 // file is never created by opening. Copies share one connection, as object
 // references do.

@@ -3,6 +3,7 @@
 #include "platform/runtime/RuntimeError.h"
 
 #include <QAbstractTableModel>
+#include <QItemSelectionModel>
 
 namespace forms {
 
@@ -61,9 +62,13 @@ DataGrid::DataGrid(QWidget *parent) : QTableView(parent)
 
 void DataGrid::setDataSource(const ado::Recordset &recordset)
 {
-    QAbstractItemModel *previous = model();
+    // The view makes a selection model for every model it is given and keeps the old
+    // one: both go with the rows they served.
+    QAbstractItemModel *previousModel = model();
+    QItemSelectionModel *previousSelection = selectionModel();
     setModel(new RecordsetModel(recordset, this));
-    delete previous;
+    delete previousSelection;
+    delete previousModel;
 }
 
 } // namespace forms

@@ -32,7 +32,12 @@ QWidget *load(const std::function<QWidget *()> &factory, QMdiArea *area)
     QWidget *form = factory();
     form->setAttribute(Qt::WA_DeleteOnClose);
     if (area) {
-        QMdiSubWindow *subWindow = area->addSubWindow(form);
+        // The program's child windows have fixed borders: a close box, nothing to
+        // minimise or maximise.
+        QMdiSubWindow *subWindow =
+            area->addSubWindow(form, Qt::SubWindow | Qt::WindowTitleHint
+                                         | Qt::WindowSystemMenuHint
+                                         | Qt::WindowCloseButtonHint);
         subWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
     bringForward(form);

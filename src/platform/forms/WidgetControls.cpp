@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QLabel>
 #include <QLineEdit>
 #include <utility>
 
@@ -34,18 +33,6 @@ rt::Variant TextBoxControl::Text() const
 void TextBoxControl::setText(const rt::Variant &text)
 {
     alive(box_).setText(text.toString());
-}
-
-LabelControl::LabelControl(QLabel *label) : label_(label) {}
-
-rt::Variant LabelControl::Text() const
-{
-    return alive(label_).text();
-}
-
-void LabelControl::setText(const rt::Variant &text)
-{
-    alive(label_).setText(text.toString());
 }
 
 // A combo box lays out its list and its completer again for every row it gains or

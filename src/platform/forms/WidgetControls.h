@@ -10,7 +10,6 @@
 class QLineEdit;
 class QComboBox;
 class QDateEdit;
-class QLabel;
 
 namespace forms {
 
@@ -26,16 +25,6 @@ public:
 
 private:
     QPointer<QLineEdit> box_;
-};
-
-class LabelControl : public Control {
-public:
-    explicit LabelControl(QLabel *label);
-    rt::Variant Text() const override; // the caption
-    void setText(const rt::Variant &text) override;
-
-private:
-    QPointer<QLabel> label_;
 };
 
 // A combo box whose Click handler runs when the user picks an item (while this adapter

@@ -3,6 +3,7 @@
 #include "platform/printer/PrintableLabel.h"
 
 #include <QList>
+#include <QSizeF>
 #include <QString>
 
 namespace printer {
@@ -14,6 +15,9 @@ public:
 
     // Every label of the form, the bottom of the stacking order first.
     virtual QList<PrintableLabel> printableLabels() const = 0;
+    // The form's client area in twips: the image that goes to paper, so nothing that
+    // lies beyond it prints.
+    virtual QSizeF clientSizeTwips() const = 0;
     // Names the document, and the file when the page goes to a PDF.
     virtual QString printJobName() const = 0;
 };

@@ -99,7 +99,7 @@ void paintLabel(QPainter &painter, const PrintableLabel &label)
     if (label.caption.isEmpty())
         return;
     painter.save();
-    painter.setClipRect(label.twips);
+    painter.setClipRect(label.twips, Qt::IntersectClip);
     painter.setFont(fontInTwips(label));
     painter.setPen(label.foreColor);
     painter.drawText(label.twips, label.alignment | Qt::AlignTop | Qt::TextWordWrap, label.caption);
@@ -138,8 +138,11 @@ void Printer::PrintForm(const PrintableForm &form)
         startPage(form.printJobName());
     else
         startDocument(form.printJobName());
+    painter_->save();
+    painter_->setClipRect(QRectF(QPointF(0, 0), form.clientSizeTwips()));
     for (const PrintableLabel &label : form.printableLabels())
         paintLabel(*painter_, label);
+    painter_->restore();
 }
 
 void Printer::EndDoc()

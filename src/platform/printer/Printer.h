@@ -23,8 +23,9 @@ public:
     // Any other value raises error 380 and keeps the orientation.
     void setOrientation(const std::int16_t &orientation);
 
-    // Draws the form's visible labels as one page, starting a document when none is
-    // open. A printer that cannot start raises error 482 and prints nothing.
+    // Draws the form's visible labels, cut at the edges of its client area, as one
+    // page, starting a document when none is open. A printer that cannot start raises
+    // error 482 and prints nothing.
     void PrintForm(const PrintableForm &form);
     // Ends the document: its pages go to the printer, or its PDF file is complete.
     void EndDoc();
