@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
 #include <QRadioButton>
 #include <algorithm>
 
@@ -88,6 +89,15 @@ QPushButton *button(QWidget *container, const char *name, const QString &caption
     QPushButton *made = forms::FormControls::button(container, name, caption, twips, controlFont());
     made->setToolTip(toolTip);
     return made;
+}
+
+// The downward buttons carry no caption; an arrow shows which way they move a field.
+QPushButton *downwardButton(QWidget *container, const char *name, const QRect &twips,
+                            const QString &toolTip = QString())
+{
+    QPushButton *down = button(container, name, QString(), twips, toolTip);
+    down->setIcon(down->style()->standardIcon(QStyle::SP_ArrowDown));
+    return down;
 }
 
 QLineEdit *positionBox(QWidget *container, const char *name, int left, int top)
@@ -219,7 +229,7 @@ void Cheque_200_90::buildAlignmentFrame()
         less = button(Frame2, lessName, QStringLiteral("<"), QRect(2880, top, 375, 255));
         more = button(Frame2, moreName, QStringLiteral(">"), QRect(3360, top, 375, 255));
         topBox = positionBox(Frame2, topName, 3960, top);
-        down = button(Frame2, downName, QString(), QRect(4800, top, 375, 255));
+        down = downwardButton(Frame2, downName, QRect(4800, top, 375, 255));
         up = button(Frame2, upName, QStringLiteral("^"), QRect(5280, top, 375, 255));
     };
     row(960, "Label3", Label3, "xpay", xpay, "Command15", Command15, "Command16", Command16,
@@ -245,8 +255,8 @@ void Cheque_200_90::buildAlignmentFrame()
                         QStringLiteral("To Shift Left"));
     cmdAlRight = button(Frame2, "cmdAlRight", QStringLiteral(">"), QRect(3360, 3480, 375, 255),
                         QStringLiteral("To Shift Right"));
-    cmdAlDown = button(Frame2, "cmdAlDown", QString(), QRect(4800, 3480, 375, 255),
-                       QStringLiteral("To Shift Down"));
+    cmdAlDown = downwardButton(Frame2, "cmdAlDown", QRect(4800, 3480, 375, 255),
+                               QStringLiteral("To Shift Down"));
     cmdAlUp = button(Frame2, "cmdAlUp", QStringLiteral("^"), QRect(5280, 3480, 375, 255),
                      QStringLiteral("To Shift Up"));
     // Graphical buttons, each drawn in a colour of its own.
