@@ -41,6 +41,14 @@ public:
         return result;
     }
 
+    // A table's column names in table order, joined by ",".
+    QStringList columns(const char *table)
+    {
+        const QByteArray sql =
+            QByteArray("select group_concat(name, ',') from pragma_table_info('") + table + "')";
+        return rows(sql.constData());
+    }
+
 private:
     sqlite3 *db_ = nullptr;
 };
@@ -78,23 +86,23 @@ TEST_F(DatabaseFileTest, FreshFileHoldsEveryTableAndTheSeededRows)
     }
 
     // The positional inserts of the register and the profiles bind this order.
-    EXPECT_EQ(db.rows("select group_concat(name, ',') from pragma_table_info('CHEQUETABLE')"),
+    EXPECT_EQ(db.columns("CHEQUETABLE"),
               QStringList{"SN,BANKNAME,BANKBRANCH,ACCOUNTNUMBER,ACCOUNTHOLDER,DATEOFENTRY,AMOUNT,"
                           "AMOUNTINWORD,CHEQUENUMBER,CHEQUEDATE,CHEQUEISSUEDTO,ISSUEDBY,REMARK,"
                           "ACPAYONLY,STRREM2,STRREM3,STRREM4,INTREM1,INTREM2,INTREM3,INTREM4,"
                           "DATEREM1,DATEREM2"});
-    EXPECT_EQ(db.rows("select group_concat(name, ',') from pragma_table_info('DATAX')"),
+    EXPECT_EQ(db.columns("DATAX"),
               QStringList{"SN,NAMEX,ACPAYLEFT,ACPAYTOP,DATELEFT,DATETOP,NAMELEFT,NAMETOP,"
                           "RUPEEWORDLEFT,RUPEEWORDTOP,RUPEENumberLEFT,RUPEENumberTOP,ACLEFT,"
                           "ACTOP,SIGNLEFT,SIGNTOP"});
 
     // So do the inserts of the society tables: each lists its values by position.
-    EXPECT_EQ(db.rows("select group_concat(name, ',') from pragma_table_info('BANK')"),
+    EXPECT_EQ(db.columns("BANK"),
               QStringList{"SN,BANKNAME,BANKBRANCH,ACCOUNTNUMBER,ACCOUNTHOLDER,DATEOFENTRY,AMOUNT,"
                           "AMOUNTINWORD,CHEQUEORCASH,CHEQUENUMBER,CHEQUEDATE,CHEQUEBANKNAME,"
                           "CHEQUERECEIVEDFROM,DEPOSITEDBY,REMARK,STRREM1,STRREM2,STRREM3,STRREM4,"
                           "INTREM1,INTREM2,INTREM3,INTREM4,DATEREM1,DATEREM2"});
-    EXPECT_EQ(db.rows("select group_concat(name, ',') from pragma_table_info('Memberx')"),
+    EXPECT_EQ(db.columns("Memberx"),
               QStringList{"SN,NAMEX,WING,ACCO,GUARDIAN,GUARDIANADDRESS,MONTHLYINCOME,OCCUPATION,"
                           "DOB,PREADDRESS,PRECITY,PMTADDRESS,PMTCITY,PHONE,DOFJOINING,DOFLEAVING,"
                           "NOMINEENAME,NOMINEEADDRESS,NOMINEEAGE,NOMINEERELATION,DATEOFENTRY,"
@@ -102,19 +110,19 @@ TEST_F(DatabaseFileTest, FreshFileHoldsEveryTableAndTheSeededRows)
                           "DATEREM1,DATEREM2"});
     EXPECT_EQ(db.rows("select group_concat(type, ',') from pragma_table_info('FlatHistory')"),
               db.rows("select group_concat(type, ',') from pragma_table_info('Memberx')"));
-    EXPECT_EQ(db.rows("select group_concat(name, ',') from pragma_table_info('DETAILSOFDEPOSITE')"),
+    EXPECT_EQ(db.columns("DETAILSOFDEPOSITE"),
               QStringList{"SN,DATEOFDEPOSITE,BILLNUMBER,BILLDATE,BILLSERIALNUMBER,BILLMONTH,"
                           "BILLYEAR,MEMBERNUMBER,MEMBERNAME,FLATNUMBER,FEETYPE,FEEAMOUNT,"
                           "CHEQUEORCASH,CHEQUEN,BANKNAME,REMARK,STRREM1,STRREM2,STRREM3,STRREM4,"
                           "INTREM1,INTREM2,INTREM3,INTREM4,DATEREM1,DATEREM2"});
-    EXPECT_EQ(db.rows("select group_concat(name, ',') from pragma_table_info('BILLX')"),
+    EXPECT_EQ(db.columns("BILLX"),
               QStringList{"SN,DATEX,BILLSERIALNUMBER,BILLMONTH,BILLYEAR,MEMBERNUMBER,MEMBERNAME,"
                           "FLATNUMBER,FEETYPE,FEEAMOUNT,DUEAMOUNT,REMARK,STRREM1,STRREM2,STRREM3,"
                           "STRREM4,INTREM1,INTREM2,INTREM3,INTREM4,DATEREM1,DATEREM2"});
     EXPECT_EQ(db.rows("select group_concat(name || ' ' || type, ',') "
                       "from pragma_table_info('TYMEMBER') where cid < 3"),
               QStringList{"SN SMALLINT,MEMBERNUMBER SMALLINT,DATEX DATE"});
-    EXPECT_EQ(db.rows("select group_concat(name, ',') from pragma_table_info('MEMBERCHARGETYPE')"),
+    EXPECT_EQ(db.columns("MEMBERCHARGETYPE"),
               QStringList{"MEMBERNUMBER,CHARGETYPE"});
 
     // Values come back as dates only from columns declared DATE; the dates kept as text

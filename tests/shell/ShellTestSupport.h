@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 // Keys as the keyboard sends them to a widget, passing every application-wide filter.
@@ -30,3 +32,19 @@ inline void deleteClosedForms()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+
+// The names of the widgets the focus passes through, from where it stands, over so
+// many presses of Tab in the active window.
+inline QStringList focusWalk(QWidget *window, int stops)
+{
+    QApplication::setActiveWindow(window);
+    QStringList visited;
+    for (int stop = 0; stop < stops; ++stop) {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus)
+            break;
+        visited << focus->objectName();
+        pressKey(focus, Qt::Key_Tab);
+    }
+    return visited;
+}

@@ -132,15 +132,7 @@ TEST_F(Frm_AdminTest, KeyFilterCapitalisesDropsApostropheAndEscapeCloses)
 
 TEST_F(Frm_AdminTest, TabRunsFromUserIdToChangePassword)
 {
-    QApplication::setActiveWindow(mdi);
-    QStringList visited;
-    for (int press = 0; press < 5; ++press) {
-        QWidget *focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr);
-        visited << focus->objectName();
-        pressKey(focus, Qt::Key_Tab);
-    }
-    EXPECT_EQ(visited, (QStringList{"txtUID", "txtPwd", "txtReenter", "CmdPass", "txtUID"}));
+    EXPECT_EQ(focusWalk(mdi, 5), (QStringList{"txtUID", "txtPwd", "txtReenter", "CmdPass", "txtUID"}));
 }
 
 TEST_F(Frm_AdminTest, EnterPressesChangePassword)

@@ -165,13 +165,5 @@ TEST_F(frm_MainMainTest, ColouredAsDesigned)
 
 TEST_F(frm_MainMainTest, TabRunsFromUserToPasswordToLogin)
 {
-    QApplication::setActiveWindow(login);
-    QStringList visited;
-    for (int press = 0; press < 3; ++press) {
-        QWidget *focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr);
-        visited << focus->objectName();
-        pressKey(focus, Qt::Key_Tab);
-    }
-    EXPECT_EQ(visited, (QStringList{"txtUser", "txtPwd", "Command3"}));
+    EXPECT_EQ(focusWalk(login, 3), (QStringList{"txtUser", "txtPwd", "Command3"}));
 }
