@@ -80,6 +80,13 @@ void OpenConnection()
     rt::End();
 }
 
+ado::Connection &OpenSharedConnectionIfClosed()
+{
+    if (SharedConnection().State() != ado::adStateOpen)
+        OpenConnection();
+    return SharedConnection();
+}
+
 void CloseSharedConnection()
 {
     if (SharedConnection().State() == ado::adStateOpen)

@@ -29,6 +29,11 @@ inline const QString SharedConnectionString = QStringLiteral("DSN=Cheque;userID=
 // ends the process.
 void OpenConnection();
 
+// The shared connection, opened through OpenConnection first when it is closed (the login
+// and the forms' unloads close it). Every statement that runs on the shared connection
+// reaches it through here.
+ado::Connection &OpenSharedConnectionIfClosed();
+
 // Closes the shared connection when it is open.
 void CloseSharedConnection();
 
