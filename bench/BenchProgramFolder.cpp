@@ -12,17 +12,16 @@
 BenchProgramFolder::BenchProgramFolder(int cheques)
 {
     ensureApplication();
+    rt::runTestResets();
     rt::App::setPathForTesting(folder_.path());
-    DatabaseFile::createIfAbsent(databasePath());
-    Module1::resetForTesting();
-    ModuleData::resetForTesting();
+    chequeDatabaseFile().createIfAbsent(databasePath());
     printer::Printer::setSystemPrinterIgnoredForTesting(true);
     storeCheques(cheques);
 }
 
 BenchProgramFolder::~BenchProgramFolder()
 {
-    Module1::resetForTesting();
+    rt::runTestResets();
 }
 
 QString BenchProgramFolder::databasePath() const

@@ -1,5 +1,7 @@
 #include "cheque/ModuleData.h"
 
+#include "platform/runtime/OnFirstUse.h"
+
 namespace ModuleData {
 
 namespace {
@@ -12,8 +14,8 @@ struct Records {
 
 Records &records()
 {
-    static Records shared;
-    return shared;
+    static rt::OnFirstUse<Records> shared;
+    return shared.get();
 }
 
 } // namespace
@@ -21,10 +23,5 @@ Records &records()
 ChequeRecordData &ChequeRecord() { return records().cheque; }
 LayoutProfileData &LayoutProfile() { return records().profile; }
 std::int16_t &PrintOrientation() { return records().orientation; }
-
-void resetForTesting()
-{
-    records() = Records();
-}
 
 } // namespace ModuleData

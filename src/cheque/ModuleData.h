@@ -13,7 +13,4 @@ ChequeRecordData &ChequeRecord();
 LayoutProfileData &LayoutProfile();
 std::int16_t &PrintOrientation();
 
-// Back to the state at start: empty records, orientation 0. For tests.
-void resetForTesting();
-
 } // namespace ModuleData

@@ -3,9 +3,8 @@
 #include "data/KelvostranDSNClass.h"
 #include "platform/forms/MessageBox.h"
 #include "platform/runtime/App.h"
+#include "platform/runtime/OnFirstUse.h"
 #include "platform/runtime/RuntimeError.h"
-
-#include <memory>
 
 namespace Module1 {
 
@@ -26,18 +25,10 @@ struct SharedObjects {
     QDate periodTo = ZeroDate;
 };
 
-std::unique_ptr<SharedObjects> &sharedObjects()
-{
-    static std::unique_ptr<SharedObjects> objects;
-    return objects;
-}
-
 SharedObjects &shared()
 {
-    std::unique_ptr<SharedObjects> &objects = sharedObjects();
-    if (!objects)
-        objects = std::make_unique<SharedObjects>();
-    return *objects;
+    static rt::OnFirstUse<SharedObjects> objects;
+    return objects.get();
 }
 
 rt::Variant registerDataSource()
@@ -97,11 +88,6 @@ void CloseIfOpen(ado::Recordset &recordset)
 {
     if (recordset.State() == ado::adStateOpen)
         recordset.Close();
-}
-
-void resetForTesting()
-{
-    sharedObjects().reset();
 }
 
 } // namespace Module1

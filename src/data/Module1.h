@@ -8,7 +8,8 @@
 #include <QString>
 
 // The objects most of the program shares: one connection, four recordsets and the text
-// of the statement being built, each created on first use and living until the end.
+// of the statement being built, each created on first use and living until the end (or
+// until a test reset drops them all).
 namespace Module1 {
 
 ado::Connection &SharedConnection();
@@ -39,8 +40,5 @@ void CloseSharedConnection();
 
 // Closes a recordset when it is open, as every statement does before reusing one.
 void CloseIfOpen(ado::Recordset &recordset);
-
-// Back to the state at start: all shared objects closed and fresh. For tests.
-void resetForTesting();
 
 } // namespace Module1

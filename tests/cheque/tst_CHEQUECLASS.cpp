@@ -67,12 +67,6 @@ protected:
         Module1::OpenConnection();
     }
 
-    void TearDown() override
-    {
-        rt::Err::Clear();
-        ProgramFolderTest::TearDown();
-    }
-
     void store(const ChequeRecordData &record)
     {
         ModuleData::ChequeRecord() = record;
@@ -115,7 +109,7 @@ TEST_F(CHEQUECLASSTest, StoresEveryColumnInTableOrderAndLoadsItBack)
                   "HUNDRED,  ONLY|12.5|09/03/2024|D'SOUZA TRADERS|R. MEHTA|-|YES|-|-|-|0.0|0.0|"
                   "0.0|0.0|2024-03-10|2024-03-10")});
 
-    ModuleData::resetForTesting();
+    ModuleData::ChequeRecord() = ChequeRecordData();
     register_.FindChequeDETAIL(12.5);
     const ChequeRecordData &loaded = ModuleData::ChequeRecord();
     EXPECT_EQ(loaded.SN, 1);
@@ -353,7 +347,7 @@ TEST_F(CHEQUECLASSTest, StoresLoadsAndDeletesLayoutProfiles)
               (std::vector<MessageBoxRecord>{
                   {QStringLiteral("Custom Name already Entered"), forms::vbOKOnly, 0, AppTitle}}));
 
-    ModuleData::resetForTesting();
+    ModuleData::LayoutProfile() = LayoutProfileData();
     register_.FindDataDETAIL(QStringLiteral("sbi"));
     ProfileBoxes loaded;
     loaded.assignToObject(register_);

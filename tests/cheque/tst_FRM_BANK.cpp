@@ -35,33 +35,14 @@ MessageBoxRecord deleteQuestion(const QString &number)
             0, QStringLiteral("?")};
 }
 
-QStringList listOf(const QComboBox *box)
-{
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
-
-// A key pressed on a control as the keyboard sends it, through every filter.
-void press(QWidget *control, int key, const QString &text)
-{
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(control, &event);
-}
-
-void type(QWidget *control, const QString &characters)
-{
-    for (QChar character : characters) {
-        const QChar capital = character.toUpper();
-        const int key = capital.isLetter() ? Qt::Key_A + (capital.unicode() - u'A')
-                                           : character.unicode();
-        press(control, key, QString(character));
-    }
-}
-
 class FRM_BANKTest : public ProgramFolderTest {
 protected:
+    void TearDown() override
+    {
+        delete form_;
+        ProgramFolderTest::TearDown();
+    }
+
     FRM_BANK *openForm()
     {
         form_ = new FRM_BANK;

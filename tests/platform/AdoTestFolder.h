@@ -11,13 +11,14 @@
 
 // A program folder of its own for each test: a small register database made with the
 // engine directly and the data source "Cheque" pointing at it in the folder's hive.
-class AdoTestFolder : public ::testing::Test {
+class AdoTestFolder : public IsolatedTest {
 protected:
     static inline const QString ConnectionString =
         QStringLiteral("DSN=Cheque;userID=Admin;Password=41maypol");
 
     void SetUp() override
     {
+        IsolatedTest::SetUp();
         ASSERT_TRUE(folder_.isValid());
         rt::App::setPathForTesting(folder_.path());
         execRaw("CREATE TABLE CHEQUETABLE (SN SMALLINT, BANKNAME TEXT COLLATE NOCASE,"
@@ -30,9 +31,8 @@ protected:
         registerDatabase(folder_.path() + QStringLiteral("\\Cheque.mdb"));
     }
 
-    void TearDown() override { rt::App::setPathForTesting(QString()); }
-
     QString folder() const { return folder_.path(); }
+    QString databasePath() const { return folder_.path() + QStringLiteral("/Cheque.mdb"); }
 
     // Writes the data source's DBQ value as the registration does: the text and its
     // terminating zero.

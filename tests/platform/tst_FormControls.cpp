@@ -1,5 +1,5 @@
 #include "platform/forms/FormControls.h"
-#include "support/ProgramFolderTest.h"
+#include "support/IsolatedTest.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/FormsRegistry.h"
-#include "support/ProgramFolderTest.h"
+#include "support/IsolatedTest.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -36,12 +36,13 @@ void runDeferredDeletes()
 
 } // namespace
 
-class FormsRegistryTest : public ::testing::Test {
+class FormsRegistryTest : public IsolatedTest {
 protected:
     static void SetUpTestSuite() { ensureApplication(); }
 
     void SetUp() override
     {
+        IsolatedTest::SetUp();
         area = new QMdiArea;
         area->show();
     }
@@ -49,8 +50,7 @@ protected:
     void TearDown() override
     {
         delete area;
-        runDeferredDeletes();
-        EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+        IsolatedTest::TearDown();
     }
 
     // Shows a form of that name in the area, counting the forms loaded.

@@ -1,6 +1,6 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/KeyFilter.h"
-#include "support/ProgramFolderTest.h"
+#include "support/IsolatedTest.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -28,12 +28,13 @@ TEST(KeyFilter, dropsTheApostropheAndLowersCodesAbove96By32)
     EXPECT_EQ(filterKeyAscii(8), 8);
 }
 
-class KeyPreviewTest : public ::testing::Test {
+class KeyPreviewTest : public IsolatedTest {
 protected:
     static void SetUpTestSuite() { ensureApplication(); }
 
     void SetUp() override
     {
+        IsolatedTest::SetUp();
         form = new forms::Form;
         box = new QLineEdit(form);
         form->show();
@@ -42,8 +43,7 @@ protected:
     void TearDown() override
     {
         delete form;
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+        IsolatedTest::TearDown();
     }
 
     QPointer<forms::Form> form;

@@ -3,7 +3,7 @@
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
 #include "support/PrintedPage.h"
-#include "support/ProgramFolderTest.h"
+#include "support/IsolatedTest.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -38,10 +38,11 @@ printer::PrintableLabel label(const QString &caption, const QRectF &twips,
     return made;
 }
 
-class PrinterTest : public ::testing::Test {
+class PrinterTest : public IsolatedTest {
 protected:
     void SetUp() override
     {
+        IsolatedTest::SetUp();
         ensureApplication();
         ASSERT_TRUE(folder_.isValid());
         rt::App::setPathForTesting(folder_.path());

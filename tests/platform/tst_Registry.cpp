@@ -1,5 +1,6 @@
 #include "platform/registry/Registry.h"
 #include "platform/runtime/App.h"
+#include "support/IsolatedTest.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -37,17 +38,13 @@ void writeFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
-class Registry : public ::testing::Test {
+class RegistryTest : public IsolatedTest {
 protected:
     void SetUp() override
     {
+        IsolatedTest::SetUp();
         ASSERT_TRUE(folder_.isValid());
         rt::App::setPathForTesting(folder_.path());
-    }
-    void TearDown() override
-    {
-        setWriteObserver(nullptr);
-        rt::App::setPathForTesting(QString());
     }
 
     HKEY createKey(const QString &subKey, std::uint32_t *disposition = nullptr)

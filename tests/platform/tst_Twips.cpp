@@ -1,6 +1,6 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Twips.h"
-#include "support/ProgramFolderTest.h"
+#include "support/IsolatedTest.h"
 
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 
-class TwipsTest : public ::testing::Test {
+class TwipsTest : public IsolatedTest {
 protected:
     static void SetUpTestSuite() { ensureApplication(); }
 };

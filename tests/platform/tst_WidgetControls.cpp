@@ -1,7 +1,7 @@
 #include "platform/forms/PlainControl.h"
 #include "platform/forms/WidgetControls.h"
 #include "platform/runtime/RuntimeError.h"
-#include "support/ProgramFolderTest.h"
+#include "support/IsolatedTest.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -26,7 +26,7 @@ long errorOf(const std::function<void()> &call)
 
 } // namespace
 
-class WidgetControlsTest : public ::testing::Test {
+class WidgetControlsTest : public IsolatedTest {
 protected:
     static void SetUpTestSuite() { ensureApplication(); }
 };

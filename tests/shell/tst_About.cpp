@@ -10,11 +10,11 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
-class AboutTest : public ProgramFolderTest {
+class AboutTest : public ShellFormsTest {
 protected:
     void SetUp() override
     {
-        ProgramFolderTest::SetUp();
+        ShellFormsTest::SetUp();
         mdi = static_cast<MDI *>(
             forms::FormsRegistry::show(QStringLiteral("MDI"), [] { return new MDI; }));
         mdi->mnuAbout_Click();

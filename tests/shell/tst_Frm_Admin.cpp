@@ -18,11 +18,11 @@
 
 using forms::MessageBoxRecord;
 
-class Frm_AdminTest : public ProgramFolderTest {
+class Frm_AdminTest : public ShellFormsTest {
 protected:
     void SetUp() override
     {
-        ProgramFolderTest::SetUp();
+        ShellFormsTest::SetUp();
         mdi = static_cast<MDI *>(
             forms::FormsRegistry::show(QStringLiteral("MDI"), [] { return new MDI; }));
         mdi->mnuAdmin_Click();

@@ -13,11 +13,11 @@
 #include <QMenu>
 #include <QMenuBar>
 
-class MDITest : public ProgramFolderTest {
+class MDITest : public ShellFormsTest {
 protected:
     void SetUp() override
     {
-        ProgramFolderTest::SetUp();
+        ShellFormsTest::SetUp();
         mdi = static_cast<MDI *>(
             forms::FormsRegistry::show(QStringLiteral("MDI"), [] { return new MDI; }));
     }

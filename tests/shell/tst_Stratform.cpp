@@ -1,4 +1,4 @@
-#include "support/ProgramFolderTest.h"
+#include "shell/ShellTestSupport.h"
 
 #include "platform/forms/FormsRegistry.h"
 #include "shell/Stratform.h"
@@ -7,11 +7,11 @@
 #include <QPointer>
 #include <QTimer>
 
-class StratformTest : public ProgramFolderTest {
+class StratformTest : public ShellFormsTest {
 protected:
     void SetUp() override
     {
-        ProgramFolderTest::SetUp();
+        ShellFormsTest::SetUp();
         splash = static_cast<Stratform *>(forms::FormsRegistry::show(
             QStringLiteral("Stratform"), [] { return new Stratform; }));
     }

@@ -22,11 +22,11 @@ const MessageBoxRecord Refusal{QStringLiteral("You are nor authorised"), forms::
 
 } // namespace
 
-class frm_MainMainTest : public ProgramFolderTest {
+class frm_MainMainTest : public ShellFormsTest {
 protected:
     void SetUp() override
     {
-        ProgramFolderTest::SetUp();
+        ShellFormsTest::SetUp();
         login = static_cast<frm_MainMain *>(forms::FormsRegistry::show(
             QStringLiteral("frm_MainMain"), [] { return new frm_MainMain; }));
     }

@@ -1,54 +1,25 @@
 #include "support/ProgramFolderTest.h"
 
-#include "cheque/ModuleData.h"
-#include "data/DatabaseFile.h"
-#include "data/Module1.h"
-#include "platform/registry/Registry.h"
 #include "platform/runtime/App.h"
-
-#include <QApplication>
-#include <QPointer>
-#include <QWidget>
-#include <sqlite3.h>
-
-void ensureApplication()
-{
-    if (QApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "tests";
-    static char *argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
+#include "support/RawDatabase.h"
+#include "support/ChequeDatabaseFile.h"
 
 void ProgramFolderTest::SetUp()
 {
+    IsolatedTest::SetUp();
     ensureApplication();
     folder_ = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(folder_->isValid());
     rt::App::setPathForTesting(folder_->path());
     QString error;
-    ASSERT_TRUE(DatabaseFile::createIfAbsent(databasePath(), &error)) << error.toStdString();
+    ASSERT_TRUE(chequeDatabaseFile().createIfAbsent(databasePath(), &error)) << error.toStdString();
     boxes_ = std::make_unique<forms::ScriptedMessageBoxes>();
     rt::setEndHandler([] { throw rt::ProcessEnded{}; });
-    Module1::resetForTesting();
-    ModuleData::resetForTesting();
 }
 
 void ProgramFolderTest::TearDown()
 {
-    // Every window a test left open goes with its program folder. Deleting one window
-    // can delete others (a main window takes its menus), hence the guarded pointers.
-    QList<QPointer<QWidget>> windows;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        windows << window;
-    for (const QPointer<QWidget> &window : windows)
-        delete window.data();
-    Module1::resetForTesting();
-    ModuleData::resetForTesting();
-    registry::setWriteObserver(nullptr);
+    IsolatedTest::TearDown();
     boxes_.reset();
     folder_.reset();
 }

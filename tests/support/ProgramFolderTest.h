@@ -1,16 +1,17 @@
 #pragma once
 
 #include "platform/forms/ScriptedMessageBoxes.h"
+#include "support/IsolatedTest.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <memory>
 
 // Gives every test a fresh program folder with its own register database and registry
 // hive, scripted message boxes and an end of the process that throws
 // rt::ProcessEnded instead of ending the test run.
-class ProgramFolderTest : public ::testing::Test {
+class ProgramFolderTest : public IsolatedTest {
 protected:
     void SetUp() override;
     void TearDown() override;

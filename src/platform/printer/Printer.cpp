@@ -1,8 +1,9 @@
 #include "platform/printer/Printer.h"
 
-#include "platform/forms/Twips.h"
+#include "platform/drawing/FormFont.h"
 #include "platform/printer/PrintableForm.h"
 #include "platform/runtime/App.h"
+#include "platform/runtime/OnFirstUse.h"
 #include "platform/runtime/RuntimeError.h"
 
 #include <QDateTime>
@@ -23,8 +24,8 @@ constexpr double TwipsPerPoint = 20;
 
 bool &systemPrinterIgnored()
 {
-    static bool ignored = false;
-    return ignored;
+    static rt::OnFirstUse<bool> ignored;
+    return ignored.get();
 }
 
 rt::RuntimeError printerError(const QString &reason)

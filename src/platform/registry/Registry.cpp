@@ -2,6 +2,7 @@
 
 #include "platform/registry/RegistryHive.h"
 #include "platform/runtime/App.h"
+#include "platform/runtime/OnFirstUse.h"
 
 #include <map>
 
@@ -22,8 +23,8 @@ OpenKeys &openKeys()
 
 WriteObserver &writeObserver()
 {
-    static WriteObserver observer;
-    return observer;
+    static rt::OnFirstUse<WriteObserver> observer;
+    return observer.get();
 }
 
 // Key paths use the backslash; a trailing one is ignored, an empty part is refused.

@@ -1,5 +1,7 @@
 #include "platform/runtime/App.h"
 
+#include "platform/runtime/OnFirstUse.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -12,14 +14,14 @@ namespace {
 
 QString &pathForTesting()
 {
-    static QString folder;
-    return folder;
+    static OnFirstUse<QString> folder;
+    return folder.get();
 }
 
 std::function<void()> &endHandler()
 {
-    static std::function<void()> handler;
-    return handler;
+    static OnFirstUse<std::function<void()>> handler;
+    return handler.get();
 }
 
 // Without an application object (tools, some tests) the executable is found through

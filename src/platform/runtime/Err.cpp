@@ -1,5 +1,7 @@
 #include "platform/runtime/Err.h"
 
+#include "platform/runtime/OnFirstUse.h"
+
 namespace rt {
 
 namespace {
@@ -11,8 +13,8 @@ struct PendingError {
 
 PendingError &pending()
 {
-    static PendingError error;
-    return error;
+    static OnFirstUse<PendingError> error;
+    return error.get();
 }
 
 } // namespace

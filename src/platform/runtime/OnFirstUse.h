@@ -6,13 +6,15 @@
 
 namespace rt {
 
-// An object created the first time it is asked for and kept until the end of the run, as
-// the program's module-level objects are. It registers its own test reset, which drops
-// the object so that the next use creates a fresh one.
+// An object created the first time it is asked for and kept as long as its holder: to the
+// end of the run for the program's module-level objects, to the end of their owner for a
+// class's own helpers. It registers its own test reset, which drops the object so that the
+// next use creates a fresh one, and withdraws it when the holder goes.
 template <typename T>
 class OnFirstUse {
 public:
-    OnFirstUse() { registerTestReset([this] { object_.reset(); }); }
+    OnFirstUse() : registration_(registerTestReset([this] { object_.reset(); })) {}
+    ~OnFirstUse() { unregisterTestReset(registration_); }
     OnFirstUse(const OnFirstUse &) = delete;
     OnFirstUse &operator=(const OnFirstUse &) = delete;
 
@@ -24,6 +26,7 @@ public:
     }
 
 private:
+    int registration_;
     std::unique_ptr<T> object_;
 };
 

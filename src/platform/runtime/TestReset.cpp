@@ -1,28 +1,45 @@
 #include "platform/runtime/TestReset.h"
 
-#include <vector>
+#include <map>
 
 namespace rt {
 
 namespace {
 
-std::vector<std::function<void()>> &resets()
+// Keyed by a number that only grows, so iteration keeps the order of registration.
+struct Resets {
+    std::map<int, std::function<void()>> registered;
+    int lastNumber = 0;
+};
+
+Resets &resets()
 {
-    static std::vector<std::function<void()>> registered;
-    return registered;
+    static Resets all;
+    return all;
 }
 
 } // namespace
 
-void registerTestReset(std::function<void()> reset)
+int registerTestReset(std::function<void()> reset)
 {
-    resets().push_back(std::move(reset));
+    Resets &all = resets();
+    all.registered.emplace(++all.lastNumber, std::move(reset));
+    return all.lastNumber;
+}
+
+void unregisterTestReset(int registration)
+{
+    resets().registered.erase(registration);
 }
 
 void runTestResets()
 {
-    for (const std::function<void()> &reset : resets())
-        reset();
+    // A reset may destroy an object that withdraws its own registration meanwhile.
+    const std::map<int, std::function<void()>> current = resets().registered;
+    for (const auto &[number, reset] : current) {
+        if (resets().registered.count(number))
+            reset();
+    }
 }
 
 } // namespace rt
