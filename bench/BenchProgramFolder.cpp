@@ -1,11 +1,10 @@
 #include "BenchProgramFolder.h"
 
-#include "cheque/ModuleData.h"
-#include "data/DatabaseFile.h"
-#include "data/Module1.h"
 #include "platform/printer/Printer.h"
 #include "platform/runtime/App.h"
-#include "support/ProgramFolderTest.h"
+#include "platform/runtime/TestReset.h"
+#include "support/ChequeDatabaseFile.h"
+#include "support/IsolatedTest.h"
 
 #include <sqlite3.h>
 

@@ -1,7 +1,7 @@
 // Lays the register database into a program folder, leaving an existing one alone.
-// Usage: make_database <path of Cheque.mdb>
+// Usage: make_database <schema.sql> <seed.sql> <path of Cheque.mdb>
 
-#include "data/DatabaseFile.h"
+#include "tools/DatabaseFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,18 +11,19 @@
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_database <database file>\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: make_database <schema script> <seed script> <database file>\n");
         return 1;
     }
-    const QString path = QString::fromLocal8Bit(argv[1]);
+    const DatabaseFile database(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]));
+    const QString path = QString::fromLocal8Bit(argv[3]);
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder)) {
         std::fprintf(stderr, "make_database: cannot create %s\n", qPrintable(folder));
         return 1;
     }
     QString reason;
-    if (!DatabaseFile::createIfAbsent(path, &reason)) {
+    if (!database.createIfAbsent(path, &reason)) {
         std::fprintf(stderr, "make_database: %s\n", qPrintable(reason));
         return 1;
     }

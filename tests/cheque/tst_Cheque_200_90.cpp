@@ -7,8 +7,7 @@
 #include "platform/forms/FormsRegistry.h"
 #include "platform/forms/TwipsLabel.h"
 #include "platform/runtime/App.h"
-#include "shell/MDI.h"
-#include "shell/frm_MainMain.h"
+#include "support/FormDriving.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -549,88 +548,6 @@ TEST_F(Cheque_200_90Test, EscClosesTheFormAndItsConnection)
 
     EXPECT_FALSE(form_);
     EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateClosed);
-}
-
-// The road of one cheque through the program's own windows: log in, enter the
-// cheque, line it up, save the profile, print, and read the paper.
-class ChequeRoadTest : public PrintingTest {
-protected:
-    void TearDown() override
-    {
-        delete forms::FormsRegistry::find(QStringLiteral("MDI"));
-        PrintingTest::TearDown();
-    }
-
-    template <class Form>
-    static Form *openForm(const char *name)
-    {
-        return qobject_cast<Form *>(forms::FormsRegistry::find(QString::fromLatin1(name)));
-    }
-
-    static void pick(QComboBox *box, const QString &item)
-    {
-        const int index = box->findText(item);
-        ASSERT_GE(index, 0) << item.toStdString();
-        box->setCurrentIndex(index);
-        emit box->activated(index);
-    }
-};
-
-TEST_F(ChequeRoadTest, AChequeEnteredAfterLoginPrintsAtItsSavedProfile)
-{
-    auto *login = static_cast<frm_MainMain *>(forms::FormsRegistry::show(
-        QStringLiteral("frm_MainMain"), [] { return new frm_MainMain; }));
-    login->txtUser->setText(QStringLiteral("Admin"));
-    login->txtPwd->setText(QStringLiteral("ADMIN"));
-    login->Command3->click();
-    MDI *mainWindow = openForm<MDI>("MDI");
-    ASSERT_NE(mainWindow, nullptr);
-
-    mainWindow->mnuEnter_Data->trigger();
-    FRM_BANK *entry = openForm<FRM_BANK>("FRM_BANK");
-    ASSERT_NE(entry, nullptr);
-    entry->cmbBankname->setEditText(QStringLiteral("STATE BANK"));
-    entry->cmbbankbranch->setEditText(QStringLiteral("FORT"));
-    entry->cmbAccountnumber->setEditText(QStringLiteral("00123"));
-    entry->cmbaccountholder->setEditText(QStringLiteral("R. MEHTA"));
-    entry->TXTAMOUNT->setText(QStringLiteral("2000"));
-    entry->TXTCHNUMBER->setEditText(QStringLiteral("555"));
-    entry->DTPCHEQUEDATE->setDate(QDate(2024, 3, 15));
-    entry->TXTChequeIssuedto->setText(QStringLiteral("ACME TRADERS"));
-    entry->TXTIssuedBy->setText(QStringLiteral("R. MEHTA"));
-    entry->TXTREMARK->setText(QStringLiteral("RENT"));
-    pick(entry->CMBACPAy, QStringLiteral("YES"));
-    entry->cmdlogin->click();
-    ASSERT_EQ(boxes().shown().size(), 1u);
-    ASSERT_EQ(boxes().shown()[0].text, "ENTERED");
-    const QString words = scalarRaw(QStringLiteral("select AMOUNTINWORD from CHEQUETABLE"));
-
-    mainWindow->mnuPrint_Cheque->trigger();
-    Cheque_200_90 *layout = openForm<Cheque_200_90>("Cheque_200_90");
-    ASSERT_NE(layout, nullptr);
-    pick(layout->cmbcheque, QStringLiteral("555"));
-    const std::array<QLineEdit *, 14> positionBoxes = {
-        layout->xpay,  layout->ypay,  layout->xdate,   layout->ydate,   layout->xname,
-        layout->yname, layout->xrsword, layout->yrsword, layout->xrsno,   layout->yrsno,
-        layout->xacno, layout->yacno, layout->xsign,   layout->ysign};
-    for (int box = 0; box < 14; ++box)
-        positionBoxes[box]->setText(QString::number(Axis[box]));
-    layout->cmbcustomname->setEditText(QStringLiteral("MY BANK"));
-    layout->cmdsave->click();
-    layout->cmdDefault->click();
-    pick(layout->cmbcustomname, QStringLiteral("MY BANK"));
-    layout->cmdPrint->click();
-
-    const PrintedPage page = onlyPrint();
-    EXPECT_EQ(textsOn(page), (QStringList{"00123", "15/03/2024", "2000", "A/c Pay Only",
-                                          "ACME TRADERS", words.simplified()}));
-    expectAt(page, QStringLiteral("A/c Pay Only"), Axis[0], Axis[1]);
-    expectAt(page, QStringLiteral("15/03/2024"), Axis[2], Axis[3]);
-    expectAt(page, QStringLiteral("ACME TRADERS"), Axis[4], Axis[5]);
-    expectAt(page, words.simplified(), Axis[6], Axis[7]);
-    expectAt(page, QStringLiteral("2000"), Axis[8], Axis[9]);
-    expectAt(page, QStringLiteral("00123"), Axis[10], Axis[11]);
-    EXPECT_EQ(page.colourOf(QStringLiteral("A/c Pay Only")), QColor(192, 0, 0));
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "support/ProgramFolderTest.h"
 
 #include "platform/runtime/App.h"
-#include "support/RawDatabase.h"
 #include "support/ChequeDatabaseFile.h"
+#include "support/RawDatabase.h"
 
 void ProgramFolderTest::SetUp()
 {

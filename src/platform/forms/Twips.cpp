@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QScreen>
-#include <QStringList>
 #include <QWidget>
 #include <cmath>
 
@@ -64,17 +63,6 @@ void placeTopCentre(QWidget *form)
     const float left = static_cast<float>(screenWidthTwips()) / 2.0f
                        - static_cast<float>(frameWidthTwips(frame)) / 2.0f;
     frame->move(pixelsFromSingle(left), 0);
-}
-
-QFont formFont(const QString &face, double pointSize, bool bold)
-{
-    static const QStringList windowsSansFaces{QStringLiteral("MS Sans Serif"),
-                                              QStringLiteral("Verdana")};
-    const bool substituted = windowsSansFaces.contains(face, Qt::CaseInsensitive);
-    QFont font(substituted ? QStringLiteral("DejaVu Sans") : face);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
 }
 
 } // namespace forms

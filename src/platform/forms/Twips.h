@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QFont>
-#include <QString>
+// Every form that places controls in twips also names their font, so formFont comes too.
+#include "platform/drawing/FormFont.h"
 
 class QWidget;
 
@@ -21,8 +21,5 @@ void setClientSizeTwips(QWidget *form, int width, int height);
 // Moves a form to the top of the screen, centred across it (single-precision
 // arithmetic in twips, as the forms runtime did).
 void placeTopCentre(QWidget *form);
-
-// The font the forms name, with DejaVu standing in for the Windows faces.
-QFont formFont(const QString &face, double pointSize, bool bold = false);
 
 } // namespace forms

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/printer/PrintableLabel.h"
+#include "platform/drawing/PrintableLabel.h"
 
 #include <QList>
 #include <QSizeF>

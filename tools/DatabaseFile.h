@@ -6,6 +6,13 @@
 // scripts. An existing file is the user's register and is never touched.
 class DatabaseFile {
 public:
+    // The scripts are read from where the caller names them, when a file is built.
+    DatabaseFile(QString schemaPath, QString seedPath);
+
     // Creates the file when it is absent; returns false with a reason when it cannot.
-    static bool createIfAbsent(const QString &path, QString *error = nullptr);
+    bool createIfAbsent(const QString &path, QString *error = nullptr) const;
+
+private:
+    QString schemaPath_;
+    QString seedPath_;
 };

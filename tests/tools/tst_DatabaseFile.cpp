@@ -1,4 +1,5 @@
-#include "data/DatabaseFile.h"
+#include "support/ChequeDatabaseFile.h"
+#include "support/RawDatabase.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,47 +12,12 @@
 
 namespace {
 
-// A connection straight to the file, outside the program's layers.
-class RawDatabase {
-public:
-    explicit RawDatabase(const QString &path)
-    {
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE,
-                        nullptr);
-    }
-    ~RawDatabase() { sqlite3_close(db_); }
-
-    // The result code of a statement that returns no rows.
-    int exec(const char *sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); }
-
-    // Every row of a query, each as its columns joined by "|".
-    QStringList rows(const char *sql)
-    {
-        QStringList result;
-        sqlite3_stmt *statement = nullptr;
-        EXPECT_EQ(sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr), SQLITE_OK) << sql;
-        while (sqlite3_step(statement) == SQLITE_ROW) {
-            QStringList columns;
-            for (int i = 0; i < sqlite3_column_count(statement); ++i)
-                columns << QString::fromUtf8(
-                    reinterpret_cast<const char *>(sqlite3_column_text(statement, i)));
-            result << columns.join('|');
-        }
-        sqlite3_finalize(statement);
-        return result;
-    }
-
-    // A table's column names in table order, joined by ",".
-    QStringList columns(const char *table)
-    {
-        const QByteArray sql =
-            QByteArray("select group_concat(name, ',') from pragma_table_info('") + table + "')";
-        return rows(sql.constData());
-    }
-
-private:
-    sqlite3 *db_ = nullptr;
-};
+// A table's column names in table order, joined by ",".
+QStringList columnsOf(RawDatabase &db, const QString &table)
+{
+    return db.rows(QStringLiteral("select group_concat(name, ',') from pragma_table_info('%1')")
+                       .arg(table));
+}
 
 class DatabaseFileTest : public ::testing::Test {
 protected:
@@ -63,7 +29,7 @@ protected:
 TEST_F(DatabaseFileTest, FreshFileHoldsEveryTableAndTheSeededRows)
 {
     QString reason;
-    ASSERT_TRUE(DatabaseFile::createIfAbsent(path(), &reason)) << qPrintable(reason);
+    ASSERT_TRUE(chequeDatabaseFile().createIfAbsent(path(), &reason)) << qPrintable(reason);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Cheque.mdb"})
         << "no building file is left behind";
 
@@ -81,28 +47,28 @@ TEST_F(DatabaseFileTest, FreshFileHoldsEveryTableAndTheSeededRows)
     for (const auto &[table, count] : columnCounts) {
         const QString sql =
             QStringLiteral("select count(*) from pragma_table_info('%1')").arg(table);
-        EXPECT_EQ(db.rows(sql.toUtf8().constData()), QStringList{QString::number(count)})
+        EXPECT_EQ(db.rows(sql), QStringList{QString::number(count)})
             << qPrintable(table);
     }
 
     // The positional inserts of the register and the profiles bind this order.
-    EXPECT_EQ(db.columns("CHEQUETABLE"),
+    EXPECT_EQ(columnsOf(db, "CHEQUETABLE"),
               QStringList{"SN,BANKNAME,BANKBRANCH,ACCOUNTNUMBER,ACCOUNTHOLDER,DATEOFENTRY,AMOUNT,"
                           "AMOUNTINWORD,CHEQUENUMBER,CHEQUEDATE,CHEQUEISSUEDTO,ISSUEDBY,REMARK,"
                           "ACPAYONLY,STRREM2,STRREM3,STRREM4,INTREM1,INTREM2,INTREM3,INTREM4,"
                           "DATEREM1,DATEREM2"});
-    EXPECT_EQ(db.columns("DATAX"),
+    EXPECT_EQ(columnsOf(db, "DATAX"),
               QStringList{"SN,NAMEX,ACPAYLEFT,ACPAYTOP,DATELEFT,DATETOP,NAMELEFT,NAMETOP,"
                           "RUPEEWORDLEFT,RUPEEWORDTOP,RUPEENumberLEFT,RUPEENumberTOP,ACLEFT,"
                           "ACTOP,SIGNLEFT,SIGNTOP"});
 
     // So do the inserts of the society tables: each lists its values by position.
-    EXPECT_EQ(db.columns("BANK"),
+    EXPECT_EQ(columnsOf(db, "BANK"),
               QStringList{"SN,BANKNAME,BANKBRANCH,ACCOUNTNUMBER,ACCOUNTHOLDER,DATEOFENTRY,AMOUNT,"
                           "AMOUNTINWORD,CHEQUEORCASH,CHEQUENUMBER,CHEQUEDATE,CHEQUEBANKNAME,"
                           "CHEQUERECEIVEDFROM,DEPOSITEDBY,REMARK,STRREM1,STRREM2,STRREM3,STRREM4,"
                           "INTREM1,INTREM2,INTREM3,INTREM4,DATEREM1,DATEREM2"});
-    EXPECT_EQ(db.columns("Memberx"),
+    EXPECT_EQ(columnsOf(db, "Memberx"),
               QStringList{"SN,NAMEX,WING,ACCO,GUARDIAN,GUARDIANADDRESS,MONTHLYINCOME,OCCUPATION,"
                           "DOB,PREADDRESS,PRECITY,PMTADDRESS,PMTCITY,PHONE,DOFJOINING,DOFLEAVING,"
                           "NOMINEENAME,NOMINEEADDRESS,NOMINEEAGE,NOMINEERELATION,DATEOFENTRY,"
@@ -110,19 +76,19 @@ TEST_F(DatabaseFileTest, FreshFileHoldsEveryTableAndTheSeededRows)
                           "DATEREM1,DATEREM2"});
     EXPECT_EQ(db.rows("select group_concat(type, ',') from pragma_table_info('FlatHistory')"),
               db.rows("select group_concat(type, ',') from pragma_table_info('Memberx')"));
-    EXPECT_EQ(db.columns("DETAILSOFDEPOSITE"),
+    EXPECT_EQ(columnsOf(db, "DETAILSOFDEPOSITE"),
               QStringList{"SN,DATEOFDEPOSITE,BILLNUMBER,BILLDATE,BILLSERIALNUMBER,BILLMONTH,"
                           "BILLYEAR,MEMBERNUMBER,MEMBERNAME,FLATNUMBER,FEETYPE,FEEAMOUNT,"
                           "CHEQUEORCASH,CHEQUEN,BANKNAME,REMARK,STRREM1,STRREM2,STRREM3,STRREM4,"
                           "INTREM1,INTREM2,INTREM3,INTREM4,DATEREM1,DATEREM2"});
-    EXPECT_EQ(db.columns("BILLX"),
+    EXPECT_EQ(columnsOf(db, "BILLX"),
               QStringList{"SN,DATEX,BILLSERIALNUMBER,BILLMONTH,BILLYEAR,MEMBERNUMBER,MEMBERNAME,"
                           "FLATNUMBER,FEETYPE,FEEAMOUNT,DUEAMOUNT,REMARK,STRREM1,STRREM2,STRREM3,"
                           "STRREM4,INTREM1,INTREM2,INTREM3,INTREM4,DATEREM1,DATEREM2"});
     EXPECT_EQ(db.rows("select group_concat(name || ' ' || type, ',') "
                       "from pragma_table_info('TYMEMBER') where cid < 3"),
               QStringList{"SN SMALLINT,MEMBERNUMBER SMALLINT,DATEX DATE"});
-    EXPECT_EQ(db.columns("MEMBERCHARGETYPE"),
+    EXPECT_EQ(columnsOf(db, "MEMBERCHARGETYPE"),
               QStringList{"MEMBERNUMBER,CHARGETYPE"});
 
     // Values come back as dates only from columns declared DATE; the dates kept as text
@@ -154,7 +120,7 @@ TEST_F(DatabaseFileTest, FreshFileHoldsEveryTableAndTheSeededRows)
 
 TEST_F(DatabaseFileTest, ExistingFileIsLeftByteForByteUntouched)
 {
-    ASSERT_TRUE(DatabaseFile::createIfAbsent(path()));
+    ASSERT_TRUE(chequeDatabaseFile().createIfAbsent(path()));
     {
         RawDatabase db(path());
         ASSERT_EQ(db.exec("insert into UserTable values(2, 'CLERK', 'SECRET', 'Clerk')"),
@@ -166,7 +132,7 @@ TEST_F(DatabaseFileTest, ExistingFileIsLeftByteForByteUntouched)
     const QDateTime modified = QFileInfo(path()).lastModified();
     file.close();
 
-    ASSERT_TRUE(DatabaseFile::createIfAbsent(path()));
+    ASSERT_TRUE(chequeDatabaseFile().createIfAbsent(path()));
 
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
@@ -182,7 +148,7 @@ TEST_F(DatabaseFileTest, FileThatIsNoDatabaseIsLeftAlone)
     file.write("not a database");
     file.close();
 
-    EXPECT_TRUE(DatabaseFile::createIfAbsent(path()));
+    EXPECT_TRUE(chequeDatabaseFile().createIfAbsent(path()));
 
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("not a database"));
@@ -193,7 +159,7 @@ TEST_F(DatabaseFileTest, MissingFolderGivesAReasonAndNoFile)
     const QString inMissingFolder = folder.filePath(QStringLiteral("missing/Cheque.mdb"));
     QString reason;
 
-    EXPECT_FALSE(DatabaseFile::createIfAbsent(inMissingFolder, &reason));
+    EXPECT_FALSE(chequeDatabaseFile().createIfAbsent(inMissingFolder, &reason));
 
     EXPECT_FALSE(reason.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(inMissingFolder));
@@ -201,7 +167,7 @@ TEST_F(DatabaseFileTest, MissingFolderGivesAReasonAndNoFile)
 
 TEST_F(DatabaseFileTest, UniqueIndexesRefuseDuplicatesAndSerialsMayRepeat)
 {
-    ASSERT_TRUE(DatabaseFile::createIfAbsent(path()));
+    ASSERT_TRUE(chequeDatabaseFile().createIfAbsent(path()));
     RawDatabase db(path());
 
     const char *cheque = "insert into CHEQUETABLE (SN, CHEQUENUMBER) values(1, 100)";
@@ -237,7 +203,7 @@ TEST_F(DatabaseFileTest, UniqueIndexesRefuseDuplicatesAndSerialsMayRepeat)
 
 TEST_F(DatabaseFileTest, TextComparisonIgnoresLetterCase)
 {
-    ASSERT_TRUE(DatabaseFile::createIfAbsent(path()));
+    ASSERT_TRUE(chequeDatabaseFile().createIfAbsent(path()));
     RawDatabase db(path());
 
     EXPECT_EQ(db.rows("select Userx from UserTable where Userx = 'admin' and pwd = 'admin'"),

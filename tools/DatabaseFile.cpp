@@ -1,8 +1,9 @@
-#include "data/DatabaseFile.h"
+#include "tools/DatabaseFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <utility>
 
 #include <sqlite3.h>
 
@@ -15,7 +16,6 @@ bool fail(QString *error, const QString &reason)
     return false;
 }
 
-// The scripts are read when the file is built, from where the build names them.
 bool readScript(const QString &path, QByteArray *script, QString *error)
 {
     QFile file(path);
@@ -81,7 +81,12 @@ bool fillDatabase(const QString &path, const QByteArray &schema, const QByteArra
 
 } // namespace
 
-bool DatabaseFile::createIfAbsent(const QString &path, QString *error)
+DatabaseFile::DatabaseFile(QString schemaPath, QString seedPath)
+    : schemaPath_(std::move(schemaPath)), seedPath_(std::move(seedPath))
+{
+}
+
+bool DatabaseFile::createIfAbsent(const QString &path, QString *error) const
 {
     const QFileInfo existing(path);
     if (existing.exists()) {
@@ -92,8 +97,7 @@ bool DatabaseFile::createIfAbsent(const QString &path, QString *error)
 
     QByteArray schema;
     QByteArray seed;
-    if (!readScript(QStringLiteral(QUILVANE_SCHEMA_SQL), &schema, error)
-        || !readScript(QStringLiteral(QUILVANE_SEED_SQL), &seed, error))
+    if (!readScript(schemaPath_, &schema, error) || !readScript(seedPath_, &seed, error))
         return false;
 
     const QString building = buildingName(path);

@@ -6,6 +6,7 @@
 
 namespace printer {
 
+// Forms describe their labels so and the printer draws them, hence it lives beside both.
 // What the printer needs to draw one label of a form on paper: its place and size in
 // twips from the form's top-left corner, its caption, font, colours and alignment.
 struct PrintableLabel {
