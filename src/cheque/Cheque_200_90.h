@@ -176,6 +176,9 @@ public:
     void cmdPrint_Click();
     void cmdHelp_Click();
 
+    // The fourteen position boxes, two to a field (left, then top), in field order.
+    std::array<QLineEdit *, 2 * ChequeFieldLabels::Count> positionBoxes() const;
+
 protected:
     void Form_Unload() override;
 
@@ -189,7 +192,6 @@ private:
 
     void LoadChequeIntoPreview();
     void nudge(std::initializer_list<QLineEdit *> boxes, double step);
-    std::array<QLineEdit *, 2 * ChequeFieldLabels::Count> positionBoxes() const;
     QStringList positionTexts() const;
     std::optional<Positions> positionsIn(const QStringList &texts) const;
     void placeLabels(const Positions &positions);

@@ -11,7 +11,7 @@ QString words(const char *digits)
 
 } // namespace
 
-TEST(CalculateClass, WritesTheWorkedExamples)
+TEST(CalculateClassTest, WritesTheWorkedExamples)
 {
     EXPECT_EQ(words("1234567"),
               "TWELVE  LAKH, THIRTYFOUR THOUSAND, FIVE HUNDRED, SIXTYSEVEN ONLY");
@@ -28,7 +28,7 @@ TEST(CalculateClass, WritesTheWorkedExamples)
     EXPECT_EQ(words(""), " ONLY");
 }
 
-TEST(CalculateClass, JoinsTensAndUnitsWithoutBlankButForThirtyOneToThirtyThree)
+TEST(CalculateClassTest, JoinsTensAndUnitsWithoutBlankButForThirtyOneToThirtyThree)
 {
     EXPECT_EQ(words("21"), "TWENTYONE ONLY");
     EXPECT_EQ(words("32"), "THIRTY TWO ONLY");
@@ -42,7 +42,7 @@ TEST(CalculateClass, JoinsTensAndUnitsWithoutBlankButForThirtyOneToThirtyThree)
     EXPECT_EQ(words("007"), "SEVEN ONLY");
 }
 
-TEST(CalculateClass, CountsTheDigitsLeftOfTheLakhGroupInCrores)
+TEST(CalculateClassTest, CountsTheDigitsLeftOfTheLakhGroupInCrores)
 {
     EXPECT_EQ(words("12345678"),
               "ONE CRORE, TWENTYTHREE  LAKH, FORTYFIVE THOUSAND, SIX HUNDRED, SEVENTYEIGHT ONLY");
@@ -54,7 +54,7 @@ TEST(CalculateClass, CountsTheDigitsLeftOfTheLakhGroupInCrores)
     EXPECT_EQ(words("100000000000000"), "ONE CRORE,  CRORE,  ONLY");
 }
 
-TEST(CalculateClass, GivesTheEmptyTextWhenAWindowIsNotANumber)
+TEST(CalculateClassTest, GivesTheEmptyTextWhenAWindowIsNotANumber)
 {
     EXPECT_EQ(words("1500.75"), "");
     EXPECT_EQ(words("12A4"), "");

@@ -26,24 +26,6 @@ namespace {
 
 const QString AppTitle = rt::App::Title();
 
-QStringList listOf(const QComboBox *box)
-{
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
-
-// Types characters into a control as the keyboard would: letter and digit keys.
-void type(QWidget *control, const QString &characters)
-{
-    for (QChar character : characters) {
-        const auto key = static_cast<Qt::Key>(character.toUpper().unicode());
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(control, &press);
-    }
-}
-
 MessageBoxRecord positionRefusal(const char *box, const char *field)
 {
     return {QStringLiteral("The %1 box of \"%2\" must hold a number from -32768 to 32767")
@@ -68,12 +50,7 @@ protected:
         return form_;
     }
 
-    std::array<QLineEdit *, 14> positionBoxes() const
-    {
-        return {form_->xpay,  form_->ypay,  form_->xdate,   form_->ydate,   form_->xname,
-                form_->yname, form_->xrsword, form_->yrsword, form_->xrsno,   form_->yrsno,
-                form_->xacno, form_->yacno, form_->xsign,   form_->ysign};
-    }
+    std::array<QLineEdit *, 14> positionBoxes() const { return form_->positionBoxes(); }
 
     QStringList boxTexts() const
     {
@@ -475,7 +452,7 @@ TEST_F(Cheque_200_90Test, TypingAChequeNumberLooksUpEachText)
     openForm();
     form_->cmbcheque->lineEdit()->clear();
 
-    type(form_->cmbcheque->lineEdit(), QStringLiteral("25"));
+    typeInto(form_->cmbcheque->lineEdit(), QStringLiteral("25"));
     // "2" is no stored cheque: the lookup says so and the preview stays on cheque 10.
     ASSERT_EQ(boxes().shown().size(), 1u);
     EXPECT_EQ(boxes().shown()[0].title, AppTitle);
@@ -483,7 +460,7 @@ TEST_F(Cheque_200_90Test, TypingAChequeNumberLooksUpEachText)
     EXPECT_EQ(ModuleData::ChequeRecord().CHEQUENUMBER, 25);
 
     boxes().clear();
-    type(form_->cmbcheque->lineEdit(), QStringLiteral("x"));
+    typeInto(form_->cmbcheque->lineEdit(), QStringLiteral("x"));
     EXPECT_EQ(form_->cmbcheque->currentText(), "25X");
     EXPECT_EQ(boxes().shown(), (std::vector<MessageBoxRecord>{
                                    {QStringLiteral("Write the cheque number in figures"),

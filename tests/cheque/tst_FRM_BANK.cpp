@@ -3,6 +3,7 @@
 #include "cheque/ModuleData.h"
 #include "data/Module1.h"
 #include "platform/runtime/App.h"
+#include "support/FormDriving.h"
 #include "support/ProgramFolderTest.h"
 
 #include <QApplication>
@@ -271,10 +272,10 @@ TEST_F(FRM_BANKTest, DeletesTheChosenNumberAfterAskingYes)
 TEST_F(FRM_BANKTest, TypedLettersArriveAsCapitalsAndEscClosesTheConnection)
 {
     openForm();
-    type(form_->TXTChequeIssuedto, QStringLiteral("d'souza{"));
+    typeInto(form_->TXTChequeIssuedto, QStringLiteral("d'souza{"));
     EXPECT_EQ(form_->TXTChequeIssuedto->text(), "DSOUZA[");
 
-    press(form_->TXTREMARK, Qt::Key_Escape, QString(QChar(27)));
+    pressKey(form_->TXTREMARK, Qt::Key_Escape, QString(QChar(27)));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(form_.isNull());
     EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateClosed);

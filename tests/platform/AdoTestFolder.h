@@ -3,11 +3,11 @@
 #include "platform/ado/Connection.h"
 #include "platform/registry/Registry.h"
 #include "platform/runtime/App.h"
-#include "platform/runtime/RuntimeError.h"
+#include "support/IsolatedTest.h"
+#include "support/RaisedError.h"
+#include "support/RawDatabase.h"
 
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <sqlite3.h>
 
 // A program folder of its own for each test: a small register database made with the
 // engine directly and the data source "Cheque" pointing at it in the folder's hive.
@@ -61,46 +61,17 @@ protected:
     // Runs statements straight on the file, creating it when absent.
     void execRaw(const char *sql)
     {
-        sqlite3 *database = nullptr;
-        sqlite3_open((folder_.path() + QStringLiteral("/Cheque.mdb")).toUtf8().constData(),
-                     &database);
-        char *message = nullptr;
-        const int result = sqlite3_exec(database, sql, nullptr, nullptr, &message);
-        const std::string error = message ? message : "";
-        sqlite3_free(message);
-        sqlite3_close(database);
-        ASSERT_EQ(result, SQLITE_OK) << error;
+        QString message;
+        ASSERT_EQ(RawDatabase(databasePath()).exec(QString::fromUtf8(sql), &message), 0)
+            << message.toStdString();
     }
 
     // The first column of the first row, as the engine holds it.
     QString scalarRaw(const char *sql)
     {
-        sqlite3 *database = nullptr;
-        sqlite3_open((folder_.path() + QStringLiteral("/Cheque.mdb")).toUtf8().constData(),
-                     &database);
-        sqlite3_stmt *statement = nullptr;
-        sqlite3_prepare_v2(database, sql, -1, &statement, nullptr);
-        QString value;
-        if (sqlite3_step(statement) == SQLITE_ROW)
-            value = QString::fromUtf8(
-                reinterpret_cast<const char *>(sqlite3_column_text(statement, 0)));
-        sqlite3_finalize(statement);
-        sqlite3_close(database);
-        return value;
+        return RawDatabase(databasePath()).scalar(QString::fromUtf8(sql));
     }
 
 private:
     QTemporaryDir folder_;
 };
-
-// The number and description of the run-time error a statement raises; 0 for none.
-template <typename Statement>
-rt::RuntimeError raisedBy(Statement statement)
-{
-    try {
-        statement();
-    } catch (const rt::RuntimeError &error) {
-        return error;
-    }
-    return rt::RuntimeError(0, QString());
-}

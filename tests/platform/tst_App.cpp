@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-TEST(App, pathIsTheExecutableFolderUnlessATestSetsOne)
+TEST(AppTest, pathIsTheExecutableFolderUnlessATestSetsOne)
 {
     rt::App::setPathForTesting("/tmp/some program folder");
     EXPECT_EQ(rt::App::Path(), "/tmp/some program folder");
@@ -19,12 +19,12 @@ TEST(App, pathIsTheExecutableFolderUnlessATestSetsOne)
     EXPECT_TRUE(QFileInfo::exists(rt::App::Path() + u'/' + QFileInfo(executable).fileName()));
 }
 
-TEST(App, titleIsTheProgramName)
+TEST(AppTest, titleIsTheProgramName)
 {
     EXPECT_EQ(rt::App::Title(), "Quilvane");
 }
 
-TEST(App, endRunsTheInstalledHandler)
+TEST(AppTest, endRunsTheInstalledHandler)
 {
     rt::setEndHandler([] { throw rt::ProcessEnded(); });
     EXPECT_THROW(rt::End(), rt::ProcessEnded);

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-TEST(Conversions, toIntegerRoundsHalvesToEven)
+TEST(ConversionsTest, toIntegerRoundsHalvesToEven)
 {
     EXPECT_EQ(rt::toInteger(2.5), 2);
     EXPECT_EQ(rt::toInteger(3.5), 4);
@@ -19,7 +19,7 @@ TEST(Conversions, toIntegerRoundsHalvesToEven)
     EXPECT_EQ(rt::roundHalfEven(12344.5), 12344);
 }
 
-TEST(Conversions, toIntegerOverflowsOutsideSixteenBits)
+TEST(ConversionsTest, toIntegerOverflowsOutsideSixteenBits)
 {
     EXPECT_EQ(rt::toInteger(32767.4), 32767);
     EXPECT_EQ(rt::toInteger(32766.5), 32766);
@@ -31,7 +31,7 @@ TEST(Conversions, toIntegerOverflowsOutsideSixteenBits)
     EXPECT_EQ(raisedError([] { rt::toInteger(std::nan("")); }), "6 Overflow");
 }
 
-TEST(Conversions, toLongOverflowsOutsideThirtyTwoBits)
+TEST(ConversionsTest, toLongOverflowsOutsideThirtyTwoBits)
 {
     EXPECT_EQ(rt::toLong(2147483646.5), 2147483646);
     EXPECT_EQ(rt::toLong(-2147483648.5), -2147483647 - 1);
@@ -39,7 +39,7 @@ TEST(Conversions, toLongOverflowsOutsideThirtyTwoBits)
     EXPECT_EQ(raisedError([] { rt::toLong(-2147483649.0); }), "6 Overflow");
 }
 
-TEST(Conversions, textToDoubleReadsPlainNumbersWithBlanksAround)
+TEST(ConversionsTest, textToDoubleReadsPlainNumbersWithBlanksAround)
 {
     EXPECT_EQ(rt::textToDouble("007"), 7);
     EXPECT_EQ(rt::textToDouble("12.5"), 12.5);
@@ -50,7 +50,7 @@ TEST(Conversions, textToDoubleReadsPlainNumbersWithBlanksAround)
     EXPECT_EQ(rt::textToDouble("12."), 12);
 }
 
-TEST(Conversions, textToDoubleRefusesWhatIsNotANumber)
+TEST(ConversionsTest, textToDoubleRefusesWhatIsNotANumber)
 {
     for (const char *text : {"", "   ", "abc", "12abc", "1,500", "12,5", "12.5.1", "- 3",
                              "inf", "nan", "0x10", "$15", "\u0661\u0662"}) {
@@ -61,7 +61,7 @@ TEST(Conversions, textToDoubleRefusesWhatIsNotANumber)
     EXPECT_EQ(raisedError([] { rt::textToDouble("1e999"); }), "6 Overflow");
 }
 
-TEST(Conversions, generalNumberTextHasNoGroupingAndFifteenDigits)
+TEST(ConversionsTest, generalNumberTextHasNoGroupingAndFifteenDigits)
 {
     EXPECT_EQ(rt::generalNumberText(1500), "1500");
     EXPECT_EQ(rt::generalNumberText(1500.5), "1500.5");
@@ -82,7 +82,7 @@ TEST(Conversions, generalNumberTextHasNoGroupingAndFifteenDigits)
     EXPECT_EQ(rt::generalNumberText(999999999999999.5), "1E+15");
 }
 
-TEST(Conversions, shortDateTextRoundTrips)
+TEST(ConversionsTest, shortDateTextRoundTrips)
 {
     EXPECT_EQ(rt::shortDateText(QDate(2024, 2, 1)), "01/02/2024");
     EXPECT_EQ(rt::shortDateText(QDate(1899, 12, 30)), "30/12/1899");
@@ -93,7 +93,7 @@ TEST(Conversions, shortDateTextRoundTrips)
         EXPECT_EQ(rt::dateFromShortText(rt::shortDateText(date)), date);
 }
 
-TEST(Conversions, dateFromShortTextRefusesOtherForms)
+TEST(ConversionsTest, dateFromShortTextRefusesOtherForms)
 {
     for (const char *text : {"", "31/02/2024", "29/02/2023", "13/13/2024", "2024-02-01",
                              "01/02/24", "01-02-2024", "1/2/2024x", "00/01/2024"}) {

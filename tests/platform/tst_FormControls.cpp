@@ -81,7 +81,7 @@ TEST_F(FormControlsTest, AWrappingLabelIsNeverCondensed)
     EXPECT_FALSE(condensed(text));
 }
 
-TEST(FormControls, ColoursWrittenAsBgrKeepTheirChannels)
+TEST_F(FormControlsTest, ColoursWrittenAsBgrKeepTheirChannels)
 {
     EXPECT_EQ(forms::FormControls::fromBgr(0x000080), QColor(128, 0, 0));
     EXPECT_EQ(forms::FormControls::fromBgr(0x80FFFF), QColor(255, 255, 128));

@@ -12,7 +12,7 @@
 
 using forms::filterKeyAscii;
 
-TEST(KeyFilter, dropsTheApostropheAndLowersCodesAbove96By32)
+TEST(KeyFilterTest, dropsTheApostropheAndLowersCodesAbove96By32)
 {
     EXPECT_EQ(filterKeyAscii('\''), 0);
     EXPECT_EQ(filterKeyAscii('a'), 'A');

@@ -6,7 +6,7 @@
 using forms::MessageBoxRecord;
 using forms::MsgBox;
 
-TEST(MessageBox, boxWithoutTitleOrButtonsShowsTheApplicationTitleAnOkButtonAndNoIcon)
+TEST(MessageBoxTest, boxWithoutTitleOrButtonsShowsTheApplicationTitleAnOkButtonAndNoIcon)
 {
     forms::ScriptedMessageBoxes boxes;
 
@@ -18,7 +18,7 @@ TEST(MessageBox, boxWithoutTitleOrButtonsShowsTheApplicationTitleAnOkButtonAndNo
                                 QStringLiteral("Quilvane")}));
 }
 
-TEST(MessageBox, styleSplitsIntoButtonsAndIconAndTheScriptAnswers)
+TEST(MessageBoxTest, styleSplitsIntoButtonsAndIconAndTheScriptAnswers)
 {
     forms::ScriptedMessageBoxes boxes;
     boxes.queueAnswer(forms::vbNo);
@@ -49,7 +49,7 @@ TEST(MessageBox, styleSplitsIntoButtonsAndIconAndTheScriptAnswers)
     EXPECT_EQ(boxes.shown(), expected);
 }
 
-TEST(MessageBox, scriptedBoxesGiveBackThePresenterTheyReplaced)
+TEST(MessageBoxTest, scriptedBoxesGiveBackThePresenterTheyReplaced)
 {
     forms::ScriptedMessageBoxes outer;
     {

@@ -60,7 +60,7 @@ protected:
 
 } // namespace
 
-TEST_F(Registry, storesTheTypeAndExactBytesOfEachValue)
+TEST_F(RegistryTest, storesTheTypeAndExactBytesOfEachValue)
 {
     const HKEY key = createKey(dataSourceKey);
     EXPECT_EQ(RegSetValueExA(key, "Description", 0, REG_SZ, text("Cheque")), ERROR_SUCCESS);
@@ -89,7 +89,7 @@ TEST_F(Registry, storesTheTypeAndExactBytesOfEachValue)
         "[SOFTWARE\\ODBC\\ODBC.INI\\Cheque]\nDescription=REG_SZ:43 68 65 71 75 65 00\n"));
 }
 
-TEST_F(Registry, keyPathsAndValueNamesIgnoreCase)
+TEST_F(RegistryTest, keyPathsAndValueNamesIgnoreCase)
 {
     const HKEY key = createKey("SOFTWARE\\ODBC\\ODBC.INI\\Cheque\\Engines\\Jet\\");
     EXPECT_EQ(RegSetValueExA(key, "UserCommitSync", 0, REG_SZ, text("Yes")), ERROR_SUCCESS);
@@ -106,7 +106,7 @@ TEST_F(Registry, keyPathsAndValueNamesIgnoreCase)
     EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
 }
 
-TEST_F(Registry, reopeningKeepsEarlierValuesAndReportsEachWriteInOrder)
+TEST_F(RegistryTest, reopeningKeepsEarlierValuesAndReportsEachWriteInOrder)
 {
     QStringList writes;
     setWriteObserver([&writes](const QString &subKey, const QString &name, const RegistryValue &value) {
@@ -135,7 +135,7 @@ TEST_F(Registry, reopeningKeepsEarlierValuesAndReportsEachWriteInOrder)
     EXPECT_EQ(fileBytes(hivePath()).count("Description="), 1);
 }
 
-TEST_F(Registry, namesWithSpecialCharactersSurviveTheFile)
+TEST_F(RegistryTest, namesWithSpecialCharactersSurviveTheFile)
 {
     const QString odd = QStringLiteral("[a=b] #c; 50%\ne");
     const HKEY key = createKey(odd);
@@ -147,7 +147,7 @@ TEST_F(Registry, namesWithSpecialCharactersSurviveTheFile)
     EXPECT_EQ(value->data, text("x"));
 }
 
-TEST_F(Registry, damagedHiveIsReportedAndLeftUnchanged)
+TEST_F(RegistryTest, damagedHiveIsReportedAndLeftUnchanged)
 {
     const HKEY key = createKey(dataSourceKey);
     for (const QByteArray &damaged :
@@ -168,7 +168,7 @@ TEST_F(Registry, damagedHiveIsReportedAndLeftUnchanged)
     EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
 }
 
-TEST_F(Registry, unwritableFolderFailsWithoutWriting)
+TEST_F(RegistryTest, unwritableFolderFailsWithoutWriting)
 {
     // A folder below a plain file cannot be written, whoever runs the test.
     const QString plainFile = folder_.filePath("plain file");
@@ -189,7 +189,7 @@ TEST_F(Registry, unwritableFolderFailsWithoutWriting)
     EXPECT_EQ(fileBytes(plainFile), "x");
 }
 
-TEST_F(Registry, badHandlesAndArgumentsGiveErrors)
+TEST_F(RegistryTest, badHandlesAndArgumentsGiveErrors)
 {
     const HKEY key = createKey(dataSourceKey);
     EXPECT_EQ(RegSetValueExA(key, "Data", 0, 3, QByteArray("\x01", 1)), ERROR_INVALID_PARAMETER);

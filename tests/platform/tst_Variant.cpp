@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Variant, reportsTheTypeItHolds)
+TEST(VariantTest, reportsTheTypeItHolds)
 {
     using Type = rt::Variant::Type;
     EXPECT_EQ(rt::Variant().type(), Type::Empty);
@@ -18,7 +18,7 @@ TEST(Variant, reportsTheTypeItHolds)
     EXPECT_NE(rt::Variant(std::int16_t(5)), rt::Variant(5));
 }
 
-TEST(Variant, emptyConvertsToZeroBlankAndFalse)
+TEST(VariantTest, emptyConvertsToZeroBlankAndFalse)
 {
     const rt::Variant empty;
     EXPECT_EQ(empty.toInteger(), 0);
@@ -29,7 +29,7 @@ TEST(Variant, emptyConvertsToZeroBlankAndFalse)
     EXPECT_EQ(empty.toDate(), QDate(1899, 12, 30));
 }
 
-TEST(Variant, nullFailsEveryConversion)
+TEST(VariantTest, nullFailsEveryConversion)
 {
     const rt::Variant null = rt::Variant::null();
     EXPECT_EQ(raisedError([&] { null.toInteger(); }), "94 Invalid use of Null");
@@ -40,7 +40,7 @@ TEST(Variant, nullFailsEveryConversion)
     EXPECT_EQ(raisedError([&] { null.toBool(); }), "94 Invalid use of Null");
 }
 
-TEST(Variant, textConvertsThroughTheRuntimeConversions)
+TEST(VariantTest, textConvertsThroughTheRuntimeConversions)
 {
     EXPECT_EQ(rt::Variant(" 1500").toDouble(), 1500);
     EXPECT_EQ(rt::Variant("12.5").toInteger(), 12);
@@ -56,7 +56,7 @@ TEST(Variant, textConvertsThroughTheRuntimeConversions)
     EXPECT_EQ(raisedError([] { rt::Variant("40000").toInteger(); }), "6 Overflow");
 }
 
-TEST(Variant, valuesConvertToTheirTextForms)
+TEST(VariantTest, valuesConvertToTheirTextForms)
 {
     EXPECT_EQ(rt::Variant(1500.5).toString(), "1500.5");
     EXPECT_EQ(rt::Variant(1500.0).toString(), "1500");
@@ -67,7 +67,7 @@ TEST(Variant, valuesConvertToTheirTextForms)
     EXPECT_EQ(rt::Variant(false).toString(), "False");
 }
 
-TEST(Variant, numbersBooleansAndDatesConvertAmongThemselves)
+TEST(VariantTest, numbersBooleansAndDatesConvertAmongThemselves)
 {
     EXPECT_EQ(rt::Variant(true).toInteger(), -1);
     EXPECT_EQ(rt::Variant(false).toDouble(), 0);

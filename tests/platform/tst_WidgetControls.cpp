@@ -212,7 +212,7 @@ TEST_F(WidgetControlsTest, datePickerValueIsItsDateAndTextTheShortDate)
     EXPECT_EQ(picker.date(), QDate(2023, 8, 7));
 }
 
-TEST(PlainControl, selectsLikeACombo)
+TEST(PlainControlTest, selectsLikeACombo)
 {
     forms::PlainControl list(QStringLiteral("old"));
     EXPECT_EQ(errorOf([&] { list.setListIndex(0); }), rt::errInvalidPropertyValue);

@@ -1,37 +1,16 @@
 #pragma once
 
+#include "platform/forms/FormsRegistry.h"
+#include "support/FormDriving.h"
+#include "support/ProgramFolderTest.h"
+
 #include <QApplication>
-#include <QCoreApplication>
-#include <QKeyEvent>
-#include <QString>
-#include <QStringList>
-#include <QWidget>
-
-// Keys as the keyboard sends them to a widget, passing every application-wide filter.
-inline void pressKey(QWidget *widget, int key, const QString &text = QString())
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(widget, &release);
-}
-
-inline void typeInto(QWidget *widget, const QString &text)
-{
-    for (const QChar character : text) {
-        const QChar capital = character.toUpper();
-        const int key = capital.isLetter() ? Qt::Key_A + (capital.unicode() - u'A')
-                                           : character.unicode();
-        pressKey(widget, key, QString(character));
-    }
-}
 
 // Runs the deletions of forms that have been closed.
 inline void deleteClosedForms()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
-
 
 // The names of the widgets the focus passes through, from where it stands, over so
 // many presses of Tab in the active window.

@@ -29,58 +29,19 @@ QString ProgramFolderTest::databasePath() const
     return folder_->path() + QStringLiteral("/Cheque.mdb");
 }
 
-namespace {
-
-struct RawDatabase {
-    explicit RawDatabase(const QString &path)
-    {
-        sqlite3_open_v2(path.toUtf8().constData(), &handle, SQLITE_OPEN_READWRITE, nullptr);
-    }
-    ~RawDatabase() { sqlite3_close(handle); }
-    sqlite3 *handle = nullptr;
-};
-
-QString columnText(sqlite3_stmt *statement, int column)
-{
-    if (sqlite3_column_type(statement, column) == SQLITE_NULL)
-        return QStringLiteral("NULL");
-    return QString::fromUtf8(
-        reinterpret_cast<const char *>(sqlite3_column_text(statement, column)));
-}
-
-} // namespace
-
 void ProgramFolderTest::execRaw(const QString &sql)
 {
-    RawDatabase database(databasePath());
-    char *message = nullptr;
-    const int result =
-        sqlite3_exec(database.handle, sql.toUtf8().constData(), nullptr, nullptr, &message);
-    ASSERT_EQ(result, SQLITE_OK) << (message ? message : "") << " in " << sql.toStdString();
+    QString message;
+    ASSERT_EQ(RawDatabase(databasePath()).exec(sql, &message), 0)
+        << message.toStdString() << " in " << sql.toStdString();
 }
 
 QStringList ProgramFolderTest::rowsRaw(const QString &sql)
 {
-    RawDatabase database(databasePath());
-    sqlite3_stmt *statement = nullptr;
-    QStringList rows;
-    if (sqlite3_prepare_v2(database.handle, sql.toUtf8().constData(), -1, &statement, nullptr)
-        != SQLITE_OK) {
-        ADD_FAILURE() << sqlite3_errmsg(database.handle) << " in " << sql.toStdString();
-        return rows;
-    }
-    while (sqlite3_step(statement) == SQLITE_ROW) {
-        QStringList columns;
-        for (int column = 0; column < sqlite3_column_count(statement); ++column)
-            columns << columnText(statement, column);
-        rows << columns.join(QLatin1Char('|'));
-    }
-    sqlite3_finalize(statement);
-    return rows;
+    return RawDatabase(databasePath()).rows(sql);
 }
 
 QString ProgramFolderTest::scalarRaw(const QString &sql)
 {
-    const QStringList rows = rowsRaw(sql);
-    return rows.isEmpty() ? QString() : rows.first().section(QLatin1Char('|'), 0, 0);
+    return RawDatabase(databasePath()).scalar(sql);
 }

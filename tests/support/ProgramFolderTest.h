@@ -34,6 +34,3 @@ private:
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<forms::ScriptedMessageBoxes> boxes_;
 };
-
-// Makes sure a QApplication exists for tests that build widgets.
-void ensureApplication();
