@@ -55,9 +55,7 @@ QString insertStatement(const QString &table, const QStringList &values)
 
 CommonClass &CHEQUECLASS::common()
 {
-    if (!common_)
-        common_ = std::make_unique<CommonClass>();
-    return *common_;
+    return common_.get();
 }
 
 void CHEQUECLASS::run(const QString &sql)

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "data/CommonClass.h"
+#include "platform/runtime/OnFirstUse.h"
 
 #include <QString>
 #include <cstdint>
 #include <functional>
-#include <memory>
 
 class QWidget;
 
@@ -87,5 +87,5 @@ private:
     // (building the statement included).
     void deleteRows(const std::function<QString()> &statement);
 
-    std::unique_ptr<CommonClass> common_;
+    rt::OnFirstUse<CommonClass> common_;
 };

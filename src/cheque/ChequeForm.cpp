@@ -162,7 +162,5 @@ void ChequeForm::clearPreprintedParts()
 
 CHEQUECLASS &ChequeForm::cheque()
 {
-    if (!cheque_)
-        cheque_ = std::make_unique<CHEQUECLASS>();
-    return *cheque_;
+    return cheque_.get();
 }

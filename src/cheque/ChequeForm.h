@@ -3,6 +3,7 @@
 #include "cheque/ChequeFieldLabels.h"
 #include "platform/forms/Form.h"
 #include "platform/printer/PrintableForm.h"
+#include "platform/runtime/OnFirstUse.h"
 
 #include <memory>
 
@@ -59,5 +60,5 @@ private:
     std::unique_ptr<ChequeFieldLabels> fields_;
     // The labels from the bottom of the stacking order up.
     QList<forms::TwipsLabel *> stack_;
-    std::unique_ptr<CHEQUECLASS> cheque_;
+    rt::OnFirstUse<CHEQUECLASS> cheque_;
 };

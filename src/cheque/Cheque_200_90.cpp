@@ -2,6 +2,7 @@
 
 #include "cheque/CHEQUECLASS.h"
 #include "cheque/ChequeForm.h"
+#include "cheque/ControlFont.h"
 #include "cheque/ModuleData.h"
 #include "data/Module1.h"
 #include "platform/forms/DataGrid.h"
@@ -58,11 +59,6 @@ const QStringList HelpLines = {
     QStringLiteral("Now Select Custom Name and click Adjust Distance"),
     QStringLiteral("If you are safisfy then at last click Print"),
 };
-
-QFont controlFont()
-{
-    return forms::formFont(QStringLiteral("MS Sans Serif"), 9.75, true);
-}
 
 QFont defaultFont()
 {
@@ -594,7 +590,5 @@ void Cheque_200_90::placeLabels(const Positions &positions)
 
 CHEQUECLASS &Cheque_200_90::cheque()
 {
-    if (!cheque_)
-        cheque_ = std::make_unique<CHEQUECLASS>();
-    return *cheque_;
+    return cheque_.get();
 }

@@ -2,6 +2,7 @@
 
 #include "cheque/ChequeFieldLabels.h"
 #include "platform/forms/Form.h"
+#include "platform/runtime/OnFirstUse.h"
 
 #include <QStringList>
 #include <array>
@@ -200,5 +201,5 @@ private:
     std::unique_ptr<ChequeFieldLabels> fields_;
     std::unique_ptr<forms::ComboBoxControl> chequeList_;
     std::unique_ptr<forms::ComboBoxControl> profileName_;
-    std::unique_ptr<CHEQUECLASS> cheque_;
+    rt::OnFirstUse<CHEQUECLASS> cheque_;
 };

@@ -2,6 +2,7 @@
 
 #include "cheque/CHEQUECLASS.h"
 #include "cheque/CalculateClass.h"
+#include "cheque/ControlFont.h"
 #include "data/Module1.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/FormControls.h"
@@ -31,11 +32,6 @@ const QColor LightGrey(0xE0, 0xE0, 0xE0); // &H00E0E0E0&, behind what the user t
 constexpr int TextLimit = 50;
 constexpr int LeftColumnCaptionWidth = 3840;
 const QString ErrorInEntry = QStringLiteral("Error in Entry");
-
-QFont controlFont()
-{
-    return forms::formFont(QStringLiteral("MS Sans Serif"), 9.75, true);
-}
 
 // Black text on a background of the control's own.
 void setColours(QWidget *control, const QColor &background)
@@ -268,16 +264,12 @@ void FRM_BANK::setTabSequence(const std::initializer_list<QWidget *> &order)
 
 CHEQUECLASS &FRM_BANK::cheque()
 {
-    if (!cheque_)
-        cheque_ = std::make_unique<CHEQUECLASS>();
-    return *cheque_;
+    return cheque_.get();
 }
 
 CalculateClass &FRM_BANK::calculator()
 {
-    if (!calculator_)
-        calculator_ = std::make_unique<CalculateClass>();
-    return *calculator_;
+    return calculator_.get();
 }
 
 // Every step handles its own failures, so one that fails never stops the next.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/Form.h"
+#include "platform/runtime/OnFirstUse.h"
 
 #include <memory>
 
@@ -64,6 +65,6 @@ private:
     CalculateClass &calculator();
 
     std::unique_ptr<Controls> controls_;
-    std::unique_ptr<CHEQUECLASS> cheque_;
-    std::unique_ptr<CalculateClass> calculator_;
+    rt::OnFirstUse<CHEQUECLASS> cheque_;
+    rt::OnFirstUse<CalculateClass> calculator_;
 };

@@ -1,5 +1,6 @@
 #include "data/KelvostranDSNClass.h"
 
+#include "data/DataSource.h"
 #include "platform/forms/MessageBox.h"
 #include "platform/registry/Registry.h"
 #include "platform/runtime/App.h"
@@ -9,10 +10,7 @@
 
 namespace {
 
-const QString DataSourceKey = QStringLiteral("SOFTWARE\\ODBC\\ODBC.INI\\Cheque");
-const QString EnginesKey = DataSourceKey + QStringLiteral("\\Engines\\Jet\\");
-const QString DataSourcesKey = QStringLiteral("SOFTWARE\\ODBC\\ODBC.INI\\ODBC Data Sources");
-const QString DatabasePassword = QStringLiteral("41maypol");
+const QString EnginesKey = DataSource::Key + QStringLiteral("\\Engines\\Jet\\");
 
 struct RegistryValueToWrite {
     QString name;
@@ -38,13 +36,13 @@ RegistryValueToWrite dword(const QString &name, std::uint32_t value)
 std::vector<RegistryValueToWrite> dataSourceValues()
 {
     std::vector<RegistryValueToWrite> values = {
-        text(QStringLiteral("Description"), QStringLiteral("Cheque")),
+        text(QStringLiteral("Description"), DataSource::Name),
         text(QStringLiteral("FIL"), QStringLiteral("MS Access;")),
         text(QStringLiteral("Driver"), QStringLiteral("C:\\Winnt\\System32\\ODBCjt32.dll")),
-        text(QStringLiteral("UID"), QStringLiteral("Admin")),
+        text(QStringLiteral("UID"), DataSource::User),
     };
-    if (!DatabasePassword.isEmpty())
-        values.push_back(text(QStringLiteral("PWD"), DatabasePassword));
+    if (!DataSource::Password.isEmpty())
+        values.push_back(text(QStringLiteral("PWD"), DataSource::Password));
     const QString database = rt::App::Path() + QStringLiteral("\\Cheque.mdb");
     if (!database.isEmpty())
         values.push_back(text(QStringLiteral("DBQ"), database));
@@ -66,7 +64,7 @@ std::vector<RegistryValueToWrite> engineValues()
 
 std::vector<RegistryValueToWrite> dataSourceListValues()
 {
-    return {text(QStringLiteral("Cheque"), QStringLiteral("Microsoft Access Driver (*.mdb)"))};
+    return {text(DataSource::Name, QStringLiteral("Microsoft Access Driver (*.mdb)"))};
 }
 
 // Creates the key and writes its values in order; false at the first failure, with
@@ -94,9 +92,9 @@ bool writeKey(const QString &subKey, const std::vector<RegistryValueToWrite> &va
 rt::Variant KelvostranDSNClass::KelvostranDSN(QString &, QString &, QString &, QString &,
                                               QString &)
 {
-    const bool written = writeKey(DataSourceKey, dataSourceValues())
+    const bool written = writeKey(DataSource::Key, dataSourceValues())
                          && writeKey(EnginesKey, engineValues())
-                         && writeKey(DataSourcesKey, dataSourceListValues());
+                         && writeKey(DataSource::ListKey, dataSourceListValues());
     if (!written)
         forms::MsgBox(QStringLiteral("Unable to create DSN"), forms::vbCritical,
                       QStringLiteral("Error"));

@@ -1,5 +1,6 @@
 #include "data/Module1.h"
 
+#include "data/DataSource.h"
 #include "data/KelvostranDSNClass.h"
 #include "platform/forms/MessageBox.h"
 #include "platform/runtime/App.h"
@@ -33,11 +34,11 @@ SharedObjects &shared()
 
 rt::Variant registerDataSource()
 {
-    QString name = QStringLiteral("Cheque");
-    QString description = QStringLiteral("Cheque");
-    QString database = QStringLiteral("Cheque");
-    QString user = QStringLiteral("Admin");
-    QString password = QStringLiteral("41maypol");
+    QString name = DataSource::Name;
+    QString description = DataSource::Name;
+    QString database = DataSource::Name;
+    QString user = DataSource::User;
+    QString password = DataSource::Password;
     KelvostranDSNClass registration;
     return registration.KelvostranDSN(name, description, database, user, password);
 }

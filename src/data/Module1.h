@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DataSource.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Variant.h"
@@ -23,7 +24,7 @@ QDate &PeriodFromDate();
 QDate &PeriodToDate();
 
 // The connection string of the shared connection.
-inline const QString SharedConnectionString = QStringLiteral("DSN=Cheque;userID=Admin;Password=41maypol");
+inline const QString SharedConnectionString = DataSource::ConnectionString;
 
 // Registers the data source and (re)opens the shared connection. Returns with the
 // connection open, or reports the failure, says "Please Re-start Application" and

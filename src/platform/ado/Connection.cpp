@@ -2,6 +2,7 @@
 
 #include "platform/ado/AdoError.h"
 #include "platform/ado/Database.h"
+#include "platform/ado/OdbcRegistry.h"
 #include "platform/registry/Registry.h"
 
 #include <QFileInfo>
@@ -9,8 +10,6 @@
 namespace ado {
 
 namespace {
-
-const QString DataSourcesKey = QStringLiteral("SOFTWARE\\ODBC\\ODBC.INI\\");
 
 // The value of "DSN=" in a connection string of "name=value" pairs separated by ";".
 QString dataSourceName(const QString &connectionString)
@@ -32,7 +31,7 @@ QString registeredDatabaseFile(const QString &dataSource)
     const std::optional<registry::RegistryValue> value =
         dataSource.isEmpty()
             ? std::nullopt
-            : registry::queryLocalMachineValue(DataSourcesKey + dataSource, QStringLiteral("DBQ"));
+            : registry::queryLocalMachineValue(OdbcIniKey + dataSource, QStringLiteral("DBQ"));
     if (!value || value->type != registry::REG_SZ)
         throw AdoError::providerFailure(
             QStringLiteral("Data source name not found: %1").arg(dataSource));
