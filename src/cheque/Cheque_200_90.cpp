@@ -474,6 +474,7 @@ void Cheque_200_90::Cmddelcustom_Click()
         cheque().DELETEDataDetail(cmbcustomname->currentText());
         cheque().FillDataName(*profileName_);
     } catch (const rt::RuntimeError &) {
+        // Deliberately silent: the delete reports its own failures to the user.
     }
 }
 
@@ -499,6 +500,7 @@ void Cheque_200_90::cmdPrint_Click()
         face->Form_Load();
         delete face;
     } catch (const rt::RuntimeError &) {
+        // Deliberately silent: the face reports its own failures to the user.
     }
 }
 

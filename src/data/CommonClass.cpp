@@ -175,6 +175,7 @@ bool CommonClass::GetLog(forms::Control &txtUID, forms::Control &txtPwd)
         rolrx = Rs.Fields(3).Value().toString();
         valid = true;
     } catch (const rt::RuntimeError &) {
+        // Deliberately silent: a login that cannot be checked is refused, no more.
     }
     closeIfOpen(Con);
     return valid;
