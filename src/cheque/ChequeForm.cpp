@@ -15,25 +15,7 @@
 
 namespace {
 
-using Look = forms::TwipsLabel::Look;
-
 const QColor White(255, 255, 255);
-const QColor Red192(192, 0, 0);
-
-Look look(const char *fontName, double fontSize, const QColor &foreColor = Qt::black,
-          Qt::Alignment alignment = Qt::AlignLeft)
-{
-    return {QString::fromLatin1(fontName), fontSize, true, foreColor, White, alignment};
-}
-
-const Look SansSmall = look("MS Sans Serif", 8.25);
-const Look Sans = look("MS Sans Serif", 9.75);
-const Look Verdana = look("Verdana", 9.75);
-
-QString underscores(int count)
-{
-    return QString(count, QLatin1Char('_'));
-}
 
 } // namespace
 
@@ -49,42 +31,14 @@ ChequeForm::ChequeForm(QWidget *parent) : forms::Form(parent)
     setAutoFillBackground(true);
     forms::setClientSizeTwips(this, 12060, 5490);
 
-    auto label = [this](const char *name, const QString &caption, const QRectF &twips,
-                        const Look &look) {
-        auto *made = new forms::TwipsLabel(this, name, caption, twips, look);
-        stack_.append(made);
-        return made;
-    };
     // The white picture of the design: a white area beneath every label.
-    Image1 = label("Image1", QString(), QRectF(480, 480, 8505, 3825), Sans);
-    lblacpay = label("lblacpay", QStringLiteral("A\\C Pay Only"), QRectF(120, 120, 1455, 255),
-                     look("MS Sans Serif", 8.25, Red192));
-    lblDate = label("lblDate", QStringLiteral("Date :"), QRectF(9360, 240, 495, 255), Verdana);
-    lblDMY = label("lblDMY", QStringLiteral("Date"), QRectF(9960, 240, 1455, 255), Verdana);
-    lblPay = label("lblPay", QStringLiteral("Pay"), QRectF(2640, 720, 495, 255), Sans);
-    lblName = label("lblName", underscores(68), QRectF(3240, 720, 8415, 255), Sans);
-    lblName1 = label("lblName1", underscores(77), QRectF(240, 1080, 9255, 255), Sans);
-    lblOrBearer = label("lblOrBearer", QStringLiteral("Or Bearer"),
-                        QRectF(9600, 1080, 2055, 255), Sans);
-    lblRu = label("lblRu", QStringLiteral("Rupees"), QRectF(240, 1560, 1095, 375), Sans);
-    lblRupee = label("lblRupee", underscores(51), QRectF(2520, 1560, 6255, 375), Sans);
-    lblRupee1 = label("lblRupee1", underscores(70), QRectF(240, 1920, 8895, 255), Sans);
-    Shape1 = forms::newRectangleShape(this, "Shape1", QRect(240, 2280, 3735, 375));
-    Line1 = forms::newLine(this, "Line1", QPoint(1200, 2280), QPoint(1200, 2640));
-    lblac = label("lblac", QStringLiteral("A/c. No."), QRectF(285, 2340, 855, 255), SansSmall);
-    lblaccountN = label("lblaccountN", QStringLiteral("A/c. No."), QRectF(1440, 2340, 2295, 255),
-                        SansSmall);
-    Shape2 = forms::newRectangleShape(this, "Shape2", QRect(8760, 1560, 3015, 495));
-    lblR = label("lblR", QStringLiteral("Rs."), QRectF(8880, 1680, 375, 255), Verdana);
-    lblRs = label("lblRs", QStringLiteral("Rs."), QRectF(9360, 1680, 1815, 255), Verdana);
-    lblSign = label("lblSign", QStringLiteral("Sign"), QRectF(5760, 3960, 5655, 255),
-                    look("MS Sans Serif", 8.25, Qt::black, Qt::AlignRight));
-    lblBankName = label("lblBankName", QStringLiteral("Bank  Name"), QRectF(240, 3120, 5055, 1455),
-                        look("MS Sans Serif", 12));
+    Image1 = new forms::TwipsLabel(this, "Image1", QString(), QRectF(480, 480, 8505, 3825),
+                                   {QStringLiteral("MS Sans Serif"), 9.75, true, Qt::black, White});
+    stack_ = {Image1};
+    stack_.append(buildChequeFace(this, *this, {White}));
     lblBankName->hide();
 
-    fields_ = std::make_unique<ChequeFieldLabels>(std::array<forms::TwipsLabel *, 7>{
-        lblacpay, lblDMY, lblName, lblRupee, lblRs, lblaccountN, lblSign});
+    fields_ = std::make_unique<ChequeFieldLabels>(fieldLabels());
     new forms::KeyPreview(this);
 }
 

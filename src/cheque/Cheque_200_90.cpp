@@ -28,17 +28,16 @@
 
 namespace {
 
-using Look = forms::TwipsLabel::Look;
-
 constexpr double Step = 40;
+// Two boxes to a field: its Left and its Top.
+constexpr std::size_t PositionBoxes = 2 * ChequeFieldLabels::Count;
 
 const QColor Grey(224, 224, 224);
-const QColor Red192(192, 0, 0);
 const QColor Red(255, 0, 0);
 const QColor LightGreen(128, 255, 128);
 
 // Left before Top, field by field: what the boxes hold at design and after "Set Default".
-const std::array<int, 14> DefaultPositions = {120,  120,  9960, 240,  3240, 720,  2520,
+const std::array<int, PositionBoxes> DefaultPositions = {120,  120,  9960, 240,  3240, 720,  2520,
                                               1560, 9960, 1680, 1440, 2340, 5760, 3960};
 
 // The captions of the field rows of the frame "Alignment", in field order.
@@ -63,12 +62,6 @@ const QStringList HelpLines = {
 QFont defaultFont()
 {
     return forms::formFont(QStringLiteral("MS Sans Serif"), 8.25);
-}
-
-Look previewLook(const char *fontName, double fontSize, const QColor &foreColor = Qt::black,
-                 Qt::Alignment alignment = Qt::AlignLeft)
-{
-    return {QString::fromLatin1(fontName), fontSize, true, foreColor, Grey, alignment};
 }
 
 // The frames' captions, buttons and boxes are drawn in the form's bold face.
@@ -116,7 +109,8 @@ void refusePosition(int box)
 }
 
 // The boxes as controls the profile copies read and write.
-std::array<forms::TextBoxControl, 14> controlsOf(const std::array<QLineEdit *, 14> &boxes)
+std::array<forms::TextBoxControl, PositionBoxes> controlsOf(
+    const std::array<QLineEdit *, PositionBoxes> &boxes)
 {
     return {forms::TextBoxControl(boxes[0]),  forms::TextBoxControl(boxes[1]),
             forms::TextBoxControl(boxes[2]),  forms::TextBoxControl(boxes[3]),
@@ -126,6 +120,49 @@ std::array<forms::TextBoxControl, 14> controlsOf(const std::array<QLineEdit *, 1
             forms::TextBoxControl(boxes[10]), forms::TextBoxControl(boxes[11]),
             forms::TextBoxControl(boxes[12]), forms::TextBoxControl(boxes[13])};
 }
+
+// A control of the form by name and member.
+template <class Control>
+struct Named {
+    const char *name;
+    Control *Cheque_200_90::*member;
+};
+
+// The controls of one row of the alignment frame.
+struct AlignmentRow {
+    Named<QLabel> caption;
+    Named<QLineEdit> left;
+    Named<QPushButton> less;
+    Named<QPushButton> more;
+    Named<QLineEdit> top;
+    Named<QPushButton> down;
+    Named<QPushButton> up;
+};
+
+using F = Cheque_200_90;
+const std::array<AlignmentRow, ChequeFieldLabels::Count> AlignmentRows = {{
+    {{"Label3", &F::Label3}, {"xpay", &F::xpay}, {"Command15", &F::Command15},
+     {"Command16", &F::Command16}, {"ypay", &F::ypay}, {"Command1", &F::Command1},
+     {"Command2", &F::Command2}},
+    {{"Label4", &F::Label4}, {"xdate", &F::xdate}, {"Command17", &F::Command17},
+     {"Command18", &F::Command18}, {"ydate", &F::ydate}, {"Command3", &F::Command3},
+     {"Command4", &F::Command4}},
+    {{"Label5", &F::Label5}, {"xname", &F::xname}, {"Command19", &F::Command19},
+     {"Command20", &F::Command20}, {"yname", &F::yname}, {"Command5", &F::Command5},
+     {"Command6", &F::Command6}},
+    {{"Label6", &F::Label6}, {"xrsword", &F::xrsword}, {"Command21", &F::Command21},
+     {"Command22", &F::Command22}, {"yrsword", &F::yrsword}, {"Command7", &F::Command7},
+     {"Command8", &F::Command8}},
+    {{"Label7", &F::Label7}, {"xrsno", &F::xrsno}, {"Command23", &F::Command23},
+     {"Command24", &F::Command24}, {"yrsno", &F::yrsno}, {"Command9", &F::Command9},
+     {"Command10", &F::Command10}},
+    {{"Label8", &F::Label8}, {"xacno", &F::xacno}, {"Command25", &F::Command25},
+     {"Command26", &F::Command26}, {"yacno", &F::yacno}, {"Command11", &F::Command11},
+     {"Command12", &F::Command12}},
+    {{"Label9", &F::Label9}, {"xsign", &F::xsign}, {"Command27", &F::Command27},
+     {"Command28", &F::Command28}, {"ysign", &F::ysign}, {"Command13", &F::Command13},
+     {"Command14", &F::Command14}},
+}};
 
 } // namespace
 
@@ -155,46 +192,18 @@ Cheque_200_90::~Cheque_200_90() = default;
 // preview lie above it.
 void Cheque_200_90::buildPreview()
 {
-    const Look sansSmall = previewLook("MS Sans Serif", 8.25);
-    const Look sans = previewLook("MS Sans Serif", 9.75);
-    const Look verdana = previewLook("Verdana", 9.75);
-    auto previewLabel = [this](const char *name, const QString &caption, const QRectF &twips,
-                               const Look &look) {
-        return new forms::TwipsLabel(this, name, caption, twips, look);
-    };
-    const auto underscores = [](int count) { return QString(count, QLatin1Char('_')); };
+    // The preview is made from the bank's name down, and a few of its parts are cut to
+    // the narrower leaf the layout form shows.
+    const ChequeFaceStyle preview{Grey,
+                                  true,
+                                  {{"lblBankName", QRectF(240, 3120, 5055, 1335)},
+                                   {"Shape2", QRectF(8760, 1560, 2775, 495)},
+                                   {"lblRupee1", QRectF(240, 1920, 8175, 255)},
+                                   {"lblRupee", QRectF(2520, 1560, 5895, 375)},
+                                   {"lblDMY", QRectF(9960, 240, 1695, 255)}}};
+    buildChequeFace(this, *this, preview);
 
-    lblBankName = previewLabel("lblBankName", QStringLiteral("Bank  Name"),
-                               QRectF(240, 3120, 5055, 1335), previewLook("MS Sans Serif", 12));
-    lblSign = previewLabel("lblSign", QStringLiteral("Sign"), QRectF(5760, 3960, 5655, 255),
-                           previewLook("MS Sans Serif", 8.25, Qt::black, Qt::AlignRight));
-    lblRs = previewLabel("lblRs", QStringLiteral("Rs."), QRectF(9360, 1680, 1815, 255), verdana);
-    lblR = previewLabel("lblR", QStringLiteral("Rs."), QRectF(8880, 1680, 375, 255), verdana);
-    Shape2 = forms::newRectangleShape(this, "Shape2", QRect(8760, 1560, 2775, 495));
-    lblaccountN = previewLabel("lblaccountN", QStringLiteral("A/c. No."),
-                               QRectF(1440, 2340, 2295, 255), sansSmall);
-    lblac = previewLabel("lblac", QStringLiteral("A/c. No."), QRectF(285, 2340, 855, 255),
-                         sansSmall);
-    Line1 = forms::newLine(this, "Line1", QPoint(1200, 2280), QPoint(1200, 2640));
-    Shape1 = forms::newRectangleShape(this, "Shape1", QRect(240, 2280, 3735, 375));
-    lblRupee1 = previewLabel("lblRupee1", underscores(70), QRectF(240, 1920, 8175, 255), sans);
-    lblRupee = previewLabel("lblRupee", underscores(51), QRectF(2520, 1560, 5895, 375), sans);
-    lblRu = previewLabel("lblRu", QStringLiteral("Rupees"), QRectF(240, 1560, 1095, 375), sans);
-    lblOrBearer = previewLabel("lblOrBearer", QStringLiteral("Or Bearer"),
-                               QRectF(9600, 1080, 2055, 255), sans);
-    lblName1 = previewLabel("lblName1", underscores(77), QRectF(240, 1080, 9255, 255), sans);
-    lblName = previewLabel("lblName", underscores(68), QRectF(3240, 720, 8415, 255), sans);
-    lblPay = previewLabel("lblPay", QStringLiteral("Pay"), QRectF(2640, 720, 495, 255), sans);
-    lblDMY = previewLabel("lblDMY", QStringLiteral("Date"), QRectF(9960, 240, 1695, 255),
-                          verdana);
-    lblDate = previewLabel("lblDate", QStringLiteral("Date :"), QRectF(9360, 240, 495, 255),
-                           verdana);
-    lblacpay = previewLabel("lblacpay", QStringLiteral("A\\C Pay Only"),
-                            QRectF(120, 120, 1455, 255),
-                            previewLook("MS Sans Serif", 8.25, Red192));
-
-    fields_ = std::make_unique<ChequeFieldLabels>(std::array<forms::TwipsLabel *, 7>{
-        lblacpay, lblDMY, lblName, lblRupee, lblRs, lblaccountN, lblSign});
+    fields_ = std::make_unique<ChequeFieldLabels>(fieldLabels());
 }
 
 void Cheque_200_90::buildAlignmentFrame()
@@ -211,39 +220,26 @@ void Cheque_200_90::buildAlignmentFrame()
     Label10 = label(Frame2, "Label10", QStringLiteral("Left :"), QRect(2160, 600, 495, 255));
     Label11 = label(Frame2, "Label11", QStringLiteral("Top :"), QRect(4080, 600, 495, 255));
 
-    // One row per field: its caption, the Left box with "<" and ">", the Top box with
-    // the downward button (no caption) and "^".
-    int field = 0;
-    auto row = [&](int top, const char *captionName, QLabel *&caption, const char *leftName,
-                   QLineEdit *&leftBox, const char *lessName, QPushButton *&less,
-                   const char *moreName, QPushButton *&more, const char *topName,
-                   QLineEdit *&topBox, const char *downName, QPushButton *&down,
-                   const char *upName, QPushButton *&up) {
-        caption = label(Frame2, captionName, QString::fromLatin1(RowCaptions[field++]),
-                        QRect(120, top, 1815, 255), Qt::AlignRight);
-        leftBox = positionBox(Frame2, leftName, 2040, top);
-        less = button(Frame2, lessName, QStringLiteral("<"), QRect(2880, top, 375, 255));
-        more = button(Frame2, moreName, QStringLiteral(">"), QRect(3360, top, 375, 255));
-        topBox = positionBox(Frame2, topName, 3960, top);
-        down = downwardButton(Frame2, downName, QRect(4800, top, 375, 255));
-        up = button(Frame2, upName, QStringLiteral("^"), QRect(5280, top, 375, 255));
-    };
-    row(960, "Label3", Label3, "xpay", xpay, "Command15", Command15, "Command16", Command16,
-        "ypay", ypay, "Command1", Command1, "Command2", Command2);
-    row(1320, "Label4", Label4, "xdate", xdate, "Command17", Command17, "Command18", Command18,
-        "ydate", ydate, "Command3", Command3, "Command4", Command4);
-    row(1680, "Label5", Label5, "xname", xname, "Command19", Command19, "Command20", Command20,
-        "yname", yname, "Command5", Command5, "Command6", Command6);
-    row(2040, "Label6", Label6, "xrsword", xrsword, "Command21", Command21, "Command22",
-        Command22, "yrsword", yrsword, "Command7", Command7, "Command8", Command8);
-    row(2400, "Label7", Label7, "xrsno", xrsno, "Command23", Command23, "Command24", Command24,
-        "yrsno", yrsno, "Command9", Command9, "Command10", Command10);
-    row(2760, "Label8", Label8, "xacno", xacno, "Command25", Command25, "Command26", Command26,
-        "yacno", yacno, "Command11", Command11, "Command12", Command12);
-    row(3120, "Label9", Label9, "xsign", xsign, "Command27", Command27, "Command28", Command28,
-        "ysign", ysign, "Command13", Command13, "Command14", Command14);
+    // One row per field, 360 twips apart: its caption, the Left box with "<" and ">",
+    // the Top box with the downward button (no caption) and "^".
+    for (std::size_t field = 0; field < AlignmentRows.size(); ++field) {
+        const AlignmentRow &row = AlignmentRows[field];
+        const int top = 960 + 360 * static_cast<int>(field);
+        this->*row.caption.member = label(Frame2, row.caption.name,
+                                          QString::fromLatin1(RowCaptions[field]),
+                                          QRect(120, top, 1815, 255), Qt::AlignRight);
+        this->*row.left.member = positionBox(Frame2, row.left.name, 2040, top);
+        this->*row.less.member =
+            button(Frame2, row.less.name, QStringLiteral("<"), QRect(2880, top, 375, 255));
+        this->*row.more.member =
+            button(Frame2, row.more.name, QStringLiteral(">"), QRect(3360, top, 375, 255));
+        this->*row.top.member = positionBox(Frame2, row.top.name, 3960, top);
+        this->*row.down.member = downwardButton(Frame2, row.down.name, QRect(4800, top, 375, 255));
+        this->*row.up.member =
+            button(Frame2, row.up.name, QStringLiteral("^"), QRect(5280, top, 375, 255));
+    }
     forms::setTwipsGeometry(yrsno, 3960, 2400, 735, 360);
-    const std::array<QLineEdit *, 14> boxes = positionBoxes();
+    const auto boxes = positionBoxes();
     for (std::size_t box = 0; box < boxes.size(); ++box)
         boxes[box]->setText(QString::number(DefaultPositions[box]));
 
@@ -380,7 +376,7 @@ void Cheque_200_90::cmdCustom_Click()
 
 void Cheque_200_90::cmdDefault_Click()
 {
-    const std::array<QLineEdit *, 14> boxes = positionBoxes();
+    const auto boxes = positionBoxes();
     for (std::size_t box = 0; box < boxes.size(); ++box)
         boxes[box]->setText(QString::number(DefaultPositions[box]));
     setDistance();
@@ -446,7 +442,7 @@ void Cheque_200_90::cmdsave_Click()
     }
     if (!positionsIn(positionTexts()))
         return;
-    std::array<forms::TextBoxControl, 14> boxes = controlsOf(positionBoxes());
+    std::array<forms::TextBoxControl, PositionBoxes> boxes = controlsOf(positionBoxes());
     cheque().AssignToVariableDATA(*profileName_, boxes[0], boxes[1], boxes[2], boxes[3], boxes[4],
                                   boxes[5], boxes[6], boxes[7], boxes[8], boxes[9], boxes[10],
                                   boxes[11], boxes[12], boxes[13]);
@@ -457,7 +453,7 @@ void Cheque_200_90::cmdsave_Click()
 void Cheque_200_90::cmdadjust_Click()
 {
     cheque().FindDataDETAIL(cmbcustomname->currentText());
-    std::array<forms::TextBoxControl, 14> boxes = controlsOf(positionBoxes());
+    std::array<forms::TextBoxControl, PositionBoxes> boxes = controlsOf(positionBoxes());
     cheque().AssigntToOBJECTDATA(boxes[0], boxes[1], boxes[2], boxes[3], boxes[4], boxes[5],
                                  boxes[6], boxes[7], boxes[8], boxes[9], boxes[10], boxes[11],
                                  boxes[12], boxes[13]);
@@ -537,7 +533,7 @@ void Cheque_200_90::nudge(std::initializer_list<QLineEdit *> boxes, double step)
     const std::optional<Positions> current = positionsIn(texts);
     if (!current)
         return;
-    const std::array<QLineEdit *, 14> all = positionBoxes();
+    const auto all = positionBoxes();
     for (QLineEdit *box : boxes) {
         const auto index = std::find(all.begin(), all.end(), box) - all.begin();
         texts[index] = rt::generalNumberText((*current)[index] + step);
@@ -550,7 +546,7 @@ void Cheque_200_90::nudge(std::initializer_list<QLineEdit *> boxes, double step)
     placeLabels(*moved);
 }
 
-std::array<QLineEdit *, 14> Cheque_200_90::positionBoxes() const
+std::array<QLineEdit *, 2 * ChequeFieldLabels::Count> Cheque_200_90::positionBoxes() const
 {
     return {xpay, ypay, xdate, ydate, xname, yname, xrsword, yrsword,
             xrsno, yrsno, xacno, yacno, xsign, ysign};
@@ -566,7 +562,7 @@ QStringList Cheque_200_90::positionTexts() const
 
 // A position is a number that a layout profile can store: within -32768..32767 once
 // rounded to whole twips. The first box that holds none is named to the user.
-std::optional<Cheque_200_90::Positions> Cheque_200_90::positionsIn(const QStringList &texts) const
+std::optional<Cheque_200_90::Positions> Cheque_200_90::positionsIn(const QStringList &texts)
 {
     Positions positions;
     for (int box = 0; box < texts.size(); ++box) {

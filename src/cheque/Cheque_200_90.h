@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cheque/ChequeFace.h"
 #include "cheque/ChequeFieldLabels.h"
 #include "platform/forms/Form.h"
 #include "platform/runtime/OnFirstUse.h"
@@ -27,32 +28,12 @@ class TwipsLabel;
 
 // The layout and print form: lines the printed fields up with a bank's cheque leaf
 // against a full-size preview, keeps named layout profiles and prints a cheque.
-class Cheque_200_90 : public forms::Form {
+// The preview's controls (lblacpay ... lblBankName) come from ChequeFaceControls.
+class Cheque_200_90 : public forms::Form, public ChequeFaceControls {
     Q_OBJECT
 public:
     explicit Cheque_200_90(QWidget *parent = nullptr);
     ~Cheque_200_90() override;
-
-    // The preview, from the top of the stacking order down.
-    forms::TwipsLabel *lblacpay;
-    forms::TwipsLabel *lblDate;
-    forms::TwipsLabel *lblDMY;
-    forms::TwipsLabel *lblPay;
-    forms::TwipsLabel *lblName;
-    forms::TwipsLabel *lblName1;
-    forms::TwipsLabel *lblOrBearer;
-    forms::TwipsLabel *lblRu;
-    forms::TwipsLabel *lblRupee;
-    forms::TwipsLabel *lblRupee1;
-    QFrame *Shape1;
-    QFrame *Line1;
-    forms::TwipsLabel *lblac;
-    forms::TwipsLabel *lblaccountN;
-    QFrame *Shape2;
-    forms::TwipsLabel *lblR;
-    forms::TwipsLabel *lblRs;
-    forms::TwipsLabel *lblSign;
-    forms::TwipsLabel *lblBankName;
 
     // The frame "Alignment".
     QGroupBox *Frame2;
@@ -194,7 +175,7 @@ private:
     void LoadChequeIntoPreview();
     void nudge(std::initializer_list<QLineEdit *> boxes, double step);
     QStringList positionTexts() const;
-    std::optional<Positions> positionsIn(const QStringList &texts) const;
+    std::optional<Positions> positionsIn(const QStringList &texts);
     void placeLabels(const Positions &positions);
     CHEQUECLASS &cheque();
 
