@@ -1,8 +1,10 @@
 #include "data/Module1.h"
 
+#include "platform/registry/AtomicFileWriter.h"
 #include "platform/registry/Registry.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/TestReset.h"
 #include "support/ProgramFolderTest.h"
 
 #include <QFile>
@@ -45,6 +47,12 @@ protected:
                                           const registry::RegistryValue &value) {
             writes.push_back({key, name, value.type, value.data});
         });
+    }
+
+    void TearDown() override
+    {
+        rt::runTestResets();
+        ProgramFolderTest::TearDown();
     }
 
     std::vector<Write> expectedWrites() const
@@ -128,6 +136,24 @@ TEST_F(Module1Test, ADamagedRegistryIsReportedAndKeptAndTheProgramEnds)
     EXPECT_TRUE(writes.empty());
     ASSERT_TRUE(hive.open(QIODevice::ReadOnly));
     EXPECT_EQ(hive.readAll(), QByteArray("\x01\x02 not a hive \xff"));
+}
+
+TEST_F(Module1Test, AFullDiskKeepsTheEarlierDataSourceAndTheNextStartIsClean)
+{
+    Module1::OpenConnection();
+    registry::AtomicFileWriter::failStepForTesting(registry::AtomicFileWriter::Step::Flush);
+
+    Module1::OpenConnection();
+
+    EXPECT_EQ(boxes().shown(), (std::vector<forms::MessageBoxRecord>{
+                                   {"Unable to create DSN", forms::vbOKOnly, 16, "Error"}}));
+    EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateOpen);
+
+    registry::AtomicFileWriter::failStepForTesting(std::nullopt);
+    boxes().clear();
+    Module1::OpenConnection();
+    EXPECT_TRUE(boxes().shown().empty());
+    EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateOpen);
 }
 
 TEST_F(Module1Test, StatementsRunOnTheSharedConnectionFollowTheRegisterRules)

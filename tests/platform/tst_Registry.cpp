@@ -1,6 +1,8 @@
+#include "platform/registry/AtomicFileWriter.h"
 #include "platform/registry/Registry.h"
 #include "platform/runtime/App.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -46,6 +48,7 @@ protected:
     }
     void TearDown() override
     {
+        AtomicFileWriter::failStepForTesting(std::nullopt);
         setWriteObserver(nullptr);
         rt::App::setPathForTesting(QString());
     }
@@ -190,6 +193,35 @@ TEST_F(Registry, unwritableFolderFailsWithoutWriting)
               ERROR_ACCESS_DENIED);
     RegCloseKey(key);
     EXPECT_EQ(fileBytes(plainFile), "x");
+}
+
+TEST_F(Registry, aWriteFailingPartWayLeavesTheEarlierHiveWhole)
+{
+    HKEY key = createKey(dataSourceKey);
+    ASSERT_EQ(RegSetValueExA(key, "DBQ", 0, REG_SZ, text("C:\\Cheque.mdb")), ERROR_SUCCESS);
+    const QByteArray before = fileBytes(hivePath());
+
+    for (const AtomicFileWriter::Step step :
+         {AtomicFileWriter::Step::Write, AtomicFileWriter::Step::Flush,
+          AtomicFileWriter::Step::Rename}) {
+        SCOPED_TRACE(static_cast<int>(step));
+        AtomicFileWriter::failStepForTesting(step);
+
+        EXPECT_EQ(RegSetValueExA(key, "DBQ", 0, REG_SZ, text("D:\\Other.mdb")),
+                  ERROR_WRITE_FAULT);
+        HKEY other = 0;
+        EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Other", 0, 0, 6, &other, nullptr),
+                  ERROR_WRITE_FAULT);
+
+        EXPECT_EQ(fileBytes(hivePath()), before);
+        EXPECT_EQ(queryLocalMachineValue(dataSourceKey, "DBQ")->data, text("C:\\Cheque.mdb"));
+        EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"Registry.hive"});
+    }
+
+    AtomicFileWriter::failStepForTesting(std::nullopt);
+    EXPECT_EQ(RegSetValueExA(key, "DBQ", 0, REG_SZ, text("D:\\Other.mdb")), ERROR_SUCCESS);
+    EXPECT_EQ(queryLocalMachineValue(dataSourceKey, "DBQ")->data, text("D:\\Other.mdb"));
+    RegCloseKey(key);
 }
 
 TEST_F(Registry, badHandlesAndArgumentsGiveErrors)

@@ -25,6 +25,7 @@ constexpr std::uint32_t REG_OPENED_EXISTING_KEY = 2;
 constexpr long ERROR_SUCCESS = 0;
 constexpr long ERROR_ACCESS_DENIED = 5;
 constexpr long ERROR_INVALID_HANDLE = 6;
+constexpr long ERROR_WRITE_FAULT = 29;
 constexpr long ERROR_INVALID_PARAMETER = 87;
 constexpr long ERROR_BADDB = 1009;
 
