@@ -7,6 +7,7 @@
 #include "platform/runtime/TestReset.h"
 #include "support/ProgramFolderTest.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace {
@@ -118,24 +119,29 @@ TEST_F(Module1Test, AMissingRegisterShowsTwoBoxesThenEndsTheProcess)
     EXPECT_FALSE(QFile::exists(databasePath()));
 }
 
-TEST_F(Module1Test, ADamagedRegistryIsReportedAndKeptAndTheProgramEnds)
+TEST_F(Module1Test, ADamagedRegistryIsKeptAsideAndTheStartGoesOn)
 {
-    QFile hive(registry::hivePath());
-    ASSERT_TRUE(hive.open(QIODevice::WriteOnly));
-    hive.write("\x01\x02 not a hive \xff");
-    hive.close();
+    const QList<QByteArray> damagedHives = {QByteArray(), QByteArray("\x01\x02 not a hive \xff")};
+    for (const QByteArray &damaged : damagedHives) {
+        QFile hive(registry::hivePath());
+        ASSERT_TRUE(hive.open(QIODevice::WriteOnly));
+        hive.write(damaged);
+        hive.close();
+        writes.clear();
 
-    EXPECT_THROW(Module1::OpenConnection(), rt::ProcessEnded);
+        Module1::OpenConnection();
 
-    const forms::MessageBoxRecord unableToCreate{"Unable to create DSN", forms::vbOKOnly, 16,
-                                                 "Error"};
-    ASSERT_EQ(boxes().shown().size(), 4u);
-    EXPECT_EQ(boxes().shown()[0], unableToCreate);
-    EXPECT_EQ(boxes().shown()[2], unableToCreate);
-    EXPECT_EQ(boxes().shown()[3].text, QStringLiteral("Please Re-start Application"));
-    EXPECT_TRUE(writes.empty());
-    ASSERT_TRUE(hive.open(QIODevice::ReadOnly));
-    EXPECT_EQ(hive.readAll(), QByteArray("\x01\x02 not a hive \xff"));
+        EXPECT_TRUE(boxes().shown().empty());
+        EXPECT_EQ(writes, expectedWrites());
+        EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateOpen);
+        const QStringList aside =
+            QDir(programFolder()).entryList({"Registry.hive.damaged-*"}, QDir::Files);
+        ASSERT_EQ(aside.size(), 1);
+        QFile kept(programFolder() + u'/' + aside.first());
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), damaged);
+        ASSERT_TRUE(kept.remove());
+    }
 }
 
 TEST_F(Module1Test, AFullDiskKeepsTheEarlierDataSourceAndTheNextStartIsClean)

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <algorithm>
 
 using namespace registry;
 
@@ -153,25 +154,44 @@ TEST_F(Registry, namesWithSpecialCharactersSurviveTheFile)
     EXPECT_EQ(value->data, text("x"));
 }
 
-TEST_F(Registry, damagedHiveIsReportedAndLeftUnchanged)
+TEST_F(Registry, damagedHiveIsKeptAsideAndTheWritesStartAfresh)
 {
     const HKEY key = createKey(dataSourceKey);
-    for (const QByteArray &damaged :
-         {QByteArray(), QByteArray("not a hive\n"),
-          QByteArray("QUILVANE REGISTRY HIVE 1\nDescription=REG_SZ:00\n"),
-          QByteArray("QUILVANE REGISTRY HIVE 1\n[Key]\nDescription=REG_SZ:4x 00\n"),
-          QByteArray("QUILVANE REGISTRY HIVE 1\n[Key]\nDescription=REG_BINARY:00\n"),
-          QByteArray("QUILVANE REGISTRY HIVE 1\n[Key]\nDescription\n")}) {
+    const QList<QByteArray> damagedHives = {
+        QByteArray(), QByteArray("not a hive\n"),
+        QByteArray("QUILVANE REGISTRY HIVE 1\nDescription=REG_SZ:00\n"),
+        QByteArray("QUILVANE REGISTRY HIVE 1\n[Key]\nDescription=REG_SZ:4x 00\n"),
+        QByteArray("QUILVANE REGISTRY HIVE 1\n[Key]\nDescription=REG_BINARY:00\n"),
+        QByteArray("QUILVANE REGISTRY HIVE 1\n[Key]\nDescription\n")};
+    QList<QByteArray> keptAside;
+    for (const QByteArray &damaged : damagedHives) {
+        SCOPED_TRACE(damaged.toStdString());
+        // Reading alone changes nothing.
         writeFile(hivePath(), damaged);
-
-        HKEY other = 0;
-        EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Other", 0, 0, 6, &other, nullptr),
-                  ERROR_BADDB);
-        EXPECT_EQ(RegSetValueExA(key, "Description", 0, REG_SZ, text("Cheque")), ERROR_BADDB);
         EXPECT_FALSE(queryLocalMachineValue("Key", "Description"));
         EXPECT_EQ(fileBytes(hivePath()), damaged);
+
+        std::uint32_t disposition = 0;
+        RegCloseKey(createKey("Other", &disposition));
+        EXPECT_EQ(disposition, REG_CREATED_NEW_KEY);
+        keptAside << damaged;
+
+        writeFile(hivePath(), damaged);
+        EXPECT_EQ(RegSetValueExA(key, "Description", 0, REG_SZ, text("Cheque")), ERROR_SUCCESS);
+        EXPECT_EQ(queryLocalMachineValue(dataSourceKey, "Description")->data, text("Cheque"));
+        EXPECT_FALSE(queryLocalMachineValue("Other", "Description"));
+        keptAside << damaged;
     }
     EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+
+    const QStringList aside =
+        QDir(folder_.path()).entryList({"Registry.hive.damaged-*"}, QDir::Files);
+    QList<QByteArray> asideBytes;
+    for (const QString &name : aside)
+        asideBytes << fileBytes(folder_.filePath(name));
+    std::sort(asideBytes.begin(), asideBytes.end());
+    std::sort(keptAside.begin(), keptAside.end());
+    EXPECT_EQ(asideBytes, keptAside);
 }
 
 TEST_F(Registry, unwritableFolderFailsWithoutWriting)

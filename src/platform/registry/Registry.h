@@ -8,8 +8,9 @@
 
 // The registry functions the program calls, over a file-backed hive of the local
 // machine kept in the program folder. Every function returns 0 on success and a
-// non-zero code on any failure (an unwritable folder, a damaged hive file, a closed
-// handle); none throws.
+// non-zero code on any failure (an unwritable folder, a full disk, a closed handle);
+// none throws. Creating a key or setting a value on a damaged hive file first moves the
+// file aside as "Registry.hive.damaged-<date>-<time>" and starts from an empty hive.
 namespace registry {
 
 using HKEY = std::intptr_t;
