@@ -1,14 +1,18 @@
 #include "data/Module1.h"
 
+#include "platform/ado/Database.h"
 #include "platform/registry/AtomicFileWriter.h"
 #include "platform/registry/Registry.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/TestReset.h"
+#include "support/LockHeldElsewhere.h"
 #include "support/ProgramFolderTest.h"
 
 #include <QDir>
 #include <QFile>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -160,6 +164,48 @@ TEST_F(Module1Test, AFullDiskKeepsTheEarlierDataSourceAndTheNextStartIsClean)
     Module1::OpenConnection();
     EXPECT_TRUE(boxes().shown().empty());
     EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateOpen);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(Module1Test, ARegisterThatCannotBeUsedTakesTheRoadOfAMissingOne)
+{
+    struct Case {
+        const char *name;
+        // Readies the register file; what it gives back is held until the opening failed.
+        std::function<std::shared_ptr<void>(const QString &)> prepare;
+        QString description;
+    };
+    const Case cases[] = {
+        {"locked past the wait",
+         [](const QString &path) -> std::shared_ptr<void> {
+             ado::Database::setBusyWaitForTesting(200);
+             return std::make_shared<LockHeldElsewhere>(path, "delete from gen",
+                                                        std::chrono::seconds(60));
+         },
+         QStringLiteral("The register '%1' is in use by another program. Close that program "
+                        "or wait until it has finished, then try again.")},
+    };
+    for (const Case &row : cases) {
+        SCOPED_TRACE(row.name);
+        TearDown();
+        SetUp();
+        const std::shared_ptr<void> held = row.prepare(databasePath());
+        const QByteArray before = fileBytes(databasePath());
+
+        EXPECT_THROW(Module1::OpenConnection(), rt::ProcessEnded);
+
+        EXPECT_EQ(boxes().shown(),
+                  (std::vector<forms::MessageBoxRecord>{
+                      {row.description.arg(databasePath()), forms::vbOKOnly, 0, "Quilvane"},
+                      {"Please Re-start Application", forms::vbOKOnly, 0, "Quilvane"}}));
+        EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateClosed);
+        EXPECT_EQ(fileBytes(databasePath()), before);
+    }
 }
 
 TEST_F(Module1Test, StatementsRunOnTheSharedConnectionFollowTheRegisterRules)

@@ -1,8 +1,14 @@
 #include "AdoTestFolder.h"
 
+#include "platform/ado/AdoError.h"
+#include "platform/ado/Database.h"
 #include "platform/ado/Recordset.h"
+#include "platform/runtime/TestReset.h"
+#include "support/LockHeldElsewhere.h"
 
 #include <QFile>
+
+using namespace std::chrono_literals;
 
 using ConnectionTest = AdoTestFolder;
 
@@ -89,4 +95,58 @@ TEST_F(ConnectionTest, ClosedConnectionCannotRunStatements)
               QStringLiteral("The connection cannot be used to perform this operation. It is "
                              "either closed or invalid in this context."));
     EXPECT_EQ(rows.State(), ado::adStateClosed);
+}
+
+TEST_F(ConnectionTest, ALockHeldElsewhereIsWaitedForFromTheFirstStatementUpToTheBusyWait)
+{
+    struct Case {
+        const char *name;
+        bool openFirst; // the lock comes while the connection is open, at a statement
+        std::chrono::milliseconds lockHeldFor;
+        int busyWait;
+        long error;
+    };
+    const Case cases[] = {
+        {"opening, lock released within the wait", false, 150ms, 10000, 0},
+        {"opening, lock held past the wait", false, 60s, 200, ado::errResourceLocked},
+        {"insert, lock released within the wait", true, 150ms, 10000, 0},
+        {"insert, lock held past the wait", true, 60s, 200, ado::errResourceLocked},
+    };
+    const QString path = folder() + QStringLiteral("/Cheque.mdb");
+    int otherRows = 0;
+    for (const Case &row : cases) {
+        SCOPED_TRACE(row.name);
+        const QString before = scalarRaw("select count(*) from CHEQUETABLE where SN = 1");
+        ado::Database::setBusyWaitForTesting(row.busyWait);
+        ado::Connection connection;
+        connection.ConnectionString = ConnectionString;
+        if (row.openFirst)
+            connection.Open();
+        LockHeldElsewhere other(path, "insert into CHEQUETABLE (SN) values (2)", row.lockHeldFor);
+
+        const rt::RuntimeError error = raisedBy([&] {
+            if (!row.openFirst)
+                connection.Open();
+            connection.Execute("insert into ChequeTable values(1,'SBI',#01/02/2003#,10,"
+                               + QString::number(otherRows + 100) + ",'-',0)");
+        });
+        other.release();
+        ++otherRows;
+
+        EXPECT_EQ(error.Number(), row.error);
+        if (row.error) {
+            EXPECT_EQ(error.Description(),
+                      QStringLiteral("The register '%1' is in use by another program. Close "
+                                     "that program or wait until it has finished, then try "
+                                     "again.")
+                          .arg(path));
+            EXPECT_EQ(scalarRaw("select count(*) from CHEQUETABLE where SN = 1"), before);
+        } else {
+            EXPECT_EQ(scalarRaw("select count(*) from CHEQUETABLE where SN = 1").toInt(),
+                      before.toInt() + 1);
+        }
+        // The other program's own write is kept either way.
+        EXPECT_EQ(scalarRaw("select count(*) from CHEQUETABLE where SN = 2").toInt(), otherRows);
+    }
+    rt::runTestResets();
 }
