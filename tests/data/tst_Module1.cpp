@@ -11,7 +11,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <sqlite3.h>
 #include <functional>
+#include <tuple>
 #include <memory>
 
 namespace {
@@ -172,6 +174,38 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Runs statements straight on a file, creating it when absent.
+void execOn(const QString &path, const char *sql)
+{
+    sqlite3 *database = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &database);
+    ASSERT_EQ(sqlite3_exec(database, sql, nullptr, nullptr, nullptr), SQLITE_OK)
+        << sqlite3_errmsg(database);
+    sqlite3_close(database);
+}
+
+// Garbles the root page of the register's cheque table; the file's first page, with the
+// list of tables, stays whole.
+void damageChequeTablePage(const QString &path)
+{
+    sqlite3 *database = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &database);
+    sqlite3_stmt *query = nullptr;
+    sqlite3_prepare_v2(database,
+                       "select rootpage, (select page_size from pragma_page_size) from "
+                       "sqlite_master where name = 'CHEQUETABLE'",
+                       -1, &query, nullptr);
+    ASSERT_EQ(sqlite3_step(query), SQLITE_ROW);
+    const qint64 page = sqlite3_column_int64(query, 0);
+    const qint64 pageSize = sqlite3_column_int64(query, 1);
+    sqlite3_finalize(query);
+    sqlite3_close(database);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek((page - 1) * pageSize);
+    file.write(QByteArray(int(pageSize), '\x5a'));
+}
+
 TEST_F(Module1Test, ARegisterThatCannotBeUsedTakesTheRoadOfAMissingOne)
 {
     struct Case {
@@ -189,6 +223,26 @@ TEST_F(Module1Test, ARegisterThatCannotBeUsedTakesTheRoadOfAMissingOne)
          },
          QStringLiteral("The register '%1' is in use by another program. Close that program "
                         "or wait until it has finished, then try again.")},
+        {"empty",
+         [](const QString &path) -> std::shared_ptr<void> {
+             QFile(path).resize(0);
+             return nullptr;
+         },
+         QStringLiteral("The database file '%1' is empty: it holds no register.")},
+        {"none of the system's tables",
+         [](const QString &path) -> std::shared_ptr<void> {
+             QFile::remove(path);
+             execOn(path, "CREATE TABLE Notes (LINE TEXT); INSERT INTO Notes VALUES ('x');");
+             return nullptr;
+         },
+         QStringLiteral("The database file '%1' holds none of the program's tables: it is not "
+                        "a register.")},
+        {"a damaged page",
+         [](const QString &path) -> std::shared_ptr<void> {
+             damageChequeTablePage(path);
+             return nullptr;
+         },
+         QStringLiteral("The database file '%1' is damaged (")},
     };
     for (const Case &row : cases) {
         SCOPED_TRACE(row.name);
@@ -199,12 +253,36 @@ TEST_F(Module1Test, ARegisterThatCannotBeUsedTakesTheRoadOfAMissingOne)
 
         EXPECT_THROW(Module1::OpenConnection(), rt::ProcessEnded);
 
-        EXPECT_EQ(boxes().shown(),
-                  (std::vector<forms::MessageBoxRecord>{
-                      {row.description.arg(databasePath()), forms::vbOKOnly, 0, "Quilvane"},
-                      {"Please Re-start Application", forms::vbOKOnly, 0, "Quilvane"}}));
+        // The engine words what it found on a damaged page: only the start is ours.
+        ASSERT_EQ(boxes().shown().size(), 2u);
+        const forms::MessageBoxRecord &reason = boxes().shown()[0];
+        EXPECT_TRUE(reason.text.startsWith(row.description.arg(databasePath())))
+            << reason.text.toStdString();
+        EXPECT_EQ((std::tuple{reason.buttons, reason.icon, reason.title}),
+                  (std::tuple{int(forms::vbOKOnly), 0, QStringLiteral("Quilvane")}));
+        EXPECT_EQ(boxes().shown()[1], (forms::MessageBoxRecord{"Please Re-start Application",
+                                                               forms::vbOKOnly, 0, "Quilvane"}));
         EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateClosed);
         EXPECT_EQ(fileBytes(databasePath()), before);
+    }
+}
+
+TEST_F(Module1Test, ARegisterHoldingAnyOneOfTheSystemsTablesOpens)
+{
+    const QStringList tables = rowsRaw("select name from sqlite_master where type = 'table'");
+    ASSERT_FALSE(tables.isEmpty());
+    for (const QString &kept : tables) {
+        SCOPED_TRACE(kept.toStdString());
+        TearDown();
+        SetUp();
+        for (const QString &table : tables)
+            if (table != kept)
+                execRaw(QStringLiteral("DROP TABLE %1").arg(table));
+
+        Module1::OpenConnection();
+
+        EXPECT_TRUE(boxes().shown().empty());
+        EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateOpen);
     }
 }
 

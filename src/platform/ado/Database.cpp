@@ -2,6 +2,7 @@
 
 #include "platform/ado/AccessSqlDialect.h"
 #include "platform/ado/AdoError.h"
+#include "platform/ado/DatabaseCheck.h"
 #include "platform/runtime/TestReset.h"
 
 #include <sqlite3.h>
@@ -48,6 +49,7 @@ rt::RuntimeError duplicateError(const QString &engineMessage)
 
 Database::Database(const QString &path) : path_(path)
 {
+    DatabaseCheck::verifyNotEmpty(path);
     // One thread, the program's, uses a connection: the engine need not lock it for
     // every column read.
     const int result = sqlite3_open_v2(path.toUtf8().constData(), &handle_,
@@ -56,19 +58,18 @@ Database::Database(const QString &path) : path_(path)
     // second copy of the program or a backup tool may hold for a moment.
     if (handle_)
         sqlite3_busy_timeout(handle_, busyWait());
-    // Reading the schema version makes the engine read the file's header, so a file
-    // that is no database fails here rather than at the first statement.
-    if (result != SQLITE_OK
-        || sqlite3_exec(handle_, "PRAGMA foreign_keys = OFF; PRAGMA schema_version;", nullptr,
-                        nullptr, nullptr)
-               != SQLITE_OK) {
-        const rt::RuntimeError error =
-            inUse() ? AdoError::databaseInUse(path)
-                    : AdoError::providerFailure(
-                          QStringLiteral("Could not use the database file '%1': %2.")
-                              .arg(path, QString::fromUtf8(sqlite3_errmsg(handle_))));
+    try {
+        // Reading the schema version makes the engine read the file's header, so a file
+        // that is no database fails here rather than at the first statement.
+        if (result != SQLITE_OK
+            || sqlite3_exec(handle_, "PRAGMA foreign_keys = OFF; PRAGMA schema_version;",
+                            nullptr, nullptr, nullptr)
+                   != SQLITE_OK)
+            raiseOpeningError();
+        DatabaseCheck::verifyContents(handle_, path);
+    } catch (const rt::RuntimeError &) {
         sqlite3_close(handle_);
-        throw error;
+        throw;
     }
 }
 
@@ -99,6 +100,14 @@ Statement Database::prepare(const QString &statementText)
 long long Database::totalChanges() const
 {
     return sqlite3_total_changes64(handle_);
+}
+
+void Database::raiseOpeningError() const
+{
+    if (inUse())
+        throw AdoError::databaseInUse(path_);
+    throw AdoError::providerFailure(QStringLiteral("Could not use the database file '%1': %2.")
+                                        .arg(path_, QString::fromUtf8(sqlite3_errmsg(handle_))));
 }
 
 void Database::setBusyWaitForTesting(int milliseconds)

@@ -13,9 +13,10 @@ namespace ado {
 class Database {
 public:
     // Opens an existing file for reading and writing; never creates one. Raises the
-    // provider failure when the file cannot be opened or is not a database, and the
-    // in-use error when another program holds it for longer than the busy wait, which
-    // every statement of the connection waits too.
+    // provider failure when the file cannot be opened or is not one of the program's
+    // databases (see DatabaseCheck), and the in-use error when another program holds
+    // it for longer than the busy wait, which every statement of the connection waits
+    // too.
     explicit Database(const QString &path);
     ~Database();
     Database(const Database &) = delete;
@@ -41,6 +42,7 @@ public:
 private:
     // The last failure was another program's lock outlasting the busy wait.
     bool inUse() const;
+    [[noreturn]] void raiseOpeningError() const;
 
     QString path_;
     sqlite3 *handle_ = nullptr;
