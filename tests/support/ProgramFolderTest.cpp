@@ -3,6 +3,7 @@
 #include "cheque/ModuleData.h"
 #include "data/DatabaseFile.h"
 #include "data/Module1.h"
+#include "platform/forms/GuardedApplication.h"
 #include "platform/registry/Registry.h"
 #include "platform/runtime/App.h"
 
@@ -20,7 +21,8 @@ void ensureApplication()
     static int argc = 1;
     static char name[] = "tests";
     static char *argv[] = {name, nullptr};
-    new QApplication(argc, argv);
+    // The program's own application object, so that tests meet its event guard too.
+    new forms::GuardedApplication(argc, argv);
 }
 
 void ProgramFolderTest::SetUp()
