@@ -305,7 +305,9 @@ void FRM_BANK::cmdlogin_Click()
         TXTWORD->setText(calculator().Calculate(wholeRupeeDigits(TXTAMOUNT->text())));
         if (controls_->copy(cheque(), &CHEQUECLASS::AssignToVariable))
             return;
-        cheque().InsertIntoCheque();
+        // A refused cheque stays on the form, so only what was wrong needs changing.
+        if (!cheque().InsertIntoCheque())
+            return;
         refillNumbers();
         ClearChequeEntry();
     } catch (const rt::RuntimeError &) {

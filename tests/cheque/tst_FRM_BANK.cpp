@@ -181,22 +181,47 @@ TEST_F(FRM_BANKTest, KeepsTheWholeWordsOfACroreAmount)
               "ONE CRORE, TWENTYTHREE  LAKH, FORTYFIVE THOUSAND, SIX HUNDRED, SEVENTYEIGHT ONLY");
 }
 
-TEST_F(FRM_BANKTest, ADuplicateChequeNumberStoresNothingButRefillsAndClears)
+// Whatever refuses the row, the user is told why and the typed cheque stays on the
+// form; only a stored row says "ENTERED" and clears it.
+TEST_F(FRM_BANKTest, ARefusedChequeIsToldAndStaysOnTheForm)
 {
-    storedCheque(1, 7, QStringLiteral("AXIS"), QStringLiteral("20"));
-    openForm();
-    fillEntry(QStringLiteral("2500"), QStringLiteral("7"));
-    form_->cmdlogin->click();
+    struct Case {
+        const char *refusal;
+        const char *setUp;
+        const char *message;
+    };
+    const Case cases[] = {
+        {"a duplicate number", "select 1", "Duplicate Cheque No Entry"},
+        {"a full disk",
+         "create trigger full before insert on CHEQUETABLE "
+         "begin select raise(abort, 'database or disk is full'); end",
+         "database or disk is full"},
+        {"a read-only disk",
+         "create trigger readonly before insert on CHEQUETABLE "
+         "begin select raise(abort, 'attempt to write a readonly database'); end",
+         "attempt to write a readonly database"},
+    };
+    for (const Case &c : cases) {
+        // Each refusal in a program folder of its own.
+        ProgramFolderTest::TearDown();
+        ProgramFolderTest::SetUp();
+        storedCheque(1, 7, QStringLiteral("AXIS"), QStringLiteral("20"));
+        execRaw(QString::fromLatin1(c.setUp));
+        openForm();
+        fillEntry(QStringLiteral("2500"), QStringLiteral("7"));
+        form_->cmdlogin->click();
 
-    EXPECT_EQ(boxes().shown(),
-              (std::vector<MessageBoxRecord>{
-                  {QStringLiteral("Duplicate Cheque No Entry"), forms::vbOKOnly, 0, AppTitle}}));
-    EXPECT_EQ(rowCount(), 1);
-    EXPECT_EQ(form_->TXTAMOUNT->text(), "");
-    EXPECT_EQ(form_->TXTCHNUMBER->currentText(), "");
-    EXPECT_EQ(form_->cmbBankname->currentText(), "AXIS");
-    // The refill loads the lowest cheque, its entry date included.
-    EXPECT_EQ(form_->DTP->date(), QDate(2023, 1, 1));
+        EXPECT_EQ(boxes().shown(),
+                  (std::vector<MessageBoxRecord>{
+                      {QString::fromLatin1(c.message), forms::vbOKOnly, 0, AppTitle}}))
+            << c.refusal;
+        EXPECT_EQ(rowCount(), 1) << c.refusal;
+        EXPECT_EQ(form_->cmbBankname->currentText(), "STATE BANK") << c.refusal;
+        EXPECT_EQ(form_->TXTAMOUNT->text(), "2500") << c.refusal;
+        EXPECT_EQ(form_->TXTCHNUMBER->currentText(), "7") << c.refusal;
+        EXPECT_EQ(form_->TXTREMARK->text(), "RENT") << c.refusal;
+        EXPECT_EQ(form_->TXTChequeIssuedto->text(), "ACME") << c.refusal;
+    }
 }
 
 TEST_F(FRM_BANKTest, EnterSavesUnlessTheFocusIsOnAnotherButton)
