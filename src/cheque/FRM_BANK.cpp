@@ -90,12 +90,14 @@ QIcon chequeIcon()
     return QIcon(picture);
 }
 
-// The amount check of the entry: cheques are written for whole rupees above 0.
+// The amount check of the entry: cheques are written for whole rupees above 0, up to
+// the largest amount whose words can be written.
 bool isWholeRupees(const QString &amount)
 {
     try {
         const double rupees = rt::textToDouble(amount);
-        return rupees > 0 && rupees == std::floor(rupees);
+        return rupees > 0 && rupees <= CalculateClass::LargestAmount
+               && rupees == std::floor(rupees);
     } catch (const rt::RuntimeError &) {
         return false;
     }

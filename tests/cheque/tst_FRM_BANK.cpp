@@ -173,12 +173,22 @@ TEST_F(FRM_BANKTest, SavesACheque)
 
 TEST_F(FRM_BANKTest, KeepsTheWholeWordsOfACroreAmount)
 {
+    const std::pair<const char *, const char *> amounts[] = {
+        {" 12345678",
+         "ONE CRORE, TWENTYTHREE  LAKH, FORTYFIVE THOUSAND, SIX HUNDRED, SEVENTYEIGHT ONLY"},
+        {"999999999", "NINETYNINE CRORE, NINETYNINE  LAKH, NINETYNINE THOUSAND, NINE HUNDRED, "
+                      "NINETYNINE ONLY"},
+    };
     openForm();
-    fillEntry(QStringLiteral(" 12345678"), QStringLiteral("9"));
-    form_->cmdlogin->click();
-    EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{Entered});
-    EXPECT_EQ(scalarRaw(QStringLiteral("select AMOUNTINWORD from CHEQUETABLE")),
-              "ONE CRORE, TWENTYTHREE  LAKH, FORTYFIVE THOUSAND, SIX HUNDRED, SEVENTYEIGHT ONLY");
+    for (const auto &[amount, words] : amounts) {
+        boxes().clear();
+        execRaw(QStringLiteral("delete from CHEQUETABLE"));
+        fillEntry(QString::fromLatin1(amount), QStringLiteral("9"));
+        form_->cmdlogin->click();
+        EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{Entered}) << amount;
+        EXPECT_EQ(scalarRaw(QStringLiteral("select AMOUNTINWORD from CHEQUETABLE")),
+                  QString::fromLatin1(words));
+    }
 }
 
 // Whatever refuses the row, the user is told why and the typed cheque stays on the
@@ -261,7 +271,7 @@ TEST_F(FRM_BANKTest, RefusesAnEntryInTheOrderOfItsChecks)
     form_->cmbAccountnumber->setEditText(QStringLiteral("1"));
     EXPECT_EQ(save(), Boxes{entryError("Please write Account Holder")});
     form_->cmbaccountholder->setEditText(QStringLiteral("ME"));
-    for (const char *amount : {"", "ABC", "1500.75", "0", "-5"}) {
+    for (const char *amount : {"", "ABC", "1500.75", "0", "-5", "1000000000", "1e22", "1e308"}) {
         form_->TXTAMOUNT->setText(QString::fromLatin1(amount));
         EXPECT_EQ(save(), Boxes{entryError("Please write AMOUNT IN NUMERIC")}) << amount;
     }
