@@ -4,6 +4,7 @@
 #include "cheque/CalculateClass.h"
 #include "data/Module1.h"
 #include "platform/forms/CommandButton.h"
+#include "platform/forms/DatePicker.h"
 #include "platform/forms/FormControls.h"
 #include "platform/forms/KeyFilter.h"
 #include "platform/forms/MessageBox.h"
@@ -60,7 +61,8 @@ QComboBox *comboBox(QWidget *frame, const char *name, const QRect &twips)
 
 QDateEdit *datePicker(QWidget *frame, const char *name, const QRect &twips)
 {
-    auto *picker = forms::FormControls::place(new QDateEdit(frame), name, twips, controlFont());
+    auto *picker =
+        forms::FormControls::place(new forms::DatePicker(frame), name, twips, controlFont());
     picker->setCalendarPopup(true);
     picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     setColours(picker, LightGrey);

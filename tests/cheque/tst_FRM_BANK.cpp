@@ -3,6 +3,7 @@
 #include "cheque/ModuleData.h"
 #include "data/Module1.h"
 #include "platform/runtime/App.h"
+#include "shell/ShellTestSupport.h"
 #include "support/ProgramFolderTest.h"
 
 #include <QApplication>
@@ -384,4 +385,36 @@ TEST_F(FRM_BANKTest, PlacesEveryControlAtItsTwipPosition)
         current = current->nextInFocusChain();
     } while (current != form_->cmbBankname);
     EXPECT_EQ(order, expectedOrder);
+}
+
+// A date picker takes one press of Tab, forwards or back; within it the arrows move
+// between day, month and year and change the part they stand on.
+TEST_F(FRM_BANKTest, EachDatePickerIsOneTabStop)
+{
+    openForm();
+    form_->TXTAMOUNT->setFocus();
+    EXPECT_EQ(focusWalk(form_, 3),
+              (QStringList{"TXTAMOUNT", "DTPCHEQUEDATE", "TXTChequeIssuedto"}));
+    QStringList back;
+    for (int stop = 0; stop < 3; ++stop) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        back << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(back, (QStringList{"TXTChequeIssuedto", "DTPCHEQUEDATE", "TXTAMOUNT"}));
+
+    QDateEdit *picker = form_->DTPCHEQUEDATE;
+    picker->setDate(QDate(2024, 3, 15));
+    picker->setFocus();
+    picker->setCurrentSection(QDateTimeEdit::DaySection);
+    const std::pair<Qt::Key, QDate> keys[] = {
+        {Qt::Key_Up, QDate(2024, 3, 16)},    {Qt::Key_Right, QDate(2024, 3, 16)},
+        {Qt::Key_Up, QDate(2024, 4, 16)},    {Qt::Key_Right, QDate(2024, 4, 16)},
+        {Qt::Key_Right, QDate(2024, 4, 16)}, {Qt::Key_Down, QDate(2023, 4, 16)},
+        {Qt::Key_Left, QDate(2023, 4, 16)},  {Qt::Key_Left, QDate(2023, 4, 16)},
+        {Qt::Key_Left, QDate(2023, 4, 16)},  {Qt::Key_Down, QDate(2023, 4, 15)},
+    };
+    for (const auto &[key, date] : keys) {
+        QTest::keyClick(picker, key);
+        EXPECT_EQ(picker->date(), date) << "key " << int(key);
+    }
 }
