@@ -296,15 +296,16 @@ bool CHEQUECLASS::InsertIntoCheque()
             SqlText::date(cheque.DATEREM2),
         };
         run(insertStatement(QStringLiteral("ChequeTable"), values));
-        forms::MsgBox(QStringLiteral("ENTERED"), forms::vbOKCancel,
-                      QStringLiteral("Cheque Detail"));
     } catch (const rt::RuntimeError &error) {
+        // A refused cheque must never pass for a stored one: every refusal is told.
         if (error.Number() == rt::errDuplicateKey)
             forms::MsgBox(QStringLiteral("Duplicate Cheque No Entry"));
-        else if (error.Number() == rt::errOverflow)
-            forms::MsgBox(error.Description()); // the register has no serial left
+        else
+            forms::MsgBox(error.Description());
+        return false;
     }
-    return false;
+    forms::MsgBox(QStringLiteral("ENTERED"), forms::vbOKCancel, QStringLiteral("Cheque Detail"));
+    return true;
 }
 
 bool CHEQUECLASS::DELETECHEQUETABLE(std::int16_t SNx)

@@ -58,8 +58,8 @@ public:
                          forms::Control &remark, forms::Control &acPayOnly);
     // The next serial, 1 for an empty register; raises Overflow past serial 32767.
     std::int16_t FINDLAST();
-    // Stores ChequeRecord: "ENTERED", "Duplicate Cheque No Entry", or the Overflow of a
-    // full register; silent on other failures.
+    // Stores ChequeRecord and says "ENTERED", or says "Duplicate Cheque No Entry" or why
+    // the row was refused (the Overflow of a full register included). True when stored.
     bool InsertIntoCheque();
     bool DELETECHEQUETABLE(std::int16_t SNx);
     std::int16_t FINDLASTwithstart();

@@ -4,6 +4,7 @@
 #include "cheque/CalculateClass.h"
 #include "data/Module1.h"
 #include "platform/forms/CommandButton.h"
+#include "platform/forms/DatePicker.h"
 #include "platform/forms/FormControls.h"
 #include "platform/forms/KeyFilter.h"
 #include "platform/forms/MessageBox.h"
@@ -60,7 +61,8 @@ QComboBox *comboBox(QWidget *frame, const char *name, const QRect &twips)
 
 QDateEdit *datePicker(QWidget *frame, const char *name, const QRect &twips)
 {
-    auto *picker = forms::FormControls::place(new QDateEdit(frame), name, twips, controlFont());
+    auto *picker =
+        forms::FormControls::place(new forms::DatePicker(frame), name, twips, controlFont());
     picker->setCalendarPopup(true);
     picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     setColours(picker, LightGrey);
@@ -90,12 +92,14 @@ QIcon chequeIcon()
     return QIcon(picture);
 }
 
-// The amount check of the entry: cheques are written for whole rupees above 0.
+// The amount check of the entry: cheques are written for whole rupees above 0, up to
+// the largest amount whose words can be written.
 bool isWholeRupees(const QString &amount)
 {
     try {
         const double rupees = rt::textToDouble(amount);
-        return rupees > 0 && rupees == std::floor(rupees);
+        return rupees > 0 && rupees <= CalculateClass::LargestAmount
+               && rupees == std::floor(rupees);
     } catch (const rt::RuntimeError &) {
         return false;
     }
@@ -305,7 +309,9 @@ void FRM_BANK::cmdlogin_Click()
         TXTWORD->setText(calculator().Calculate(wholeRupeeDigits(TXTAMOUNT->text())));
         if (controls_->copy(cheque(), &CHEQUECLASS::AssignToVariable))
             return;
-        cheque().InsertIntoCheque();
+        // A refused cheque stays on the form, so only what was wrong needs changing.
+        if (!cheque().InsertIntoCheque())
+            return;
         refillNumbers();
         ClearChequeEntry();
     } catch (const rt::RuntimeError &) {

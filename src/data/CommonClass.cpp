@@ -53,7 +53,7 @@ bool CommonClass::connect()
 
 void CommonClass::runOnSharedConnection()
 {
-    openKeysetReadOnly(Rs, str, Module1::SharedConnection());
+    openKeysetReadOnly(Rs, str, Module1::OpenSharedConnectionIfClosed());
 }
 
 void CommonClass::runOnOwnConnection()

@@ -37,7 +37,8 @@ public:
     void updatelatefee(double &latefee);
 
     // Runs str on the shared connection through Rs (keyset, read-only), closing Rs
-    // first when it is open: how every statement of the cheque classes runs.
+    // first when it is open: how every statement of the cheque classes runs. A shared
+    // connection that a window's unload closed is opened again first.
     void runOnSharedConnection();
     // The same on this instance's own connection Con.
     void runOnOwnConnection();

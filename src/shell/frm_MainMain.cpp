@@ -110,7 +110,7 @@ bool frm_MainMain::isAuthorised()
     Module1::SharedSql() = CommonClass::userQuery(user, password);
     ado::Recordset &users = Module1::SharedRecordset();
     Module1::CloseIfOpen(users);
-    users.Open(Module1::SharedSql(), Module1::SharedConnection(), ado::adOpenKeyset,
+    users.Open(Module1::SharedSql(), Module1::OpenSharedConnectionIfClosed(), ado::adOpenKeyset,
                ado::adLockReadOnly, ado::adCmdUnspecified);
     return CommonClass::matchesLogin(users, user, password);
 }

@@ -80,14 +80,6 @@ QPageLayout::Orientation pageOrientation(std::int16_t orientation)
     return orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-// One painter unit is one twip, so a font is sized in twips too (a point is 20).
-QFont fontInTwips(const PrintableLabel &label)
-{
-    QFont font = forms::formFont(label.fontName, label.fontSize, label.bold);
-    font.setPixelSize(qRound(label.fontSize * TwipsPerPoint));
-    return font;
-}
-
 // The background covers whatever lower labels drew there; the caption wraps at word
 // breaks and is cut at the label's edges, as on screen.
 void paintLabel(QPainter &painter, const PrintableLabel &label)
@@ -114,6 +106,15 @@ void scaleToTwips(QPainter &painter, const QPrinter &device)
 }
 
 } // namespace
+
+// One painter unit is one twip, so a font is sized in twips too.
+QFont fontInTwips(const PrintableLabel &label)
+{
+    QFont font = forms::formFont(label.fontName, label.fontSize, label.bold);
+    font.setPixelSize(qRound(label.fontSize * TwipsPerPoint));
+    font.setStretch(label.stretch);
+    return font;
+}
 
 Printer &Printer::instance()
 {
