@@ -1,6 +1,7 @@
 #include "platform/forms/FormControls.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -32,6 +33,16 @@ Control *condensedIfCutOff(Control *control, int captionWidth)
     }
     return control;
 }
+
+// Tab leaves the picker for the next control, as it does on the forms; the keys within
+// the date move between its day, month and year.
+class DatePicker : public QDateEdit {
+public:
+    using QDateEdit::QDateEdit;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
 
 } // namespace
 
@@ -74,6 +85,15 @@ QComboBox *comboBox(QWidget *container, const char *name, const QRect &twips, co
     return box;
 }
 
+QDateEdit *datePicker(QWidget *container, const char *name, const QRect &twips,
+                      const QFont &font, const QString &displayFormat)
+{
+    QDateEdit *picker = place(new DatePicker(container), name, twips, font);
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(displayFormat);
+    return picker;
+}
+
 QPushButton *button(QWidget *container, const char *name, const QString &caption,
                     const QRect &twips, const QFont &font)
 {
@@ -86,6 +106,16 @@ QRadioButton *optionButton(QWidget *container, const char *name, const QString &
 {
     auto *control = place(new QRadioButton(caption, container), name, twips, font);
     return condensedIfCutOff(control, captionWidth(control, QStyle::SE_RadioButtonContents));
+}
+
+void setTabSequence(std::initializer_list<QWidget *> order)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 void setColours(QWidget *control, const QColor &text, const QColor &background)
