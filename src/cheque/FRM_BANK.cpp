@@ -4,7 +4,6 @@
 #include "cheque/CalculateClass.h"
 #include "data/Module1.h"
 #include "platform/forms/CommandButton.h"
-#include "platform/forms/DatePicker.h"
 #include "platform/forms/FormControls.h"
 #include "platform/forms/KeyFilter.h"
 #include "platform/forms/MessageBox.h"
@@ -61,10 +60,8 @@ QComboBox *comboBox(QWidget *frame, const char *name, const QRect &twips)
 
 QDateEdit *datePicker(QWidget *frame, const char *name, const QRect &twips)
 {
-    auto *picker =
-        forms::FormControls::place(new forms::DatePicker(frame), name, twips, controlFont());
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    QDateEdit *picker = forms::FormControls::datePicker(frame, name, twips, controlFont(),
+                                                        QStringLiteral("dd/MM/yyyy"));
     setColours(picker, LightGrey);
     return picker;
 }
@@ -240,9 +237,10 @@ void FRM_BANK::createControls()
     captionFor(TXTREMARK, QStringLiteral("REMARK :"), 0, LeftColumnCaptionWidth);
     captionFor(CMBACPAy, QStringLiteral("A/c PAY ONLY :"), 0, LeftColumnCaptionWidth);
 
-    setTabSequence({cmbBankname, cmbbankbranch, cmbAccountnumber, cmbaccountholder, TXTAMOUNT,
-                 DTPCHEQUEDATE, TXTChequeIssuedto, TXTIssuedBy, TXTREMARK, cmdDELET, cmdlogin,
-                 TXTCHEQUEDATE, CmbDNumber, DTP, TXTWORD, CMBACPAy, TXTCHNUMBER});
+    forms::FormControls::setTabSequence(
+        {cmbBankname, cmbbankbranch, cmbAccountnumber, cmbaccountholder, TXTAMOUNT,
+         DTPCHEQUEDATE, TXTChequeIssuedto, TXTIssuedBy, TXTREMARK, cmdDELET, cmdlogin,
+         TXTCHEQUEDATE, CmbDNumber, DTP, TXTWORD, CMBACPAy, TXTCHNUMBER});
     cmbBankname->setFocus();
 }
 
@@ -258,16 +256,6 @@ void FRM_BANK::captionFor(QWidget *control, const QString &caption, int left, in
     // Grey on the frame's own grey: drawn transparent, so the frame's edge stays whole
     // where a caption starts at its left side.
     forms::FormControls::setColours(label, Black);
-}
-
-void FRM_BANK::setTabSequence(const std::initializer_list<QWidget *> &order)
-{
-    QWidget *previous = nullptr;
-    for (QWidget *control : order) {
-        if (previous)
-            QWidget::setTabOrder(previous, control);
-        previous = control;
-    }
 }
 
 CHEQUECLASS &FRM_BANK::cheque()
