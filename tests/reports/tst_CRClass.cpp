@@ -10,6 +10,7 @@
 
 #include <QDate>
 #include <QFile>
+#include <QRegularExpression>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -353,6 +354,7 @@ TEST_F(CRClassTest, EveryOperationWritesItsCatalogueEntryInOrder)
          [&](auto &l, auto &CR) { l.ShowShareCertificate(CR, 5, 1, 10); }, shareCertificate,
          {errorBox(rejected.Description())}, DataSource::AsItIs, true},
     };
+    QStringList formulas;
     for (const auto &row : table) {
         SCOPED_TRACE(row.name);
         if (row.dataSource == DataSource::Registered)
@@ -369,5 +371,17 @@ TEST_F(CRClassTest, EveryOperationWritesItsCatalogueEntryInOrder)
 
         EXPECT_EQ(CR.writes(), row.writes);
         EXPECT_EQ(boxes().shown(), row.boxes);
+        formulas << CR.writes().filter(QStringLiteral("SelectionFormula = {"));
+    }
+
+    // Every field a filter names is a column of the register database, whatever its case.
+    const QRegularExpression field(QStringLiteral("\\{(\\w+)\\.(\\w+)\\}"));
+    for (auto match = field.globalMatch(formulas.join(u' ')); match.hasNext();) {
+        const QRegularExpressionMatch found = match.next();
+        EXPECT_EQ(scalarRaw(QStringLiteral("select count(*) from pragma_table_info('%1')"
+                                           " where name = '%2' collate nocase")
+                                .arg(found.captured(1), found.captured(2))),
+                  "1")
+            << found.captured(0).toStdString();
     }
 }
