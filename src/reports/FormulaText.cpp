@@ -25,4 +25,9 @@ QString equalsText(const QString &field, const QString &value)
     return field + QStringLiteral(" = '") + value + u'\'';
 }
 
+QString equalsNumber(const QString &field, const QString &number)
+{
+    return field + QStringLiteral(" = ") + number;
+}
+
 } // namespace FormulaText

@@ -21,4 +21,7 @@ QString dateRange(const QString &field, const forms::Control &DTP1, const forms:
 // field = 'value'
 QString equalsText(const QString &field, const QString &value);
 
+// field = number, the number bare: a serial in decimal, or a control's text as typed.
+QString equalsNumber(const QString &field, const QString &number);
+
 } // namespace FormulaText

@@ -30,14 +30,17 @@ rt::Variant ReportLaunch::guarded(report::ReportControl &CR,
 rt::Variant ReportLaunch::usual(report::ReportControl &CR, const QString &reportFile,
                                 const Filter &filter)
 {
-    return guarded(CR, [&](ReportLaunch &launch) {
-        launch.emptySelection();
-        launch.headers();
-        if (filter)
-            launch.selection(filter());
-        launch.reportFile(reportFile);
-        launch.run();
-    });
+    return guarded(CR, [&](ReportLaunch &launch) { launch.usualSteps(reportFile, filter); });
+}
+
+void ReportLaunch::usualSteps(const QString &fileName, const Filter &filter)
+{
+    emptySelection();
+    headers();
+    if (filter)
+        selection(filter());
+    reportFile(fileName);
+    run();
 }
 
 void ReportLaunch::emptySelection()

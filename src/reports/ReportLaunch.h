@@ -26,10 +26,13 @@ public:
     static rt::Variant guarded(report::ReportControl &CR,
                                const std::function<void(ReportLaunch &)> &steps);
 
-    // The usual order: empty selection formula, header slots, the filter (if any), the
-    // report file, run.
+    // The usual order, guarded: empty selection formula, header slots, the filter (if
+    // any), the report file, run.
     static rt::Variant usual(report::ReportControl &CR, const QString &reportFile,
                              const Filter &filter = {});
+
+    // The steps of usual(), for a launch that does something of its own before them.
+    void usualSteps(const QString &fileName, const Filter &filter = {});
 
     void emptySelection();
     // Slots 0 to 3: H1 = '' ... H4 = ''. The headers never carry a value.

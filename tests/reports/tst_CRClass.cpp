@@ -1,12 +1,17 @@
 #include "reports/RecordingReportControl.h"
 #include "support/ProgramFolderTest.h"
 
+#include "data/Module1.h"
 #include "platform/forms/PlainControl.h"
+#include "platform/registry/Registry.h"
 #include "platform/runtime/App.h"
 #include "reports/CRClass.h"
 #include "reports/ReportLaunch.h"
 
 #include <QDate>
+#include <QFile>
+#include <QRegularExpression>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -23,12 +28,19 @@ const QString Year = QStringLiteral("{BANK.DATEOFENTRY} >= date(2026,4,1) and "
 const QStringList Headers = {"Formulas(0) = H1 = ''", "Formulas(1) = H2 = ''",
                              "Formulas(2) = H3 = ''", "Formulas(3) = H4 = ''"};
 
+// What a launch in the usual order writes: without a formula the selection stays empty.
+QStringList usualLaunch(const QString &folder, const QString &file, const QString &formula = {})
+{
+    QStringList writes = QStringList{"SelectionFormula = "} + Headers;
+    if (!formula.isEmpty())
+        writes << "SelectionFormula = " + formula;
+    return writes + QStringList{"ReportFileName = " + folder + "\\" + file, "Action = 1"};
+}
+
 // What one launch of the bank report writes, in order.
 QStringList bankLaunch(const QString &formula, const QString &folder = Folder)
 {
-    return QStringList{"SelectionFormula = "} + Headers
-           + QStringList{"SelectionFormula = " + formula,
-                         "ReportFileName = " + folder + "\\BANKREPORT.rpt", "Action = 1"};
+    return usualLaunch(folder, QStringLiteral("BANKREPORT.rpt"), formula);
 }
 
 MessageBoxRecord errorBox(const QString &description)
@@ -145,5 +157,231 @@ TEST_F(CRClassTest, ExtraSlotsAreClearedOnlyAfterARunThatSucceeds)
         EXPECT_EQ(CR.writes(), runFails ? throughRun : throughRun + cleared);
         EXPECT_EQ(boxes().shown(), runFails ? shown : std::vector<MessageBoxRecord>{});
         EXPECT_TRUE(result.isEmpty());
+    }
+}
+
+// Every operation of the catalogue, in its order, with the arguments a caller would give
+// it; rows of several calls run on one launcher and one control.
+TEST_F(CRClassTest, EveryOperationWritesItsCatalogueEntryInOrder)
+{
+    const QString folder = programFolder();
+    const QString connection = QStringLiteral("DSN=Cheque;userID=Admin;Password=41MAYPOL");
+    const auto usual = [&](const QString &file, const QString &formula = {}) {
+        return usualLaunch(folder, file, formula);
+    };
+    const auto year = [](const QString &field) {
+        return field + " >= date(2026,1,1) and " + field + " <= date(2026,12,31)";
+    };
+    // The bill reports that pass the launcher's connection without opening it.
+    const auto onOwnConnection = [&](const QString &connect) {
+        return QStringList{"Connect = " + connect, "Destination = 0", "WindowState = 2",
+                           "Action = 1"};
+    };
+    const auto billsOfMember = [&](const QString &file, const QString &connect) {
+        return Headers
+               + QStringList{"ReportFileName = " + folder + "\\" + file, "SelectionFormula = ",
+                             "SelectionFormula = {Billx.MEMBERNAME} = 'TEST MEMBER' And "
+                                 + year("{Billx.DATEx}")}
+               + onOwnConnection(connect);
+    };
+    const auto billReport = [&](const QString &connect) {
+        return QStringList{"ReportFileName = " + folder + "\\BillOfMember.rpt",
+                           "SelectionFormula = "}
+               + Headers + onOwnConnection(connect);
+    };
+    const auto connectedFirst = [&](const QString &file, const QString &formula = {}) {
+        return QStringList{"Connect = " + connection} + usual(file, formula);
+    };
+    const QString memberDeposits =
+        "{MEMBERX.Namex} = 'TEST MEMBER' And " + year("{DETAILSOFDEPOSITE.DATEOFDEPOSITE}");
+    const QString complaints = year("{complain.DATEREM2}");
+    const QStringList shareCertificate = QStringList{"SelectionFormula = "} + Headers
+        + QStringList{"Formulas(4) = minx = '1'", "Formulas(5) = maxx = '10'",
+                      "SelectionFormula = {sharex.certificateN} = 5",
+                      "ReportFileName = " + folder + "\\Sharex.rpt", "Action = 1"};
+    const QStringList slots4And5Cleared = {"Formulas(4) = ", "Formulas(5) = "};
+    const rt::RuntimeError rejected(20515, QStringLiteral("Error in formula."));
+
+    forms::PlainControl jan1, dec31, member(QStringLiteral("7")), wing(QStringLiteral("A")),
+        flat(QStringLiteral("101")), name(QStringLiteral("RAVI")),
+        topic(QStringLiteral("LIFT")), voucher(QStringLiteral("4"));
+    jan1.setValue(QDate(2026, 1, 1));
+    dec31.setValue(QDate(2026, 12, 31));
+    using Call = std::function<void(CRClass &, report::ReportControl &)>;
+    // Whether the launcher's own connection can find the data source "Cheque".
+    enum class DataSource { AsItIs, Registered, Missing };
+    const QString testMember = QStringLiteral("TEST MEMBER");
+
+    const struct {
+        const char *name;
+        Call call;
+        QStringList writes;
+        std::vector<MessageBoxRecord> boxes = {};
+        DataSource dataSource = DataSource::AsItIs;
+        bool runFails = false;
+    } table[] = {
+        {"NeedToDeposit, nothing connected yet",
+         [&](auto &l, auto &CR) { l.NeedToDeposit(CR, testMember, jan1, dec31); },
+         billsOfMember("BillOfMember.rpt", "")},
+        {"BillShort", [&](auto &l, auto &CR) { l.BillShort(CR, testMember, jan1, dec31); },
+         billsOfMember("BillOfMemberDetail.rpt", "")},
+        {"BILLREPORT", [&](auto &l, auto &CR) { l.BILLREPORT(CR); }, billReport("")},
+        {"BILLREPORT after the member list passes the connection it opened",
+         [&](auto &l, auto &CR) {
+             l.MemberList(CR);
+             l.BILLREPORT(CR);
+         },
+         connectedFirst("member.rpt") + billReport(connection), {}, DataSource::Registered},
+        {"DepositDetail", [&](auto &l, auto &CR) { l.DepositDetail(CR, testMember, jan1, dec31); },
+         usual("DEPOSITEDETAIL.rpt", memberDeposits)},
+        {"MemberDepositDetail",
+         [&](auto &l, auto &CR) { l.MemberDepositDetail(CR, testMember, jan1, dec31); },
+         usual("MemberDepositReport.rpt", memberDeposits)},
+        {"MemberDepositDetailShort",
+         [&](auto &l, auto &CR) { l.MemberDepositDetailShort(CR, testMember, jan1, dec31); },
+         usual("DEPOSIT.rpt", memberDeposits)},
+        {"MemberDepositDetailALL", [&](auto &l, auto &CR) { l.MemberDepositDetailALL(CR); },
+         usual("MemberDepositReport.rpt")},
+        {"All", [&](auto &l, auto &CR) { l.All(CR, jan1, dec31); },
+         usual("DEPOSITEDETAIL.rpt", year("{DETAILSOFDEPOSITE.DATEOFDEPOSITE}"))},
+        {"AsDate", [&](auto &l, auto &CR) { l.AsDate(CR, jan1, dec31); },
+         usual("DepositReport.rpt", year("{DETAILSOFDEPOSITE.DATEOFDEPOSITE}"))},
+        {"MemberList", [&](auto &l, auto &CR) { l.MemberList(CR); }, connectedFirst("member.rpt"),
+         {}, DataSource::Registered},
+        {"MemberList whose connection fails says so and runs all the same",
+         [&](auto &l, auto &CR) { l.MemberList(CR); }, connectedFirst("member.rpt"),
+         {errorBox("Data source name not found: Cheque")}, DataSource::Missing},
+        {"MemberDetail", [&](auto &l, auto &CR) { l.MemberDetail(CR, "RAVI"); },
+         connectedFirst("MEMBERDETAIL.rpt", "{MEMBERX.Namex} = 'RAVI'"), {},
+         DataSource::Registered},
+        {"ShowMemerReport", [&](auto &l, auto &CR) { l.ShowMemerReport(CR, member, jan1, dec31); },
+         QStringList{"SelectionFormula = "} + Headers
+             + QStringList{"Formulas(4) = date1 = '01/01/2026'",
+                           "Formulas(5) = date2 = '31/12/2026'",
+                           "SelectionFormula = {TYMEMBER.MEMBERNUMBER}  = 7 AND "
+                           "{TYMEMBER.DATEX} >= date(2026,1,1) and "
+                           "{TYMEMBER.DATEX} <= date(2026,12,31)",
+                           "ReportFileName = " + folder + "\\MEMBERACCOUNT.rpt", "Action = 1"}
+             + slots4And5Cleared},
+        {"OldMemberDetail", [&](auto &l, auto &CR) { l.OldMemberDetail(CR); },
+         connectedFirst("MEMBERDETAIL.rpt", "{MEMBERX.DOFLEAVING} <> '-'"), {},
+         DataSource::Registered},
+        {"ShowBillAsMember", [&](auto &l, auto &CR) { l.ShowBillAsMember(CR, testMember); },
+         usual("Billall.rpt", "{Billx.MEMBERNAME} = 'TEST MEMBER'")},
+        {"ShowBillAsMemberNotDeposited",
+         [&](auto &l, auto &CR) { l.ShowBillAsMemberNotDeposited(CR, testMember, 12); },
+         usual("Billall.rpt", "{Billx.MEMBERNAME} = 'TEST MEMBER' And {Billx.SN} = 12")},
+        {"ShowBillAsMemberDeposited ignores the number",
+         [&](auto &l, auto &CR) { l.ShowBillAsMemberDeposited(CR, testMember, 12); },
+         usual("Billall.rpt", "{Billx.MEMBERNAME} = 'TEST MEMBER'")},
+        {"ShowBillAsNumber", [&](auto &l, auto &CR) { l.ShowBillAsNumber(CR, -3); },
+         usual("Bill.rpt", "{Billx.SN} = -3")},
+        {"ShowReceiptNumber", [&](auto &l, auto &CR) { l.ShowReceiptNumber(CR); },
+         usual("ReceiptALL.rpt")},
+        {"ShowReceiptNumberAsDate",
+         [&](auto &l, auto &CR) { l.ShowReceiptNumberAsDate(CR, jan1, dec31); },
+         usual("ReceiptALL.rpt", year("{DETAILSOFDEPOSITE.DATEOFDEPOSITE}"))},
+        {"ShowBill after a bill by number shows every bill",
+         [&](auto &l, auto &CR) {
+             l.ShowBillAsNumber(CR, 7);
+             l.ShowBill(CR);
+         },
+         usual("Bill.rpt", "{Billx.SN} = 7") + usual("Bill.rpt")},
+        {"ShowExpenditure", [&](auto &l, auto &CR) { l.ShowExpenditure(CR, "REPAIRS"); },
+         usual("EXPENDITURE.rpt",
+               "{EXPENDITURE.EXPENDITURETYPE} = 'REPAIRS' And {EXPENDITURE.STRREM1} <> 'CREDIT'")},
+        {"ShowExpenditureAll ignores the type",
+         [&](auto &l, auto &CR) { l.ShowExpenditureAll(CR, "REPAIRS"); },
+         usual("EXPENDITURE.rpt", "{EXPENDITURE.STRREM1} <> 'CREDIT'")},
+        {"ShowExpenditureASType",
+         [&](auto &l, auto &CR) { l.ShowExpenditureASType(CR, "REPAIRS"); },
+         usual("EXPENDITURE.rpt",
+               "{EXPENDITURE.EXPENDITURETYPE} = 'REPAIRS' And {EXPENDITURE.STRREM1} <> 'CREDIT'")},
+        {"ShowExpenditureASDate",
+         [&](auto &l, auto &CR) { l.ShowExpenditureASDate(CR, jan1, dec31); },
+         usual("EXPENDITURE.rpt", year("{expenditure.expendituredate}"))},
+        {"ShowExpenditureCREDIT", [&](auto &l, auto &CR) { l.ShowExpenditureCREDIT(CR); },
+         usual("EXPENDITURE_Credit.rpt", "{EXPENDITURE.STRREM1} = 'CREDIT'")},
+        {"ShowDepositAsDate", [&](auto &l, auto &CR) { l.ShowDepositAsDate(CR); },
+         usual("DEPOSITAsDate.rpt")},
+        {"ShowFLAT", [&](auto &l, auto &CR) { l.ShowFLAT(CR); }, usual("FLAT.rpt")},
+        {"ShowFLATrecord", [&](auto &l, auto &CR) { l.ShowFLATrecord(CR, wing, flat); },
+         usual("FLATRECORD.rpt", "{MEMBERX.WING} = 'A' AND {MEMBERX.ACCO} = '101'")},
+        {"ShowEMPLOYEE", [&](auto &l, auto &CR) { l.ShowEMPLOYEE(CR); }, usual("EMPLOYEE.rpt")},
+        {"ShowEMPLOYEEASPERNAME", [&](auto &l, auto &CR) { l.ShowEMPLOYEEASPERNAME(CR, name); },
+         usual("EMPLOYEEDETAIL.rpt", "{EMPLOYEE.NAMEX} = 'RAVI'")},
+        {"ShowDOCUMENTasperTOPIC",
+         [&](auto &l, auto &CR) { l.ShowDOCUMENTasperTOPIC(CR, topic); },
+         usual("DOCUMENTREPORT.rpt", "{DOCUMENT.TOPIC} = 'LIFT'")},
+        {"ShowDOCUMENTALL", [&](auto &l, auto &CR) { l.ShowDOCUMENTALL(CR); },
+         usual("DOCUMENTREPORT.rpt")},
+        {"ShowBankTransactionALL",
+         [&](auto &l, auto &CR) { l.ShowBankTransactionALL(CR, jan1, dec31); },
+         usual("BANKREPORT.rpt", year("{BANK.DATEOFENTRY}"))},
+        {"ShowBankTransactionCORCASH",
+         [&](auto &l, auto &CR) { l.ShowBankTransactionCORCASH(CR, "CASH", jan1, dec31); },
+         usual("BANKREPORT.rpt", "{BANK.CHEQUEORCASH} = 'CASH' AND " + year("{BANK.DATEOFENTRY}"))},
+        {"ShowDAILY", [&](auto &l, auto &CR) { l.ShowDAILY(CR); }, usual("DailyReport.rpt")},
+        {"BalanceSheet", [&](auto &l, auto &CR) { l.BalanceSheet(CR); },
+         usual("BalanceSheetNew.rpt")},
+        {"BalanceSheetbOTH", [&](auto &l, auto &CR) { l.BalanceSheetbOTH(CR); },
+         usual("BALANCESHEETBoth.rpt")},
+        {"RECANDEXACCOUNT", [&](auto &l, auto &CR) { l.RECANDEXACCOUNT(CR); },
+         usual("RecAndEx.rpt")},
+        {"ShowTenant", [&](auto &l, auto &CR) { l.ShowTenant(CR); }, usual("TENANT.rpt")},
+        {"ShowTENANTASPERFLAT", [&](auto &l, auto &CR) { l.ShowTENANTASPERFLAT(CR, name); },
+         usual("TENANTASPERFLAT.rpt", "{memberx.NAMEX} = 'RAVI'")},
+        {"ShowVehicle", [&](auto &l, auto &CR) { l.ShowVehicle(CR); }, usual("Vehicle.rpt")},
+        {"ShowCOMPLAINASPerGroup",
+         [&](auto &l, auto &CR) { l.ShowCOMPLAINASPerGroup(CR, "PLUMBING", jan1, dec31); },
+         usual("complain.rpt", "{complain.Groupx} = 'PLUMBING' And " + complaints)},
+        {"ShowCOMPLAINASPerPosition",
+         [&](auto &l, auto &CR) { l.ShowCOMPLAINASPerPosition(CR, "OPEN", jan1, dec31); },
+         usual("complain.rpt", "{complain.Positionx} = 'OPEN' And " + complaints)},
+        {"ShowAllComplainAsPerDate",
+         [&](auto &l, auto &CR) { l.ShowAllComplainAsPerDate(CR, jan1, dec31); },
+         usual("complain.rpt", complaints)},
+        {"ShowDatabase", [&](auto &l, auto &CR) { l.ShowDatabase(CR); },
+         usual("Information.rpt")},
+        {"ShowCHARGESTYPE", [&](auto &l, auto &CR) { l.ShowCHARGESTYPE(CR); },
+         usual("MEMBERCHARGES.rpt")},
+        {"ShowEXPENDITUREVOUCHER",
+         [&](auto &l, auto &CR) { l.ShowEXPENDITUREVOUCHER(CR, voucher); },
+         usual("EXPENDITUREVOUCHERGROUP.rpt", "{EXPENDITURE.SN} = 4")},
+        {"ShowShareCertificate", [&](auto &l, auto &CR) { l.ShowShareCertificate(CR, 5, 1, 10); },
+         shareCertificate + slots4And5Cleared},
+        {"ShowShareCertificate whose run fails leaves slots 4 and 5 as written",
+         [&](auto &l, auto &CR) { l.ShowShareCertificate(CR, 5, 1, 10); }, shareCertificate,
+         {errorBox(rejected.Description())}, DataSource::AsItIs, true},
+    };
+    QStringList formulas;
+    for (const auto &row : table) {
+        SCOPED_TRACE(row.name);
+        if (row.dataSource == DataSource::Registered)
+            Module1::OpenConnection();
+        if (row.dataSource == DataSource::Missing)
+            QFile::remove(registry::hivePath());
+        boxes().clear();
+        CRClass launcher;
+        RecordingReportControl CR;
+        if (row.runFails)
+            CR.failNextRun(rejected);
+
+        row.call(launcher, CR);
+
+        EXPECT_EQ(CR.writes(), row.writes);
+        EXPECT_EQ(boxes().shown(), row.boxes);
+        formulas << CR.writes().filter(QStringLiteral("SelectionFormula = {"));
+    }
+
+    // Every field a filter names is a column of the register database, whatever its case.
+    const QRegularExpression field(QStringLiteral("\\{(\\w+)\\.(\\w+)\\}"));
+    for (auto match = field.globalMatch(formulas.join(u' ')); match.hasNext();) {
+        const QRegularExpressionMatch found = match.next();
+        EXPECT_EQ(scalarRaw(QStringLiteral("select count(*) from pragma_table_info('%1')"
+                                           " where name = '%2' collate nocase")
+                                .arg(found.captured(1), found.captured(2))),
+                  "1")
+            << found.captured(0).toStdString();
     }
 }
