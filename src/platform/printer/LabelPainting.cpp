@@ -1,0 +1,68 @@
+#include "platform/printer/LabelPainting.h"
+
+#include "platform/forms/Twips.h"
+
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+
+namespace printer {
+
+namespace {
+
+constexpr double TwipsPerPoint = 20;
+
+// One painter unit is one twip, so a font is sized in twips too (a point is 20).
+QFont fontInTwips(const PrintableLabel &label)
+{
+    QFont font = forms::formFont(label.fontName, label.fontSize, label.bold);
+    font.setPixelSize(qRound(label.fontSize * TwipsPerPoint));
+    return font;
+}
+
+// The background covers whatever lower labels drew there; the caption wraps at word
+// breaks and is cut at the label's edges, as on screen.
+void paintLabel(QPainter &painter, const PrintableLabel &label)
+{
+    if (!label.visible)
+        return;
+    if (label.backColor.isValid())
+        painter.fillRect(label.twips, label.backColor);
+    if (label.caption.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(label.twips, Qt::IntersectClip);
+    painter.setFont(fontInTwips(label));
+    painter.setPen(label.foreColor);
+    painter.drawText(label.twips, label.alignment | Qt::AlignTop | Qt::TextWordWrap, label.caption);
+    painter.restore();
+}
+
+} // namespace
+
+void paintLabels(QPainter &painter, const QList<PrintableLabel> &labels)
+{
+    for (const PrintableLabel &label : labels)
+        paintLabel(painter, label);
+}
+
+void scaleToTwips(QPainter &painter, const QPrinter &device)
+{
+    const double scale = device.resolution() / TwipsPerInch;
+    painter.resetTransform();
+    painter.scale(scale, scale);
+}
+
+std::unique_ptr<QPrinter> newPdfDevice(const QString &path, const QString &documentName)
+{
+    auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    device->setOutputFormat(QPrinter::PdfFormat);
+    device->setResolution(static_cast<int>(TwipsPerInch));
+    device->setPageSize(QPageSize(QPageSize::A4));
+    device->setOutputFileName(path);
+    device->setDocName(documentName);
+    device->setFullPage(true);
+    return device;
+}
+
+} // namespace printer
