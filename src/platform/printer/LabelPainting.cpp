@@ -21,7 +21,8 @@ QFont fontInTwips(const PrintableLabel &label)
 }
 
 // The background covers whatever lower labels drew there; the caption wraps at word
-// breaks and is cut at the label's edges, as on screen.
+// breaks and is cut at the label's edges, as on screen. Only a caption that overflows is
+// clipped: a clip for every label would weigh down long documents.
 void paintLabel(QPainter &painter, const PrintableLabel &label)
 {
     if (!label.visible)
@@ -30,12 +31,18 @@ void paintLabel(QPainter &painter, const PrintableLabel &label)
         painter.fillRect(label.twips, label.backColor);
     if (label.caption.isEmpty())
         return;
-    painter.save();
-    painter.setClipRect(label.twips, Qt::IntersectClip);
+    const int flags = label.alignment | Qt::AlignTop | Qt::TextWordWrap;
     painter.setFont(fontInTwips(label));
     painter.setPen(label.foreColor);
-    painter.drawText(label.twips, label.alignment | Qt::AlignTop | Qt::TextWordWrap, label.caption);
-    painter.restore();
+    const bool overflows =
+        !label.twips.contains(painter.boundingRect(label.twips, flags, label.caption));
+    if (overflows) {
+        painter.save();
+        painter.setClipRect(label.twips, Qt::IntersectClip);
+    }
+    painter.drawText(label.twips, flags, label.caption);
+    if (overflows)
+        painter.restore();
 }
 
 } // namespace
