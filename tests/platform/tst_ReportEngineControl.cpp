@@ -158,7 +158,7 @@ TEST_F(ReportEngineControlTest, rowsBeyondOnePageGoOnWithTheHeadingsAndCountTheP
     EXPECT_TRUE(pages[1].contains(QRegularExpression(QStringLiteral("Grand total\\s+76\\.00"))));
 }
 
-TEST_F(ReportEngineControlTest, theWindowShowsThePagesMaximisedAndPrintsThemThroughThePrinter)
+TEST_F(ReportEngineControlTest, theWindowShowsThePagesMaximisedAndPrintsOrSavesThem)
 {
     control.setDestination(report::ReportEngineControl::ToWindow);
     control.setWindowState(report::ReportEngineControl::Maximised);
@@ -177,7 +177,13 @@ TEST_F(ReportEngineControlTest, theWindowShowsThePagesMaximisedAndPrintsThemThro
     ASSERT_EQ(printed.size(), 1);
     EXPECT_TRUE(QFileInfo(printed[0]).fileName().startsWith(QStringLiteral("CHEQUES_")));
     EXPECT_TRUE(printedText(printed[0]).contains(QRegularExpression(QStringLiteral("Grand total\\s+399\\.50"))));
-    EXPECT_TRUE(boxes.shown().empty());
+
+    window->savePdf(pdfPath());
+    EXPECT_TRUE(printedText(pdfPath()).contains(QStringLiteral("CHEQUES BY BANK")));
+    window->savePdf(folder() + QStringLiteral("/no such folder/run.pdf"));
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text,
+              QStringLiteral("Path/File access error: cannot write %1/no such folder/run.pdf").arg(folder()));
 }
 
 TEST_F(ReportEngineControlTest, settingsOutsideTheirRangeAreRefused)

@@ -8,6 +8,8 @@
 
 namespace report {
 
+struct ReportDefinition;
+
 // The report control that runs reports: writing Action = 1 reads the report file, filters
 // its rows by the selection formula, sets its formula fields from the formula entries,
 // lays out the pages and sends them where Destination says. Nothing is shown or printed
@@ -39,7 +41,7 @@ public:
 
 private:
     void run();
-    QStringList formulaTexts(const struct ReportDefinition &definition) const;
+    QStringList formulaTexts(const ReportDefinition &definition) const;
     void showWindow(ReportDocument document);
 
     QString reportFileName_;

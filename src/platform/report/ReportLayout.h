@@ -8,6 +8,7 @@
 
 namespace report {
 
+struct ReportColumn;
 struct ReportDefinition;
 
 // Lays a report's rows out on pages: on every page the title, the formula texts and the
@@ -21,7 +22,7 @@ public:
     QList<ReportPage> layOut(const QList<ReportRow> &rows);
 
     // A value as a column prints it.
-    static QString cellText(const rt::Variant &value, const struct ReportColumn &column);
+    static QString cellText(const rt::Variant &value, const ReportColumn &column);
 
 private:
     void startPage();
