@@ -55,7 +55,8 @@ const QStringList SystemTables = {
     QStringLiteral("DETAILSOFDEPOSITE"), QStringLiteral("BILLX"),
     QStringLiteral("RECIEPT"),           QStringLiteral("EMPLOYEE"),
     QStringLiteral("DOCUMENT"),          QStringLiteral("complain"),
-    QStringLiteral("sharex"),
+    QStringLiteral("sharex"),            QStringLiteral("TENANT"),
+    QStringLiteral("VEHICLE"),           QStringLiteral("INFORMATION"),
 };
 // Named before any connection of the program can open: every opener of the register
 // uses this module.
