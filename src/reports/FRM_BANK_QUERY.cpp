@@ -6,7 +6,7 @@
 #include "platform/forms/KeyFilter.h"
 #include "platform/forms/Twips.h"
 #include "platform/forms/WidgetControls.h"
-#include "platform/report/ReportControl.h"
+#include "platform/report/ReportEngineControl.h"
 #include "reports/CRClass.h"
 
 #include <QComboBox>
@@ -52,7 +52,8 @@ QPushButton *button(QWidget *frame, const char *name, const QString &caption, co
 } // namespace
 
 FRM_BANK_QUERY::FRM_BANK_QUERY(std::unique_ptr<report::ReportControl> CR, QWidget *parent)
-    : forms::Form(parent), CR(std::move(CR))
+    : forms::Form(parent),
+      CR(CR ? std::move(CR) : std::make_unique<report::ReportEngineControl>())
 {
     setObjectName(QStringLiteral("FRM_BANK_QUERY"));
     setWindowTitle(QStringLiteral("BANK TRANSACTION"));

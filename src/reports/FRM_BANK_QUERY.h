@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/Form.h"
+#include "platform/report/ReportControl.h"
 
 #include <memory>
 
@@ -11,17 +12,15 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-namespace report {
-class ReportControl;
-}
-
 // The bank transaction query: runs the bank book report over a range of entry dates,
 // for every entry or for one kind. Everything typed here passes the key filter.
 class FRM_BANK_QUERY : public forms::Form {
     Q_OBJECT
 public:
-    // Every report of the form runs on the report control it is given.
-    explicit FRM_BANK_QUERY(std::unique_ptr<report::ReportControl> CR, QWidget *parent = nullptr);
+    // Every report of the form runs on the report control it is given; without one, on
+    // the report engine's own control.
+    explicit FRM_BANK_QUERY(std::unique_ptr<report::ReportControl> CR = {},
+                            QWidget *parent = nullptr);
     ~FRM_BANK_QUERY() override;
 
     QFrame *Frame1;

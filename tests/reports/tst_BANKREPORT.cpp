@@ -1,7 +1,9 @@
 #include "data/Module1.h"
+#include "platform/forms/PlainControl.h"
 #include "platform/printer/Printer.h"
 #include "platform/report/ReportEngineControl.h"
 #include "platform/runtime/App.h"
+#include "reports/CRClass.h"
 #include "support/PrintedPage.h"
 #include "support/ProgramFolderTest.h"
 #include "support/RaisedError.h"
@@ -101,4 +103,20 @@ TEST_F(BankReportTest, aStartAfterTheEndPrintsNoEntriesAndAZeroTotal)
     const QString text = printedText(pdfPath()).simplified();
     EXPECT_EQ(text.toStdString(), "BANK TRANSACTIONS Date Bank Kind Cheque No. Cheque Date Received From "
                     "Deposited By Amount Grand total 0.00 Page 1 of 1");
+}
+
+TEST_F(BankReportTest, aMissingReportFileIsShownByTheLauncherAndNothingIsPrinted)
+{
+    QFile::remove(programFolder() + QStringLiteral("/BANKREPORT.rpt"));
+    forms::PlainControl from, to;
+    from.setValue(QDate(2026, 4, 1));
+    to.setValue(QDate(2027, 3, 31));
+
+    CRClass().ShowBankTransactionALL(control, from, to);
+
+    const QString missing = programFolder() + QStringLiteral("/BANKREPORT.rpt");
+    EXPECT_EQ(boxes().shown(),
+              (std::vector<forms::MessageBoxRecord>{{"Report file not found: " + missing,
+                                                     forms::vbOKOnly, 0, rt::App::Title()}}));
+    EXPECT_FALSE(QFile::exists(pdfPath()));
 }
