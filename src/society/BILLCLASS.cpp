@@ -1,0 +1,255 @@
+#include "society/BILLCLASS.h"
+
+#include "data/Module1.h"
+#include "data/SqlText.h"
+#include "platform/forms/Control.h"
+#include "platform/forms/DataGrid.h"
+#include "platform/runtime/Conversions.h"
+
+#include <span>
+
+namespace {
+
+using Label = DataAccess::Label;
+
+const QString Dash = QStringLiteral("-");
+
+double toCents(const rt::Variant &amount)
+{
+    return rt::roundHalfEven(amount.toDouble(), 2);
+}
+
+} // namespace
+
+bool BILLCLASS::AssignToVariable(forms::Control &SN, forms::Control &DATEX,
+                                 forms::Control &BILLMONTH, forms::Control &BILLYEAR,
+                                 forms::Control &MEMBERNUMBER, forms::Control &MEMBERNAME,
+                                 forms::Control &FLATNUMBER, forms::Control &WING,
+                                 forms::Control &FEETYPE, forms::Control &FEEAMOUNT,
+                                 forms::Control &DueAmount, forms::Control &REMARK)
+{
+    return DataAccess::copyFromControls([&] {
+        SN_ = SN.Text().toInteger();
+        DATEX_ = DATEX.Value().toDate();
+        BILLMONTH_ = BILLMONTH.Text().toInteger();
+        BILLYEAR_ = BILLYEAR.Text().toInteger();
+        MEMBERNUMBER_ = MEMBERNUMBER.Text().toInteger();
+        MEMBERNAME_ = MEMBERNAME.Text().toString();
+        FLATNUMBER_ = FLATNUMBER.Text().toString();
+        FEETYPE_ = FEETYPE.Text().toString();
+        FEEAMOUNT_ = toCents(FEEAMOUNT.Text());
+        DUEAMOUNT_ = toCents(DueAmount.Text());
+        REMARK_ = REMARK.Text().toString();
+        STRREM1_ = WING.Text().toString();
+        STRREM2_ = STRREM3_ = STRREM4_ = Dash;
+        INTREM1_ = INTREM2_ = INTREM3_ = INTREM4_ = 0;
+        DATEREM1_ = DATEREM2_ = QDate::currentDate();
+    });
+}
+
+bool BILLCLASS::AssigntToOBJECT(forms::Control &SN, forms::Control &DATEX,
+                                forms::Control &BILLMONTH, forms::Control &BILLYEAR,
+                                forms::Control &MEMBERNUMBER, forms::Control &MEMBERNAME,
+                                forms::Control &FLATNUMBER, forms::Control &FEETYPE,
+                                forms::Control &FEEAMOUNT, forms::Control &DueAmount,
+                                forms::Control &REMARK)
+{
+    const auto number = [](double value) { return rt::generalNumberText(value); };
+    DataAccess::skipFailure([&] { SN.setText(number(SN_)); });
+    DataAccess::skipFailure([&] { DATEX.setValue(DATEX_); });
+    DataAccess::skipFailure([&] { BILLMONTH.setText(number(BILLMONTH_)); });
+    DataAccess::skipFailure([&] { BILLYEAR.setText(number(BILLYEAR_)); });
+    DataAccess::skipFailure([&] { MEMBERNUMBER.setText(number(MEMBERNUMBER_)); });
+    DataAccess::skipFailure([&] { MEMBERNAME.setText(MEMBERNAME_); });
+    DataAccess::skipFailure([&] { FLATNUMBER.setText(FLATNUMBER_); });
+    DataAccess::skipFailure([&] { FEETYPE.setText(FEETYPE_); });
+    DataAccess::skipFailure([&] { FEEAMOUNT.setText(number(FEEAMOUNT_)); });
+    DataAccess::skipFailure([&] { DueAmount.setText(number(DUEAMOUNT_)); });
+    DataAccess::skipFailure([&] { REMARK.setText(REMARK_); });
+    return false;
+}
+
+std::int16_t BILLCLASS::FINDLAST()
+{
+    return DataAccess::nextSerial([&]() -> ado::Recordset & {
+        return db_.connectAndRun(QStringLiteral("select max(sn) from BILLX"));
+    });
+}
+
+std::int16_t BILLCLASS::FINDLASTWITHINCREMENT()
+{
+    return FINDLAST();
+}
+
+std::int16_t BILLCLASS::FINDLASTwithstart()
+{
+    return FINDLAST();
+}
+
+std::int16_t BILLCLASS::FINDLASTSERIALNUMBER()
+{
+    return DataAccess::nextSerial([&]() -> ado::Recordset & {
+        return db_.connectAndRun(
+            QStringLiteral("select max(BILLSERIALNUMBER) from BILLX WHERE sn = ")
+            + SqlText::number(SN_));
+    });
+}
+
+bool BILLCLASS::FINDBILLEXIXST(const rt::Variant &sn)
+{
+    return DataAccess::valueOr(false, [&] {
+        Module1::OpenConnection();
+        return DataAccess::exists(DataAccess::runOnModuleRecordset(
+            QStringLiteral("select BILLSERIALNUMBER from BILLX WHERE sn = ")
+                + SqlText::bareNumber(sn.toString()),
+            common_.str));
+    });
+}
+
+bool BILLCLASS::billLineExists(const QString &sql)
+{
+    return DataAccess::valueOr(false, [&] { return DataAccess::exists(db_.connectAndRun(sql)); });
+}
+
+bool BILLCLASS::FINDBILLAlreadymade(std::int16_t BILLMONTHX, std::int16_t BILLYEARX,
+                                    std::int16_t Membernumberx)
+{
+    return billLineExists(QStringLiteral("select BILLSERIALNUMBER from BILLX WHERE BILLMONTH = ")
+                          + SqlText::number(BILLMONTHX) + QStringLiteral(" AND BILLYEAR = ")
+                          + SqlText::number(BILLYEARX) + QStringLiteral(" AND MEMBERNUMBER = ")
+                          + SqlText::number(Membernumberx));
+}
+
+bool BILLCLASS::FINDBILLAlreadymadeFORAuto(std::int16_t BILLMONTHX, std::int16_t BILLYEARX,
+                                           std::int16_t Membernumberx, const QString &FEETYPE)
+{
+    return billLineExists(QStringLiteral("select SN from BILLX WHERE BILLMONTH = ")
+                          + SqlText::number(BILLMONTHX) + QStringLiteral(" AND BILLYEAR = ")
+                          + SqlText::number(BILLYEARX) + QStringLiteral(" AND MEMBERNUMBER = ")
+                          + SqlText::number(Membernumberx) + QStringLiteral(" AND FEETYPE = ")
+                          + SqlText::quoted(FEETYPE));
+}
+
+bool BILLCLASS::InsertIntoBILL()
+{
+    DataAccess::guarded(Label::Description, [&] {
+        common_.connect();
+        QStringList values = RecordColumns::sqlValues(*this, BILLXColumns);
+        values[2] = SqlText::number(FINDLASTSERIALNUMBER()); // not BILLSERIALNUMBER_
+        db_.runOnCon(RecordColumns::insertStatement(QStringLiteral("BILLX"), values));
+        db_.closeCon();
+    });
+    return false;
+}
+
+bool BILLCLASS::DELETEBILLDetail(std::int16_t SNx)
+{
+    if (DataAccess::deleteRows([&] {
+            db_.connectAndRun(QStringLiteral("Delete * from BILLX WHERE SN = ")
+                              + SqlText::number(SNx));
+        }))
+        db_.closeCon();
+    return false;
+}
+
+bool BILLCLASS::DELETEBILLSERIAL(std::int16_t BILLNUMBER, std::int16_t BillSerial)
+{
+    if (DataAccess::deleteRows([&] {
+            db_.connectAndRun(QStringLiteral("Delete * from BILLX WHERE SN = ")
+                              + SqlText::number(BILLNUMBER)
+                              + QStringLiteral(" AND BILLSERIALNUMBER = ")
+                              + SqlText::number(BillSerial));
+        }))
+        db_.closeCon();
+    return false;
+}
+
+// The first line the query gives becomes current only when it has been read whole (all
+// but its line number): a bill with no line, or a Null, leaves the fields as they were.
+bool BILLCLASS::FindBILL(std::int16_t SN)
+{
+    DataAccess::guarded(Label::Silent, [&] {
+        const ado::Recordset &rows =
+            db_.connectAndRun(QStringLiteral("Select * from BILLX where sn = ") + SqlText::number(SN));
+        const std::span columns(BILLXColumns);
+        const BillxRecord bill = RecordColumns::readRow(rows, columns.first(2), line());
+        line() = RecordColumns::readRow(rows, columns.subspan(3), bill);
+        db_.closeCon();
+    });
+    return false;
+}
+
+bool BILLCLASS::FindBILLNAMEFLAT(forms::Control &SN, forms::Control &DATEX,
+                                 forms::Control &MEMBERNUMBER, forms::Control &MEMBERNAME,
+                                 forms::Control &FLATNUMBER)
+{
+    DataAccess::guarded(Label::Silent, [&] {
+        const ado::Recordset &rows =
+            db_.connectAndRun(QStringLiteral("Select * from BILLX where sn = ")
+                              + SqlText::bareNumber(SN.Text().toString()));
+        DATEX.setValue(rows.Fields(QStringLiteral("DATEX")).Value());
+        MEMBERNUMBER.setText(rows.Fields(QStringLiteral("MEMBERNUMBER")).Value().toString());
+        MEMBERNAME.setText(rows.Fields(QStringLiteral("MEMBERNAME")).Value().toString());
+        FLATNUMBER.setText(rows.Fields(QStringLiteral("FLATNUMBER")).Value().toString());
+        db_.closeCon();
+    });
+    return false;
+}
+
+void BILLCLASS::FillBILLNum(forms::Control &CMB)
+{
+    DataAccess::fill(
+        CMB, Label::Silent,
+        [&]() -> ado::Recordset & {
+            return db_.connectAndRun(
+                QStringLiteral("Select DISTINCT(SN) from BILLX ORDER BY SN DESC"));
+        },
+        QStringLiteral("SN"), [&] { db_.closeCon(); });
+}
+
+// The grid keeps rows of its own, bound even when the bill has no line, so neither a
+// later statement of this object nor an empty bill leaves another bill's lines on show.
+// Con stays open while the grid shows them.
+void BILLCLASS::ShowBILLData(forms::DataGrid &DG, forms::Control &SN)
+{
+    common_.connect();
+    ado::Recordset lines;
+    lines.clearActiveConnection();
+    lines.setCursorLocation(ado::adUseClient);
+    DataAccess::guarded(Label::Silent, [&] {
+        common_.str = QStringLiteral("Select BILLSERIALNUMBER AS SERIAL,FEETYPE AS CHARGE_TYPE,"
+                                     "FEEAMOUNT AS AMOUNT from BILLX where SN = ")
+                      + SqlText::bareNumber(SN.Text().toString());
+        lines.Open(common_.str, common_.Con, ado::adOpenKeyset, ado::adLockUnspecified,
+                   ado::adCmdText);
+        if (DataAccess::exists(lines))
+            lines.MoveLast();
+        DG.setDataSource(lines);
+    });
+}
+
+double BILLCLASS::memberSum(forms::Control &Membernumberx, const QDate &from, const QDate &to,
+                            const QString &exceptBill)
+{
+    return DataAccess::valueOr(0.0, [&] {
+        const QString sql = QStringLiteral("Select sum(FEEAMOUNT) from BILLX where MEMBERNUMBER = ")
+                            + SqlText::bareNumber(Membernumberx.defaultProperty().toString())
+                            + QStringLiteral(" And DATEX >= ") + SqlText::date(from)
+                            + QStringLiteral(" And DATEX <= ") + SqlText::date(to) + exceptBill;
+        return DataAccess::runOnModuleRecordset(sql).Fields(0).Value().toDouble();
+    });
+}
+
+double BILLCLASS::FindBILLAmountOfMember(forms::Control &Membernumberx, const QDate &,
+                                         const QDate &)
+{
+    return memberSum(Membernumberx, Module1::PeriodFromDate(), Module1::PeriodToDate(), QString());
+}
+
+double BILLCLASS::FindBILLAmountOfMemberExceptThisBill(std::int16_t BillN,
+                                                       forms::Control &Membernumberx,
+                                                       const QDate &DTP1, const QDate &DTP2)
+{
+    return memberSum(Membernumberx, DTP1, DTP2,
+                     QStringLiteral(" And SN <> ") + SqlText::number(BillN));
+}
