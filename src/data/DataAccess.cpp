@@ -31,8 +31,13 @@ ado::Recordset &DataAccess::connectAndRun(const QString &sql)
 
 ado::Recordset &DataAccess::runOnCon(const QString &sql)
 {
+    return runOnCon(sql, common_.Rs);
+}
+
+ado::Recordset &DataAccess::runOnCon(const QString &sql, ado::Recordset &recordset)
+{
     text_ = sql;
-    return openKeysetReadOnly(common_.Rs, text_, common_.Con);
+    return openKeysetReadOnly(recordset, text_, common_.Con);
 }
 
 void DataAccess::closeCon()
@@ -69,6 +74,20 @@ bool DataAccess::guarded(Label label, const std::function<void()> &steps,
     }
 }
 
+void DataAccess::inTransaction(ado::Connection &connection, const std::function<void()> &steps)
+{
+    connection.BeginTrans();
+    try {
+        steps();
+    } catch (...) {
+        // A connection the steps closed has undone its changes already.
+        if (connection.State() == ado::adStateOpen)
+            connection.RollbackTrans();
+        throw;
+    }
+    connection.CommitTrans();
+}
+
 bool DataAccess::copyFromControls(const std::function<void()> &steps)
 {
     return !guarded(Label::Silent, steps, [](const rt::RuntimeError &error) {
@@ -89,6 +108,12 @@ std::int16_t DataAccess::nextSerial(const std::function<ado::Recordset &()> &max
     if (!highest)
         return whenNone;
     return rt::toInteger(*highest + 1);
+}
+
+double DataAccess::sumOf(const ado::Recordset &rows)
+{
+    const rt::Variant sum = rows.Fields(0).Value();
+    return sum.isNull() ? 0 : sum.toDouble();
 }
 
 bool DataAccess::deleteRows(const std::function<void()> &runDelete)

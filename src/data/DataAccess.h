@@ -36,6 +36,8 @@ public:
 
     ado::Recordset &connectAndRun(const QString &sql);
     ado::Recordset &runOnCon(const QString &sql);
+    // The same on another recordset of the caller's (RsTwo, RsThree, a module one).
+    ado::Recordset &runOnCon(const QString &sql, ado::Recordset &recordset);
     void closeCon();
     ado::Recordset &runOnSharedConnection(const QString &sql);
     static ado::Recordset &runOnModuleRecordset(
@@ -50,6 +52,10 @@ public:
     enum class Label { Silent, Description };
     static bool guarded(Label label, const std::function<void()> &steps,
                         const std::function<void(const rt::RuntimeError &)> &atLabel = {});
+
+    // Rows that belong together: the steps' statements on `connection` are kept only
+    // when every step ran; a failure undoes them all and goes on to the caller.
+    static void inTransaction(ado::Connection &connection, const std::function<void()> &steps);
 
     // The value kind of the label: what the steps give, or `onError` when they fail.
     template <class T>
@@ -72,6 +78,10 @@ public:
     // no next serial: Overflow goes to the caller, so no serial is given out twice.
     static std::int16_t nextSerial(const std::function<ado::Recordset &()> &maxQuery,
                                    std::int16_t whenNone = 1);
+
+    // The first column of a sum: a sum over no rows is Null and counts as 0; a query
+    // that fails raises.
+    static double sumOf(const ado::Recordset &rows);
 
     // A row exists when the query gives at least one.
     static bool exists(const ado::Recordset &rows) { return rows.RecordCount() >= 1; }

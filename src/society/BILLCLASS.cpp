@@ -5,6 +5,7 @@
 #include "platform/forms/Control.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/runtime/Conversions.h"
+#include "society/DEPOSITCLASS.h"
 
 #include <span>
 
@@ -13,13 +14,29 @@ namespace {
 using Label = DataAccess::Label;
 
 const QString Dash = QStringLiteral("-");
+const QString LateCharge = QStringLiteral("LATE CHARGE");
 
 double toCents(const rt::Variant &amount)
 {
     return rt::roundHalfEven(amount.toDouble(), 2);
 }
 
+bool found(const QString &sql)
+{
+    return DataAccess::exists(DataAccess::runOnModuleRecordset(sql));
+}
+
 } // namespace
+
+BILLCLASS::BILLCLASS() = default;
+BILLCLASS::~BILLCLASS() = default;
+
+DEPOSITCLASS &BILLCLASS::deposit()
+{
+    if (!deposit_)
+        deposit_ = std::make_unique<DEPOSITCLASS>();
+    return *deposit_;
+}
 
 bool BILLCLASS::AssignToVariable(forms::Control &SN, forms::Control &DATEX,
                                  forms::Control &BILLMONTH, forms::Control &BILLYEAR,
@@ -228,28 +245,166 @@ void BILLCLASS::ShowBILLData(forms::DataGrid &DG, forms::Control &SN)
     });
 }
 
-double BILLCLASS::memberSum(forms::Control &Membernumberx, const QDate &from, const QDate &to,
-                            const QString &exceptBill)
+double BILLCLASS::billedSum(forms::Control &Membernumberx, const QDate &from, const QDate &to,
+                            std::optional<std::int16_t> exceptBill)
 {
-    return DataAccess::valueOr(0.0, [&] {
-        const QString sql = QStringLiteral("Select sum(FEEAMOUNT) from BILLX where MEMBERNUMBER = ")
-                            + SqlText::bareNumber(Membernumberx.defaultProperty().toString())
-                            + QStringLiteral(" And DATEX >= ") + SqlText::date(from)
-                            + QStringLiteral(" And DATEX <= ") + SqlText::date(to) + exceptBill;
-        return DataAccess::runOnModuleRecordset(sql).Fields(0).Value().toDouble();
-    });
+    QString sql = QStringLiteral("Select sum(FEEAMOUNT) from BILLX where MEMBERNUMBER = ")
+                  + SqlText::bareNumber(Membernumberx.defaultProperty().toString())
+                  + QStringLiteral(" And DATEX >= ") + SqlText::date(from)
+                  + QStringLiteral(" And DATEX <= ") + SqlText::date(to);
+    if (exceptBill)
+        sql += QStringLiteral(" And SN <> ") + SqlText::number(*exceptBill);
+    return DataAccess::sumOf(DataAccess::runOnModuleRecordset(sql));
 }
 
 double BILLCLASS::FindBILLAmountOfMember(forms::Control &Membernumberx, const QDate &,
                                          const QDate &)
 {
-    return memberSum(Membernumberx, Module1::PeriodFromDate(), Module1::PeriodToDate(), QString());
+    return DataAccess::valueOr(0.0, [&] {
+        return billedSum(Membernumberx, Module1::PeriodFromDate(), Module1::PeriodToDate(),
+                         std::nullopt);
+    });
 }
 
 double BILLCLASS::FindBILLAmountOfMemberExceptThisBill(std::int16_t BillN,
                                                        forms::Control &Membernumberx,
                                                        const QDate &DTP1, const QDate &DTP2)
 {
-    return memberSum(Membernumberx, DTP1, DTP2,
-                     QStringLiteral(" And SN <> ") + SqlText::number(BillN));
+    return DataAccess::valueOr(0.0, [&] { return billedSum(Membernumberx, DTP1, DTP2, BillN); });
+}
+
+QString BILLCLASS::dueAmountUpdate(std::int16_t BillN, double DueAmount)
+{
+    return QStringLiteral("UPDATE Billx SET DUEAMOUNT = ") + SqlText::number(DueAmount)
+           + QStringLiteral(" WHERE SN = ") + SqlText::number(BillN);
+}
+
+bool BILLCLASS::UpdateOutStandingAount(std::int16_t BillN, double DueAmount)
+{
+    Module1::OpenConnection();
+    deposit().UpdateOutStandingAount(BillN, DueAmount);
+    Module1::CloseSharedConnection();
+    return false;
+}
+
+bool BILLCLASS::UpdateAdvanceAmount(forms::Control &Membernumberx, std::int16_t BillN)
+{
+    Module1::OpenConnection();
+    DataAccess::guarded(Label::Description, [&] {
+        const QDate &from = Module1::PeriodFromDate();
+        const QDate &to = Module1::PeriodToDate();
+        const double billed = FindBILLAmountOfMember(Membernumberx, from, to);
+        const double paid = deposit().FindDepositAmountOfMember(Membernumberx, from, to);
+        DataAccess::runOnModuleRecordset(QStringLiteral("UPDATE Billx SET INTREM1 = ")
+                                         + SqlText::number(paid - billed)
+                                         + QStringLiteral(" WHERE SN = ")
+                                         + SqlText::number(BillN));
+    });
+    Module1::CloseSharedConnection();
+    return false;
+}
+
+// The percentage that the late-fee setting keeps in the one row of gen; 0 without one.
+double BILLCLASS::lateFeePercentage()
+{
+    const ado::Recordset &setting = DataAccess::runOnModuleRecordset(QStringLiteral("select * from gen"));
+    return setting.Eof() ? 0 : setting.Fields(0).Value().toDouble();
+}
+
+// Every statement runs on the shared recordset, which the steps open once at most, so
+// the member's last bill stays in DsnResult throughout.
+bool BILLCLASS::CHECKLASTBILLNumDeposited(forms::Control &SNx, forms::Control &MEMBERNUM)
+{
+    bool covered = false;
+    DataAccess::guarded(Label::Silent, [&] {
+        const QString member = SqlText::bareNumber(MEMBERNUM.Text().toString());
+        const QString upTo = SqlText::bareNumber(SNx.Text().toString());
+        const rt::Variant highest =
+            DataAccess::runOnModuleRecordset(
+                QStringLiteral("SELECT MAX(SN) FROM BILLX WHERE MEMBERNUMBER = ") + member
+                + QStringLiteral(" AND SN <= ") + upTo)
+                .Fields(0)
+                .Value();
+        Module1::DsnResult() = highest.isNull() ? std::int16_t(0) : highest.toInteger();
+        const std::int16_t lastBill = Module1::DsnResult().toInteger();
+        const QString last = SqlText::number(lastBill);
+        if (found(QStringLiteral("SELECT FEETYPE FROM BILLX WHERE SN = ") + last
+                  + QStringLiteral(" AND FEETYPE = 'LATE CHARGE'")))
+            return;
+        if (found(QStringLiteral("SELECT BILLNUMBER FROM DETAILSOFDEPOSITE WHERE BILLNUMBER = ")
+                  + last))
+            return;
+        const QDate &from = Module1::PeriodFromDate();
+        const QDate &to = Module1::PeriodToDate();
+        const double unpaid = DataAccess::sumOf(DataAccess::runOnModuleRecordset(
+            QStringLiteral("Select sum(FEEAMOUNT) from BILLX where MEMBERNUMBER = ") + member
+            + QStringLiteral(" And DATEX >= ") + SqlText::date(from)
+            + QStringLiteral(" And DATEX <= ") + SqlText::date(to) + QStringLiteral(" AND SN <= ")
+            + upTo + QStringLiteral(" And SN NOT IN (SELECT BILLNUMBER FROM DETAILSOFDEPOSITE)")));
+        const double paid = deposit().FindDepositAmountOfMember(MEMBERNUM, from, to);
+        if (paid > unpaid) {
+            covered = true;
+            return;
+        }
+        const ado::Recordset &entered = DataAccess::runOnModuleRecordset(
+            QStringLiteral("SELECT DATEREM1 FROM BILLX WHERE SN = ") + last);
+        const QDate lastEntry = entered.Eof() || entered.Fields(0).Value().isNull()
+                                    ? QDate::currentDate()
+                                    : entered.Fields(0).Value().toDate();
+        if (DATEX_ > lastEntry
+            && !found(QStringLiteral("SELECT FEETYPE FROM BILLX WHERE MEMBERNUMBER = ") + member
+                      + QStringLiteral(" AND SN = ") + last
+                      + QStringLiteral(" And FEETYPE = 'LATE FEE'")))
+            addLateCharge(lastBill, MEMBERNUM, unpaid);
+    });
+    return covered;
+}
+
+// The next line of the bill, dated today, charging the late-fee percentage of what is
+// unpaid; the other fields go in as the object holds them.
+void BILLCLASS::addLateCharge(std::int16_t bill, forms::Control &MEMBERNUM, double unpaid)
+{
+    const double percentage = lateFeePercentage();
+    SN_ = bill;
+    DATEX_ = QDate::currentDate();
+    MEMBERNUMBER_ = MEMBERNUM.Text().toInteger();
+    FEETYPE_ = LateCharge;
+    FEEAMOUNT_ = rt::roundHalfEven(unpaid * percentage / 100, 2);
+    InsertIntoBILL();
+}
+
+bool BILLCLASS::AssignToVariableWithLateFee(std::int16_t SN)
+{
+    SN_ = SN;
+    FEETYPE_ = LateCharge;
+    DataAccess::guarded(Label::Silent, [&] { FEEAMOUNT_ = GETLATEFEE(SN); });
+    return false;
+}
+
+double BILLCLASS::GETLATEFEE(std::int16_t SNx)
+{
+    const std::int16_t next = rt::toInteger(SNx + 1.0);
+    Module1::OpenConnection();
+    const double total =
+        DataAccess::runOnModuleRecordset(QStringLiteral("select sum(FEEAMOUNT) from BILLX WHERE sn = ")
+                                             + SqlText::number(next),
+                                         common_.str, common_.Rs)
+            .Fields(0)
+            .Value()
+            .toDouble();
+    const double fee = total * lateFeePercentage() / 100;
+    Module1::CloseSharedConnection();
+    return fee;
+}
+
+std::int16_t BILLCLASS::GetLastBillOfMember(forms::Control &MEMBERNUM)
+{
+    return DataAccess::valueOr<std::int16_t>(0, [&] {
+        return DataAccess::runOnModuleRecordset(
+                   QStringLiteral("SELECT MAX(SN) FROM BILLX WHERE MEMBERNUMBER = ")
+                   + SqlText::bareNumber(MEMBERNUM.Text().toString()))
+            .Fields(0)
+            .Value()
+            .toInteger();
+    });
 }

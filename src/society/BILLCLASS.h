@@ -8,6 +8,10 @@
 #include <QDate>
 #include <QString>
 #include <cstdint>
+#include <memory>
+#include <optional>
+
+class DEPOSITCLASS;
 
 namespace forms {
 class Control;
@@ -18,7 +22,8 @@ class DataGrid;
 // a bill is the set of lines that share one bill number, numbered from 1.
 class BILLCLASS : public BillxRecord {
 public:
-    BILLCLASS() = default;
+    BILLCLASS();
+    ~BILLCLASS();
     BILLCLASS(const BILLCLASS &) = delete;
     BILLCLASS &operator=(const BILLCLASS &) = delete;
 
@@ -67,13 +72,40 @@ public:
     double FindBILLAmountOfMemberExceptThisBill(std::int16_t BillN,
                                                 forms::Control &Membernumberx,
                                                 const QDate &DTP1, const QDate &DTP2);
+    // Writes DueAmount onto every line of bill BillN; a failure is shown. Closes the
+    // shared connection.
+    bool UpdateOutStandingAount(std::int16_t BillN, double DueAmount);
+    // Writes the member's receipts minus bills of the period onto every line of bill
+    // BillN. Closes the shared connection.
+    bool UpdateAdvanceAmount(forms::Control &Membernumberx, std::int16_t BillN);
+    // The late charge. True when the member's receipts of the period exceed the unpaid
+    // bills up to SNx. Otherwise, unless the member's last bill up to SNx is paid or
+    // charged already, a "LATE CHARGE" line on that bill when DATEX_ is later than
+    // the day its lines were entered.
+    bool CHECKLASTBILLNumDeposited(forms::Control &SNx, forms::Control &MEMBERNUM);
+    // Prepares a "LATE CHARGE" line of bill SN with the late fee of bill SN + 1.
+    bool AssignToVariableWithLateFee(std::int16_t SN);
+    // The total of bill SNx + 1 times the late-fee percentage; a failure goes to the
+    // caller (Overflow for 32767). Closes the shared connection.
+    double GETLATEFEE(std::int16_t SNx);
+    // The member's highest bill number; 0 when there is none.
+    std::int16_t GetLastBillOfMember(forms::Control &MEMBERNUM);
+
+    // The member's billed total from `from` to `to`, both included, leaving out bill
+    // `exceptBill`; 0 when there is none. A statement that fails raises.
+    static double billedSum(forms::Control &Membernumberx, const QDate &from, const QDate &to,
+                            std::optional<std::int16_t> exceptBill);
+    // "UPDATE Billx SET DUEAMOUNT = amount WHERE SN = bill"
+    static QString dueAmountUpdate(std::int16_t BillN, double DueAmount);
 
 private:
     BillxRecord &line() { return *this; }
+    DEPOSITCLASS &deposit();
     bool billLineExists(const QString &sql);
-    static double memberSum(forms::Control &Membernumberx, const QDate &from, const QDate &to,
-                            const QString &exceptBill);
+    static double lateFeePercentage();
+    void addLateCharge(std::int16_t bill, forms::Control &MEMBERNUM, double unpaid);
 
     CommonClass common_;
     DataAccess db_{common_, common_.str};
+    std::unique_ptr<DEPOSITCLASS> deposit_;
 };

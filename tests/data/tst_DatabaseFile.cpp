@@ -2,6 +2,7 @@
 
 #include "cheque/ChequeRecordData.h"
 #include "society/BillxRecord.h"
+#include "society/DetailsOfDepositeRecord.h"
 #include "society/MemberxRecord.h"
 
 #include <QDir>
@@ -168,6 +169,7 @@ TEST_F(DatabaseFileTest, EveryRecordColumnTableFollowsItsTablesColumnOrder)
         {"Memberx", RecordColumns::names(MemberxColumns)},
         {"FlatHistory", RecordColumns::names(MemberxColumns)},
         {"BILLX", RecordColumns::names(BILLXColumns)},
+        {"DETAILSOFDEPOSITE", RecordColumns::names(DETAILSOFDEPOSITEColumns)},
     };
     for (const auto &[table, names] : tables)
         EXPECT_EQ(db.columns(table), QStringList{names.join(',')}) << table;

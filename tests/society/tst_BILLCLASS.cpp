@@ -2,7 +2,8 @@
 
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/PlainControl.h"
-#include "society/SocietyTest.h"
+#include "society/AccountTest.h"
+#include "support/RaisedError.h"
 
 namespace {
 
@@ -230,6 +231,101 @@ TEST_F(BILLCLASSTest, TheBillListAndTheGridShowWhatIsStored)
     number.setText("11");
     bill.ShowBILLData(grid, number);
     EXPECT_EQ(grid.model()->rowCount(), 0) << "a bill with no line shows no other bill's";
+}
+
+// Member 3 owes bill 2 (10) and bill 5 (1.5 and 1), entered on their dates; bill 9 is
+// beyond the bill the charge is made for (8); member 4 has bill 6; the late fee is 1%.
+class LateChargeTest : public AccountTest {
+protected:
+    void SetUp() override
+    {
+        AccountTest::SetUp();
+        Module1::PeriodFromDate() = QDate(2026, 1, 1);
+        Module1::PeriodToDate() = QDate(2026, 12, 31);
+        storeBillLine(2, 1, 3, QDate(2026, 1, 31), "MAINTENANCE", 10);
+        storeBillLine(5, 1, 3, QDate(2026, 2, 28), "MAINTENANCE", 1.5);
+        storeBillLine(5, 2, 3, QDate(2026, 2, 28), "WATER", 1);
+        storeBillLine(6, 1, 4, QDate(2026, 2, 28), "MAINTENANCE", 100);
+        storeBillLine(6, 2, 4, QDate(2026, 2, 28), "WATER", 50);
+        storeBillLine(9, 1, 3, QDate(2026, 3, 31), "MAINTENANCE", 40);
+        execRaw("update gen set LATEFEE = 1");
+    }
+
+    QStringList lateCharges()
+    {
+        return rowsRaw("select SN, BILLSERIALNUMBER, DATEX = date('now', 'localtime'), "
+                       "MEMBERNUMBER, FEEAMOUNT from BILLX where FEETYPE = 'LATE CHARGE' "
+                       "and DATEX <> '2026-02-28'");
+    }
+};
+
+TEST_F(LateChargeTest, TheLateChargeEndsOrChargesTheLastBillUpToTheOneMade)
+{
+    const QString added = QStringLiteral("5|3|1|3|0.12"); // 12.5 at 1%, half to even
+    struct Case {
+        const char *name;
+        const char *member;
+        QDate billDate;
+        std::function<void()> setUp;
+        bool covered;
+        QStringList charged;
+    };
+    const QDate march(2026, 3, 31);
+    const std::vector<Case> cases = {
+        {"nothing paid", "3", march, [] {}, false, {added}},
+        {"already charged", "3", march,
+         [&] { storeBillLine(5, 3, 3, QDate(2026, 2, 28), "LATE CHARGE", 0.5); }, false, {}},
+        {"last bill paid", "3", march, [&] { storeReceiptLine(1, 5, 3, march, 1); }, false, {}},
+        {"paid more than owed", "3", march, [&] { storeReceiptLine(1, 0, 3, march, 12.51); },
+         true, {}},
+        {"paid as much as owed", "3", march, [&] { storeReceiptLine(1, 0, 3, march, 12.5); },
+         false, {added}},
+        {"no bill yet", "7", march, [&] { storeReceiptLine(1, 0, 9, march, 1); }, false, {}},
+        {"made before the last bill was entered", "3", QDate(2026, 2, 28), [] {}, false, {}},
+        {"a late fee on the bill", "3", march,
+         [&] { storeBillLine(5, 3, 3, QDate(2026, 2, 28), "LATE FEE", 0.5); }, false, {}},
+    };
+    for (const Case &c : cases) {
+        execRaw("delete from DETAILSOFDEPOSITE; delete from BILLX where BILLSERIALNUMBER = 3");
+        c.setUp();
+        BILLCLASS bill;
+        bill.DATEX_ = c.billDate;
+        PlainControl upTo("8"), member(c.member);
+        EXPECT_EQ(bill.CHECKLASTBILLNumDeposited(upTo, member), c.covered) << c.name;
+        EXPECT_EQ(lateCharges(), c.charged) << c.name;
+    }
+    EXPECT_TRUE(boxes().shown().empty());
+}
+
+TEST_F(LateChargeTest, TheLateFeeOfABillIsTheNextBillsTotalAtTheSetPercentage)
+{
+    execRaw("update gen set LATEFEE = 2");
+    struct Case {
+        std::int16_t bill;
+        const char *raised;
+        double fee;
+    };
+    const std::vector<Case> cases = {{5, "none", 3}, {32767, "6 Overflow", 7}, {9, "94", 7}};
+    for (const Case &c : cases) {
+        BILLCLASS bill;
+        double fee = 7;
+        EXPECT_TRUE(raisedError([&] { fee = bill.GETLATEFEE(c.bill); }).startsWith(c.raised))
+            << c.bill;
+        EXPECT_EQ(fee, c.fee) << c.bill;
+        if (c.fee != 7) // done: the shared connection it read on is closed
+            EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateClosed);
+
+        bill.FEEAMOUNT_ = 7;
+        bill.AssignToVariableWithLateFee(c.bill);
+        EXPECT_EQ(bill.SN_, c.bill);
+        EXPECT_EQ(bill.FEETYPE_, QStringLiteral("LATE CHARGE"));
+        EXPECT_EQ(bill.FEEAMOUNT_, c.fee) << c.bill;
+    }
+
+    BILLCLASS bill;
+    PlainControl member("3"), noBills("8");
+    EXPECT_EQ(bill.GetLastBillOfMember(member), 9);
+    EXPECT_EQ(bill.GetLastBillOfMember(noBills), 0);
 }
 
 } // namespace
