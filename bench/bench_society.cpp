@@ -2,10 +2,13 @@
 // society one year old: each member should cost about the same in both, except the
 // list of every bill.
 // Run: build/benchmarks --benchmark_filter="MakeBill|NextLine|MemberTotal|BillList"
+// The receipts of the same two societies, every bill paid by a receipt of its own:
+// build/benchmarks --benchmark_filter="TakePayment|LateCharge|CarryForward"
 #include "BenchProgramFolder.h"
 #include "data/Module1.h"
 #include "platform/forms/PlainControl.h"
 #include "society/BILLCLASS.h"
+#include "society/DEPOSITCLASS.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -67,7 +70,7 @@ public:
         Module1::PeriodToDate() = QDate(lastYear, 12, 31);
     }
 
-private:
+protected:
     BenchProgramFolder folder_;
 };
 
@@ -118,6 +121,99 @@ void BillList(benchmark::State &state)
         bill.FillBILLNum(list);
 }
 
+void runRaw(const QString &databasePath, const QString &sql)
+{
+    sqlite3 *database = nullptr;
+    sqlite3_open_v2(databasePath.toUtf8().constData(), &database, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_exec(database, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+    sqlite3_close(database);
+}
+
+// Receipt b pays bill b, line for line, a month after it; the society's members are on
+// the register.
+void storeReceiptsAndMembers(const QString &databasePath)
+{
+    runRaw(databasePath,
+           QStringLiteral(
+               "begin;"
+               "insert into DETAILSOFDEPOSITE select SN, date(DATEX, '+1 month'), SN, DATEX, "
+               "BILLSERIALNUMBER, BILLMONTH, BILLYEAR, MEMBERNUMBER, MEMBERNAME, FLATNUMBER, "
+               "FEETYPE, FEEAMOUNT, 'CASH', '-', '-', '-', '-', '-', '-', '-', 0, 0, 0, 0, "
+               "DATEX, DATEX from BILLX order by SN, BILLSERIALNUMBER;"
+               "insert into Memberx (SN, NAMEX, WING, ACCO, DOFLEAVING) "
+               "select distinct MEMBERNUMBER, 'MEMBER', 'A', MEMBERNUMBER, '-' from BILLX;"
+               "commit;"));
+}
+
+// Member 17's last bill and the two before it are left unpaid.
+class PaidSociety : public Society {
+public:
+    explicit PaidSociety(int bills)
+        : Society(bills), lastBill_(bills - (bills - 17) % Members)
+    {
+        storeReceiptsAndMembers(folder_.databasePath());
+        runRaw(folder_.databasePath(),
+               QStringLiteral("delete from DETAILSOFDEPOSITE where SN in (%1, %2, %3)")
+                   .arg(lastBill_)
+                   .arg(lastBill_ - Members)
+                   .arg(lastBill_ - 2 * Members));
+    }
+
+    QString databasePath() const { return folder_.databasePath(); }
+    int lastBill() const { return lastBill_; }
+
+private:
+    int lastBill_;
+};
+
+// Member 17 pays the last bill and the two older ones on one receipt: the receipt
+// number, the test that the bill is unpaid, its lines with their words, the older
+// bills and the words of the receipt. The receipt is taken away again, untimed.
+void TakePayment(benchmark::State &state)
+{
+    PaidSociety society(static_cast<int>(state.range(0)));
+    DEPOSITCLASS deposit;
+    forms::PlainControl date, kind(QStringLiteral("CHEQUE")), cheque(QStringLiteral("123456")),
+        bank(QStringLiteral("SBI")), remark(QStringLiteral("-")),
+        chequeDate(QStringLiteral("01/02/2026")), member(QStringLiteral("17"));
+    date.setValue(QDate(2026, 2, 1));
+    const QString billNumber = QString::number(society.lastBill());
+    for (auto _ : state) {
+        std::int16_t receipt = 0;
+        deposit.GETLASTRECEIPT(receipt);
+        forms::PlainControl bill(billNumber);
+        benchmark::DoNotOptimize(deposit.FindRECEIPTEXIST(bill));
+        deposit.InsertintoDepositNEW(static_cast<std::int16_t>(society.lastBill()), date, kind,
+                                     cheque, bank, remark, chequeDate);
+        deposit.DepositOldBill(member, bill, date, kind, cheque, bank, remark, chequeDate);
+        deposit.InsertMoneyInWord(receipt);
+        state.PauseTiming();
+        runRaw(society.databasePath(),
+               QStringLiteral("delete from DETAILSOFDEPOSITE where SN = %1").arg(receipt));
+        state.ResumeTiming();
+    }
+}
+
+// The late charge for member 17's unpaid last bill, made before that bill was entered,
+// so every step runs and no line is added.
+void LateCharge(benchmark::State &state)
+{
+    PaidSociety society(static_cast<int>(state.range(0)));
+    BILLCLASS bill;
+    forms::PlainControl upTo(QString::number(society.lastBill())), member(QStringLiteral("17"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bill.CHECKLASTBILLNumDeposited(upTo, member));
+}
+
+// The carry-forward of every member's balance of the last year.
+void CarryForward(benchmark::State &state)
+{
+    PaidSociety society(static_cast<int>(state.range(0)));
+    DEPOSITCLASS deposit;
+    for (auto _ : state)
+        deposit.InsertLastYeareData();
+}
+
 } // namespace
 
 // The one-year society first: the reporter compares each group with its first variant.
@@ -129,3 +225,9 @@ BENCHMARK(MemberTotal)->Name("MemberTotal/OneYear")->Arg(OneYearBills)->Unit(ben
 BENCHMARK(MemberTotal)->Name("MemberTotal/Full")->Arg(FullBills)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BillList)->Name("BillList/OneYear")->Arg(OneYearBills)->Unit(benchmark::kMillisecond);
 BENCHMARK(BillList)->Name("BillList/Full")->Arg(FullBills)->Unit(benchmark::kMillisecond);
+BENCHMARK(TakePayment)->Name("TakePayment/OneYear")->Arg(OneYearBills)->Iterations(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(TakePayment)->Name("TakePayment/Full")->Arg(FullBills)->Iterations(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(LateCharge)->Name("LateCharge/OneYear")->Arg(OneYearBills)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LateCharge)->Name("LateCharge/Full")->Arg(FullBills)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CarryForward)->Name("CarryForward/OneYear")->Arg(OneYearBills)->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(CarryForward)->Name("CarryForward/Full")->Arg(FullBills)->Iterations(10)->Unit(benchmark::kMillisecond);

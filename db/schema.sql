@@ -278,6 +278,12 @@ CREATE TABLE DETAILSOFDEPOSITE (
     DATEREM1 DATE,
     DATEREM2 DATE
 );
+-- A receipt's lines and the next receipt number; whether a bill is paid; a member's
+-- receipts over a period. Each runs while a payment is taken, so none may read the
+-- whole table.
+CREATE INDEX DETAILSOFDEPOSITE_SN ON DETAILSOFDEPOSITE (SN);
+CREATE INDEX DETAILSOFDEPOSITE_BILLNUMBER ON DETAILSOFDEPOSITE (BILLNUMBER);
+CREATE INDEX DETAILSOFDEPOSITE_MEMBER_DATE ON DETAILSOFDEPOSITE (MEMBERNUMBER, DATEOFDEPOSITE);
 
 -- Bill lines: the lines of one bill share SN and are numbered from 1 in
 -- BILLSERIALNUMBER, one line per charge.
@@ -311,6 +317,8 @@ CREATE TABLE BILLX (
 CREATE INDEX BILLX_SN_LINE ON BILLX (SN, BILLSERIALNUMBER);
 CREATE INDEX BILLX_MEMBER_MONTH ON BILLX (MEMBERNUMBER, BILLYEAR, BILLMONTH);
 CREATE INDEX BILLX_MEMBER_DATE ON BILLX (MEMBERNUMBER, DATEX);
+-- A member's bills by number: the last one up to a bill, the older unpaid ones.
+CREATE INDEX BILLX_MEMBER_SN ON BILLX (MEMBERNUMBER, SN);
 
 -- Sums received from members, by date.
 CREATE TABLE RECIEPT (
