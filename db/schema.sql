@@ -188,6 +188,9 @@ CREATE TABLE Memberx (
     DATEREM2 DATE
 );
 CREATE UNIQUE INDEX Memberx_FLAT_JOINING ON Memberx (WING, ACCO, DOFJOINING);
+-- The next member serial, a member by serial and a member by name.
+CREATE INDEX Memberx_SN ON Memberx (SN);
+CREATE INDEX Memberx_NAMEX ON Memberx (NAMEX);
 
 -- Copies of member records as they stood, under serials of their own.
 CREATE TABLE FlatHistory (
@@ -223,6 +226,8 @@ CREATE TABLE FlatHistory (
     DATEREM1 DATE,
     DATEREM2 DATE
 );
+-- The next serial of the copies.
+CREATE INDEX FlatHistory_SN ON FlatHistory (SN);
 
 -- A member's statement, built on demand from the member's bill and receipt lines:
 -- one row per line, billed or received.
@@ -273,6 +278,12 @@ CREATE TABLE DETAILSOFDEPOSITE (
     DATEREM1 DATE,
     DATEREM2 DATE
 );
+-- A receipt's lines and the next receipt number; whether a bill is paid; a member's
+-- receipts over a period. Each runs while a payment is taken, so none may read the
+-- whole table.
+CREATE INDEX DETAILSOFDEPOSITE_SN ON DETAILSOFDEPOSITE (SN);
+CREATE INDEX DETAILSOFDEPOSITE_BILLNUMBER ON DETAILSOFDEPOSITE (BILLNUMBER);
+CREATE INDEX DETAILSOFDEPOSITE_MEMBER_DATE ON DETAILSOFDEPOSITE (MEMBERNUMBER, DATEOFDEPOSITE);
 
 -- Bill lines: the lines of one bill share SN and are numbered from 1 in
 -- BILLSERIALNUMBER, one line per charge.
@@ -300,6 +311,14 @@ CREATE TABLE BILLX (
     DATEREM1 DATE,
     DATEREM2 DATE
 );
+-- A bill's lines, the next bill and line number and the list of bills; a member's
+-- bill for a month; a member's billed total over a period. A society keeps up to
+-- 32767 bills of several lines each, so none of these may read the whole table.
+CREATE INDEX BILLX_SN_LINE ON BILLX (SN, BILLSERIALNUMBER);
+CREATE INDEX BILLX_MEMBER_MONTH ON BILLX (MEMBERNUMBER, BILLYEAR, BILLMONTH);
+CREATE INDEX BILLX_MEMBER_DATE ON BILLX (MEMBERNUMBER, DATEX);
+-- A member's bills by number: the last one up to a bill, the older unpaid ones.
+CREATE INDEX BILLX_MEMBER_SN ON BILLX (MEMBERNUMBER, SN);
 
 -- Sums received from members, by date.
 CREATE TABLE RECIEPT (

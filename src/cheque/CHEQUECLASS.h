@@ -1,10 +1,10 @@
 #pragma once
 
 #include "data/CommonClass.h"
+#include "data/DataAccess.h"
 
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 class QWidget;
@@ -79,13 +79,10 @@ public:
 private:
     bool FindChequeDeposited(const QString &chequeNumber);
     CommonClass &common();
-    // Runs a statement on the shared connection through this instance's recordset.
-    void run(const QString &sql);
+    // Statements run on the shared connection through this instance's recordset.
+    DataAccess db();
     std::int16_t nextSerial(const QString &table);
     void fill(forms::Control &CMB, const QString &sql, const QString &columnName);
-    // Runs the delete the builder gives and says "Deleted", or shows why it failed
-    // (building the statement included).
-    void deleteRows(const std::function<QString()> &statement);
 
     std::unique_ptr<CommonClass> common_;
 };

@@ -1,5 +1,10 @@
 #include "data/DatabaseFile.h"
 
+#include "cheque/ChequeRecordData.h"
+#include "society/BillxRecord.h"
+#include "society/DetailsOfDepositeRecord.h"
+#include "society/MemberxRecord.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +12,7 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <vector>
 #include <sqlite3.h>
 
 namespace {
@@ -154,6 +160,23 @@ TEST_F(DatabaseFileTest, FreshFileHoldsEveryTableAndTheSeededRows)
     EXPECT_EQ(db.rows("select count(*) from BANKDETAIL"), QStringList{"1"});
     EXPECT_EQ(db.rows("select count(*) from CHEQUETABLE"), QStringList{"0"});
     EXPECT_EQ(db.rows("select count(*) from DATAX"), QStringList{"0"});
+}
+
+// Inserts, updates, loaders and copies are all built from each record's column table,
+// so each table must name the columns in the schema's order.
+TEST_F(DatabaseFileTest, EveryRecordColumnTableFollowsItsTablesColumnOrder)
+{
+    ASSERT_TRUE(DatabaseFile::createIfAbsent(path()));
+    RawDatabase db(path());
+    const std::vector<std::pair<const char *, QStringList>> tables = {
+        {"CHEQUETABLE", RecordColumns::names(ChequeRecordColumns)},
+        {"Memberx", RecordColumns::names(MemberxColumns)},
+        {"FlatHistory", RecordColumns::names(MemberxColumns)},
+        {"BILLX", RecordColumns::names(BILLXColumns)},
+        {"DETAILSOFDEPOSITE", RecordColumns::names(DETAILSOFDEPOSITEColumns)},
+    };
+    for (const auto &[table, names] : tables)
+        EXPECT_EQ(db.columns(table), QStringList{names.join(',')}) << table;
 }
 
 TEST_F(DatabaseFileTest, ExistingFileIsLeftByteForByteUntouched)

@@ -7,6 +7,8 @@
 #include "support/LockHeldElsewhere.h"
 
 #include <QFile>
+#include <functional>
+#include <vector>
 
 using namespace std::chrono_literals;
 
@@ -149,4 +151,44 @@ TEST_F(ConnectionTest, ALockHeldElsewhereIsWaitedForFromTheFirstStatementUpToThe
         EXPECT_EQ(scalarRaw("select count(*) from CHEQUETABLE where SN = 2").toInt(), otherRows);
     }
     rt::runTestResets();
+}
+
+TEST_F(ConnectionTest, ATransactionKeepsOrUndoesItsStatementsWhole)
+{
+    struct Case {
+        const char *name;
+        std::function<void(ado::Connection &)> end;
+        const char *rowsAfter;
+    };
+    const std::vector<Case> cases = {
+        {"commit", [](ado::Connection &c) { c.CommitTrans(); }, "2"},
+        {"roll back", [](ado::Connection &c) { c.RollbackTrans(); }, "0"},
+        {"close", [](ado::Connection &c) { c.Close(); }, "0"},
+    };
+    for (const Case &c : cases) {
+        execRaw("delete from CHEQUETABLE");
+        ado::Connection connection = openConnection();
+        EXPECT_EQ(connection.BeginTrans(), 1);
+        connection.Execute("insert into ChequeTable values(1,'SBI',#01/02/2003#,10,100,'-',0)");
+        connection.Execute("insert into ChequeTable values(2,'SBI',#01/02/2003#,20,200,'-',0)");
+        ado::Recordset rows;
+        rows.Open("select * from CHEQUETABLE", connection, ado::adOpenKeyset, ado::adLockReadOnly);
+        EXPECT_EQ(rows.RecordCount(), 2) << c.name << ": the connection sees its own changes";
+        c.end(connection);
+        EXPECT_EQ(scalarRaw("select count(*) from CHEQUETABLE"), c.rowsAfter) << c.name;
+    }
+}
+
+TEST_F(ConnectionTest, TransactionsDoNotNestAndNeedAnOpenConnection)
+{
+    ado::Connection connection = openConnection();
+    connection.BeginTrans();
+    EXPECT_EQ(raisedBy([&] { connection.BeginTrans(); }).Number(), rt::errStatementRejected);
+    connection.RollbackTrans();
+    connection.RollbackTrans(); // nothing left to undo
+    EXPECT_EQ(raisedBy([&] { connection.CommitTrans(); }).Number(), rt::errStatementRejected);
+
+    connection.Close();
+    EXPECT_EQ(raisedBy([&] { connection.BeginTrans(); }).Number(), rt::errConnectionUnusable);
+    EXPECT_EQ(raisedBy([&] { connection.RollbackTrans(); }).Number(), rt::errConnectionUnusable);
 }

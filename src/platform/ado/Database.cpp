@@ -97,6 +97,17 @@ Statement Database::prepare(const QString &statementText)
     return statement;
 }
 
+void Database::runCommand(const char *command)
+{
+    if (sqlite3_exec(handle_, command, nullptr, nullptr, nullptr) != SQLITE_OK)
+        raiseLastError();
+}
+
+bool Database::inTransaction() const
+{
+    return sqlite3_get_autocommit(handle_) == 0;
+}
+
 long long Database::totalChanges() const
 {
     return sqlite3_total_changes64(handle_);

@@ -27,6 +27,11 @@ public:
     // goes on after its statement.
     Statement prepare(const QString &statementText);
 
+    // Runs one of the engine's own commands (begin, commit, rollback) as it is written.
+    void runCommand(const char *command);
+    // True between a begin and its commit or rollback.
+    bool inTransaction() const;
+
     // Rows inserted, updated or deleted since the database was opened.
     long long totalChanges() const;
 
