@@ -2,6 +2,7 @@
 
 #include "data/CommonClass.h"
 #include "platform/forms/Control.h"
+#include "society/DEPOSITCLASS.h"
 #include "reports/FormulaText.h"
 
 namespace {
@@ -107,6 +108,13 @@ CommonClass &CRClass::common()
     if (!common_)
         common_ = std::make_unique<CommonClass>();
     return *common_;
+}
+
+DEPOSITCLASS &CRClass::receipts()
+{
+    if (!receipts_)
+        receipts_ = std::make_unique<DEPOSITCLASS>();
+    return *receipts_;
 }
 
 void CRClass::runOnOwnConnection(ReportLaunch &step)
@@ -254,6 +262,20 @@ rt::Variant CRClass::ShowBillAsNumber(report::ReportControl &CR, std::int16_t Nu
 {
     return ReportLaunch::usual(CR, BillFile, [&] {
         return equalsNumber(QStringLiteral("{Billx.SN}"), QString::number(Number));
+    });
+}
+
+rt::Variant CRClass::ShowReceiptNumberASPERNUMBER(report::ReportControl &CR, std::int16_t Number)
+{
+    return ReportLaunch::guarded(CR, [&](ReportLaunch &step) {
+        step.emptySelection();
+        step.headers();
+        step.selection(
+            equalsNumber(QStringLiteral("{DETAILSOFDEPOSITE.SN}"), QString::number(Number)));
+        const bool paysABill = receipts().FindBILLNUMBER(Number) != 0;
+        step.reportFile(paysABill ? QStringLiteral("\\Receipt.rpt")
+                                  : QStringLiteral("\\ReceiptAdvance.rpt"));
+        step.run();
     });
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 class CommonClass;
+class DEPOSITCLASS;
 namespace forms {
 class Control;
 }
@@ -63,6 +64,8 @@ public:
                                           std::int16_t DepositNumber);
     // One bill.
     rt::Variant ShowBillAsNumber(report::ReportControl &CR, std::int16_t Number);
+    // One receipt: the receipt layout when it pays a bill, the advance receipt otherwise.
+    rt::Variant ShowReceiptNumberASPERNUMBER(report::ReportControl &CR, std::int16_t Number);
     rt::Variant ShowReceiptNumber(report::ReportControl &CR);
     rt::Variant ShowReceiptNumberAsDate(report::ReportControl &CR, forms::Control &DTP1,
                                         forms::Control &DTP2);
@@ -117,6 +120,9 @@ public:
 private:
     // The launcher's own data-access object, created on first use.
     CommonClass &common();
+    // The launcher's own receipts object, created on first use: it tells which receipt
+    // layout a receipt needs.
+    DEPOSITCLASS &receipts();
     // A member's bills over a range of bill dates, on the launcher's connection as it is.
     rt::Variant billsOfMember(report::ReportControl &CR, const QString &reportFile,
                               const QString &Memberx, forms::Control &DTP1,
@@ -129,4 +135,5 @@ private:
                                const ReportLaunch::Filter &filter = {});
 
     std::unique_ptr<CommonClass> common_;
+    std::unique_ptr<DEPOSITCLASS> receipts_;
 };

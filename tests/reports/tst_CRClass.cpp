@@ -276,6 +276,15 @@ TEST_F(CRClassTest, EveryOperationWritesItsCatalogueEntryInOrder)
          usual("Billall.rpt", "{Billx.MEMBERNAME} = 'TEST MEMBER'")},
         {"ShowBillAsNumber", [&](auto &l, auto &CR) { l.ShowBillAsNumber(CR, -3); },
          usual("Bill.rpt", "{Billx.SN} = -3")},
+        {"ShowReceiptNumberASPERNUMBER, a receipt that pays bill 7",
+         [&](auto &l, auto &CR) { l.ShowReceiptNumberASPERNUMBER(CR, 12); },
+         usual("Receipt.rpt", "{DETAILSOFDEPOSITE.SN} = 12"), {}, DataSource::Registered},
+        {"ShowReceiptNumberASPERNUMBER, an advance (bill number 0)",
+         [&](auto &l, auto &CR) { l.ShowReceiptNumberASPERNUMBER(CR, 13); },
+         usual("ReceiptAdvance.rpt", "{DETAILSOFDEPOSITE.SN} = 13"), {}, DataSource::Registered},
+        {"ShowReceiptNumberASPERNUMBER, a receipt that does not exist",
+         [&](auto &l, auto &CR) { l.ShowReceiptNumberASPERNUMBER(CR, 99); },
+         usual("ReceiptAdvance.rpt", "{DETAILSOFDEPOSITE.SN} = 99"), {}, DataSource::Registered},
         {"ShowReceiptNumber", [&](auto &l, auto &CR) { l.ShowReceiptNumber(CR); },
          usual("ReceiptALL.rpt")},
         {"ShowReceiptNumberAsDate",
@@ -354,6 +363,7 @@ TEST_F(CRClassTest, EveryOperationWritesItsCatalogueEntryInOrder)
          [&](auto &l, auto &CR) { l.ShowShareCertificate(CR, 5, 1, 10); }, shareCertificate,
          {errorBox(rejected.Description())}, DataSource::AsItIs, true},
     };
+    execRaw("insert into DETAILSOFDEPOSITE (SN, BILLNUMBER) values (12, 7), (13, 0)");
     QStringList formulas;
     for (const auto &row : table) {
         SCOPED_TRACE(row.name);
