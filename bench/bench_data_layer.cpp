@@ -2,6 +2,7 @@
 // Run: build/benchmarks --benchmark_filter="Insert|SelectByNumber|MaxSerial"
 #include "BenchProgramFolder.h"
 #include "data/CommonClass.h"
+#include "data/DataAccess.h"
 #include "data/Module1.h"
 
 #include <benchmark/benchmark.h>
@@ -47,10 +48,10 @@ void throughDataLayer(benchmark::State &state, Statement statement)
     BenchProgramFolder folder(StoredCheques);
     Module1::OpenConnection();
     CommonClass common;
+    DataAccess statements(common, common.str);
     int serial = FirstInsertedSerial;
     for (auto _ : state) {
-        common.str = statementText(statement, ++serial, "#08/12/2026#");
-        common.runOnSharedConnection();
+        statements.runOnSharedConnection(statementText(statement, ++serial, "#08/12/2026#"));
         if (common.Rs.State() == ado::adStateOpen)
             for (int column = 0; column < common.Rs.FieldCount(); ++column)
                 benchmark::DoNotOptimize(common.Rs.Fields(column).Value());

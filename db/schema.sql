@@ -188,6 +188,9 @@ CREATE TABLE Memberx (
     DATEREM2 DATE
 );
 CREATE UNIQUE INDEX Memberx_FLAT_JOINING ON Memberx (WING, ACCO, DOFJOINING);
+-- The next member serial, a member by serial and a member by name.
+CREATE INDEX Memberx_SN ON Memberx (SN);
+CREATE INDEX Memberx_NAMEX ON Memberx (NAMEX);
 
 -- Copies of member records as they stood, under serials of their own.
 CREATE TABLE FlatHistory (
@@ -223,6 +226,8 @@ CREATE TABLE FlatHistory (
     DATEREM1 DATE,
     DATEREM2 DATE
 );
+-- The next serial of the copies.
+CREATE INDEX FlatHistory_SN ON FlatHistory (SN);
 
 -- A member's statement, built on demand from the member's bill and receipt lines:
 -- one row per line, billed or received.
@@ -273,6 +278,12 @@ CREATE TABLE DETAILSOFDEPOSITE (
     DATEREM1 DATE,
     DATEREM2 DATE
 );
+-- A receipt's lines and the next receipt number; whether a bill is paid; a member's
+-- receipts over a period. Each runs while a payment is taken, so none may read the
+-- whole table.
+CREATE INDEX DETAILSOFDEPOSITE_SN ON DETAILSOFDEPOSITE (SN);
+CREATE INDEX DETAILSOFDEPOSITE_BILLNUMBER ON DETAILSOFDEPOSITE (BILLNUMBER);
+CREATE INDEX DETAILSOFDEPOSITE_MEMBER_DATE ON DETAILSOFDEPOSITE (MEMBERNUMBER, DATEOFDEPOSITE);
 
 -- Bill lines: the lines of one bill share SN and are numbered from 1 in
 -- BILLSERIALNUMBER, one line per charge.
@@ -300,6 +311,14 @@ CREATE TABLE BILLX (
     DATEREM1 DATE,
     DATEREM2 DATE
 );
+-- A bill's lines, the next bill and line number and the list of bills; a member's
+-- bill for a month; a member's billed total over a period. A society keeps up to
+-- 32767 bills of several lines each, so none of these may read the whole table.
+CREATE INDEX BILLX_SN_LINE ON BILLX (SN, BILLSERIALNUMBER);
+CREATE INDEX BILLX_MEMBER_MONTH ON BILLX (MEMBERNUMBER, BILLYEAR, BILLMONTH);
+CREATE INDEX BILLX_MEMBER_DATE ON BILLX (MEMBERNUMBER, DATEX);
+-- A member's bills by number: the last one up to a bill, the older unpaid ones.
+CREATE INDEX BILLX_MEMBER_SN ON BILLX (MEMBERNUMBER, SN);
 
 -- Sums received from members, by date.
 CREATE TABLE RECIEPT (
@@ -308,24 +327,92 @@ CREATE TABLE RECIEPT (
     DEPOSITEVALUE DOUBLE
 );
 
--- The society's employees.
+-- The tables below are read by the reports alone; nothing in the program writes them.
+
+-- The society's employees; the employee report picks one by name.
 CREATE TABLE EMPLOYEE (
-    NAMEX TEXT COLLATE NOCASE
+    SN SMALLINT,
+    NAMEX TEXT COLLATE NOCASE,
+    DESIGNATION TEXT COLLATE NOCASE,
+    ADDRESS TEXT COLLATE NOCASE,
+    PHONE TEXT COLLATE NOCASE,
+    DATEOFJOINING DATE,
+    SALARY DOUBLE,
+    REMARK TEXT COLLATE NOCASE
 );
 
--- The society's documents, by topic.
+-- The society's documents (deeds, agreements, minutes), filed by topic, with where
+-- the paper is kept.
 CREATE TABLE DOCUMENT (
-    TOPIC TEXT COLLATE NOCASE
+    SN SMALLINT,
+    TOPIC TEXT COLLATE NOCASE,
+    TITLE TEXT COLLATE NOCASE,
+    DATEOFDOCUMENT DATE,
+    KEPTAT TEXT COLLATE NOCASE,
+    REMARK TEXT COLLATE NOCASE
 );
 
--- Complaints, selected by group, position and date (DATEREM2).
+-- Members' complaints: the group is the kind of work (PLUMBING, ELECTRICAL, ...), the
+-- position where the complaint stands (OPEN, ATTENDED, CLOSED). DATEREM2 is the date
+-- it was made, which the reports select on; DATEREM1 the date it was settled.
 CREATE TABLE complain (
+    SN SMALLINT,
+    MEMBERNAME TEXT COLLATE NOCASE,
+    FLATNUMBER TEXT COLLATE NOCASE,
     Groupx TEXT COLLATE NOCASE,
     Positionx TEXT COLLATE NOCASE,
+    COMPLAINT TEXT COLLATE NOCASE,
+    REMARK TEXT COLLATE NOCASE,
+    DATEREM1 DATE,
     DATEREM2 DATE
 );
 
--- Share certificates issued to members.
+-- Share certificates issued to members (MEMBERNUMBER is Memberx.SN). The distinctive
+-- numbers of the shares a certificate covers are given when it is printed.
 CREATE TABLE sharex (
-    certificateN INTEGER
+    certificateN SMALLINT,
+    MEMBERNUMBER SMALLINT,
+    MEMBERNAME TEXT COLLATE NOCASE,
+    FLATNUMBER TEXT COLLATE NOCASE,
+    NUMBEROFSHARES SMALLINT,
+    SHAREVALUE DOUBLE,
+    DATEOFISSUE DATE
+);
+
+-- Tenants living in members' flats, each under the member (Memberx.SN) who let the
+-- flat; the tenant reports select them by that member's name.
+CREATE TABLE TENANT (
+    SN SMALLINT,
+    MEMBERNUMBER SMALLINT,
+    NAMEX TEXT COLLATE NOCASE,
+    PHONE TEXT COLLATE NOCASE,
+    PMTADDRESS TEXT COLLATE NOCASE,
+    OCCUPANTS SMALLINT,
+    AGREEMENTFROM DATE,
+    AGREEMENTTO DATE,
+    REMARK TEXT COLLATE NOCASE
+);
+
+-- Residents' vehicles, each under the member (Memberx.SN) of the flat it belongs to.
+CREATE TABLE VEHICLE (
+    SN SMALLINT,
+    MEMBERNUMBER SMALLINT,
+    VEHICLENUMBER TEXT COLLATE NOCASE,
+    VEHICLETYPE TEXT COLLATE NOCASE,
+    MAKE TEXT COLLATE NOCASE,
+    PARKINGSLOT TEXT COLLATE NOCASE,
+    REMARK TEXT COLLATE NOCASE
+);
+
+-- The society's own particulars, one row, as the information report prints them.
+CREATE TABLE INFORMATION (
+    NAMEX TEXT COLLATE NOCASE,
+    REGISTRATIONNUMBER TEXT COLLATE NOCASE,
+    DATEOFREGISTRATION DATE,
+    ADDRESS TEXT COLLATE NOCASE,
+    CITY TEXT COLLATE NOCASE,
+    PHONE TEXT COLLATE NOCASE,
+    CHAIRMAN TEXT COLLATE NOCASE,
+    SECRETARY TEXT COLLATE NOCASE,
+    TREASURER TEXT COLLATE NOCASE
 );

@@ -20,17 +20,6 @@ namespace {
 
 const QString Dash = QStringLiteral("-");
 
-// Runs one copy into a control on its own: a control that lacks the property is left
-// as it is and the copy goes on with the next one.
-template <class Assignment>
-void assignSkippingFailure(Assignment assignment)
-{
-    try {
-        assignment();
-    } catch (const rt::RuntimeError &) {
-    }
-}
-
 // The end of both copies into the shared records: an error an earlier statement left
 // pending is shown here, and the caller then stores nothing.
 bool reportPendingEntryError()
@@ -41,16 +30,6 @@ bool reportPendingEntryError()
     return true;
 }
 
-rt::Variant column(const ado::Recordset &rows, const char *name)
-{
-    return rows.Fields(QString::fromLatin1(name)).Value();
-}
-
-QString insertStatement(const QString &table, const QStringList &values)
-{
-    return QStringLiteral("insert into %1 values(%2)").arg(table, values.join(QLatin1Char(',')));
-}
-
 } // namespace
 
 CommonClass &CHEQUECLASS::common()
@@ -58,53 +37,28 @@ CommonClass &CHEQUECLASS::common()
     return common_.get();
 }
 
-void CHEQUECLASS::run(const QString &sql)
+DataAccess CHEQUECLASS::db()
 {
-    common().str = sql;
-    common().runOnSharedConnection();
+    return DataAccess(common(), common().str);
 }
 
 // The next serial of a table: its highest serial plus 1, or 1 when it has none or the
-// query fails. Past 32767 there is no next serial: the conversion's Overflow goes to
-// the caller, so a full table never hands out a serial again.
+// query fails. Past 32767 the conversion's Overflow goes to the caller, so a full table
+// never hands out a serial again.
 std::int16_t CHEQUECLASS::nextSerial(const QString &table)
 {
-    double highest = 0;
-    try {
-        run(QStringLiteral("select max(sn) from ") + table);
-        highest = common().Rs.Fields(0).Value().toDouble();
-    } catch (const rt::RuntimeError &) {
-        return 1;
-    }
-    return rt::toInteger(highest + 1);
+    return DataAccess::nextSerial([&]() -> ado::Recordset & {
+        return db().runOnSharedConnection(QStringLiteral("select max(sn) from ") + table);
+    });
 }
 
-// The Fill family: the column of every row, in the query's order, then the first item
-// selected, which raises the combo's Click before the filler returns. An empty result
-// or a Null ends the fill with nothing selected.
+// The Fill family on the shared connection; an empty result or a Null ends the fill
+// with nothing selected.
 void CHEQUECLASS::fill(forms::Control &CMB, const QString &sql, const QString &columnName)
 {
-    CMB.Clear();
-    try {
-        run(sql);
-        ado::Recordset &rows = common().Rs;
-        while (!rows.Eof()) {
-            CMB.AddItem(rows.Fields(columnName).Value().toString());
-            rows.MoveNext();
-        }
-        CMB.setListIndex(0);
-    } catch (const rt::RuntimeError &) {
-    }
-}
-
-void CHEQUECLASS::deleteRows(const std::function<QString()> &statement)
-{
-    try {
-        run(statement());
-        forms::MsgBox(QStringLiteral("Deleted"), forms::vbOKOnly, QStringLiteral("Delete"));
-    } catch (const rt::RuntimeError &error) {
-        forms::MsgBox(error.Description());
-    }
+    DataAccess::fill(
+        CMB, DataAccess::Label::Silent,
+        [&]() -> ado::Recordset & { return db().runOnSharedConnection(sql); }, columnName);
 }
 
 // Layout profiles.
@@ -141,7 +95,7 @@ bool CHEQUECLASS::AssigntToOBJECTDATA(
         &rupeeNumberTop, &acLeft,         &acTop,    &signLeft, &signTop};
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const std::int16_t position = profile.*LayoutProfilePositions[i].field;
-        assignSkippingFailure([&] { boxes[i]->setText(QString::number(position)); });
+        DataAccess::skipFailure([&] { boxes[i]->setText(QString::number(position)); });
     }
     return false;
 }
@@ -158,7 +112,7 @@ bool CHEQUECLASS::InsertIntoDATAX()
         QStringList values{SqlText::number(FINDLASTDATA()), SqlText::quoted(profile.NAMEX)};
         for (const LayoutProfilePosition &position : LayoutProfilePositions)
             values << SqlText::number(profile.*position.field);
-        run(insertStatement(QStringLiteral("DATAX"), values));
+        db().runOnSharedConnection(RecordColumns::insertStatement(QStringLiteral("DATAX"), values));
         forms::MsgBox(QStringLiteral("ENTERED"), forms::vbOKCancel, QStringLiteral("Data"));
     } catch (const rt::RuntimeError &error) {
         if (error.Number() == rt::errDuplicateKey)
@@ -171,8 +125,9 @@ bool CHEQUECLASS::InsertIntoDATAX()
 
 bool CHEQUECLASS::DELETEDataDetail(const QString &Namexx)
 {
-    deleteRows([&] {
-        return QStringLiteral("Delete * from DATAX WHERE Namex = ") + SqlText::quoted(Namexx);
+    DataAccess::deleteRows([&] {
+        db().runOnSharedConnection(QStringLiteral("Delete * from DATAX WHERE Namex = ")
+                                   + SqlText::quoted(Namexx));
     });
     return false;
 }
@@ -181,14 +136,15 @@ bool CHEQUECLASS::FindDataDETAIL(const QString &custemname)
 {
     try {
         Module1::OpenConnection();
-        run(QStringLiteral("Select * from DATAX where namex = ") + SqlText::quoted(custemname));
+        const ado::Recordset &rows = db().runOnSharedConnection(
+            QStringLiteral("Select * from DATAX where namex = ") + SqlText::quoted(custemname));
         // Read whole before it becomes current: a row that fails part-way must not
         // leave a profile made of two.
         LayoutProfileData profile;
-        const ado::Recordset &rows = common().Rs;
-        profile.NAMEX = column(rows, "NAMEX").toString();
+        profile.NAMEX = rows.Fields(QStringLiteral("NAMEX")).Value().toString();
         for (const LayoutProfilePosition &position : LayoutProfilePositions)
-            profile.*position.field = column(rows, position.column).toInteger();
+            profile.*position.field =
+                rows.Fields(QLatin1String(position.column)).Value().toInteger();
         ModuleData::LayoutProfile() = profile;
     } catch (const rt::RuntimeError &) {
         // Deliberately silent: a missing profile leaves the last one loaded in place.
@@ -242,13 +198,13 @@ bool CHEQUECLASS::AssigntToOBJECT(forms::Control &, forms::Control &bankName,
 {
     const ChequeRecordData &cheque = ModuleData::ChequeRecord();
     const auto text = [](forms::Control &control, const QString &value) {
-        assignSkippingFailure([&] { control.setText(value); });
+        DataAccess::skipFailure([&] { control.setText(value); });
     };
     text(bankName, cheque.BANKNAME);
     text(bankBranch, cheque.BANKBRANCH);
     text(accountNumber, cheque.ACCOUNTNUMBER);
     text(accountHolder, cheque.ACCOUNTHOLDER);
-    assignSkippingFailure([&] { dateOfEntry.setValue(cheque.DATEOFENTRY); });
+    DataAccess::skipFailure([&] { dateOfEntry.setValue(cheque.DATEOFENTRY); });
     text(amount, rt::generalNumberText(cheque.AMOUNT));
     text(amountInWords, cheque.AMOUNTINWORD);
     text(chequeNumber, rt::generalNumberText(cheque.CHEQUENUMBER));
@@ -268,47 +224,29 @@ bool CHEQUECLASS::InsertIntoCheque()
 {
     try {
         const std::int16_t serial = FINDLAST();
-        const ChequeRecordData &cheque = ModuleData::ChequeRecord();
-        const QStringList values{
-            SqlText::number(serial),
-            SqlText::quoted(cheque.BANKNAME),
-            SqlText::quoted(cheque.BANKBRANCH),
-            SqlText::quoted(cheque.ACCOUNTNUMBER),
-            SqlText::quoted(cheque.ACCOUNTHOLDER),
-            SqlText::date(cheque.DATEOFENTRY),
-            SqlText::number(cheque.AMOUNT),
-            SqlText::quoted(cheque.AMOUNTINWORD),
-            SqlText::number(cheque.CHEQUENUMBER),
-            SqlText::quoted(cheque.CHEQUEDATE),
-            SqlText::quoted(cheque.CHEQUEISSUEDTO),
-            SqlText::quoted(cheque.ISSUEDBY),
-            SqlText::quoted(cheque.REMARK),
-            SqlText::quoted(cheque.ACPAYONLY),
-            SqlText::quoted(cheque.STRREM2),
-            SqlText::quoted(cheque.STRREM3),
-            SqlText::quoted(cheque.STRREM4),
-            SqlText::number(cheque.INTREM1),
-            SqlText::number(cheque.INTREM2),
-            SqlText::number(cheque.INTREM3),
-            SqlText::number(cheque.INTREM4),
-            SqlText::date(cheque.DATEREM1),
-            SqlText::date(cheque.DATEREM2),
-        };
-        run(insertStatement(QStringLiteral("ChequeTable"), values));
-        forms::MsgBox(QStringLiteral("ENTERED"), forms::vbOKCancel,
-                      QStringLiteral("Cheque Detail"));
+        QStringList values =
+            RecordColumns::sqlValues(ModuleData::ChequeRecord(), ChequeRecordColumns);
+        values[0] = SqlText::number(serial);
+        db().runOnSharedConnection(
+            RecordColumns::insertStatement(QStringLiteral("ChequeTable"), values));
     } catch (const rt::RuntimeError &error) {
+        // A refused cheque must never pass for a stored one: every refusal is told.
         if (error.Number() == rt::errDuplicateKey)
             forms::MsgBox(QStringLiteral("Duplicate Cheque No Entry"));
-        else if (error.Number() == rt::errOverflow)
-            forms::MsgBox(error.Description()); // the register has no serial left
+        else
+            forms::MsgBox(error.Description());
+        return false;
     }
-    return false;
+    forms::MsgBox(QStringLiteral("ENTERED"), forms::vbOKCancel, QStringLiteral("Cheque Detail"));
+    return true;
 }
 
 bool CHEQUECLASS::DELETECHEQUETABLE(std::int16_t SNx)
 {
-    deleteRows([&] { return QStringLiteral("Delete * from BANK WHERE SN = ") + SqlText::number(SNx); });
+    DataAccess::deleteRows([&] {
+        db().runOnSharedConnection(QStringLiteral("Delete * from BANK WHERE SN = ")
+                                   + SqlText::number(SNx));
+    });
     return false;
 }
 
@@ -323,33 +261,11 @@ bool CHEQUECLASS::FindChequeDETAIL(double SN)
     // row, or a row that fails part-way, leaves the current cheque as it was rather than
     // one made of two cheques.
     try {
-        run(QStringLiteral("Select * from CHEQUETABLE where CHEQUENUMBER = ")
+        const ado::Recordset &rows = db().runOnSharedConnection(
+            QStringLiteral("Select * from CHEQUETABLE where CHEQUENUMBER = ")
             + SqlText::number(SN));
-        const ado::Recordset &rows = common().Rs;
-        ChequeRecordData cheque;
-        cheque.SN = column(rows, "SN").toInteger();
-        cheque.BANKNAME = column(rows, "BANKNAME").toString();
-        cheque.BANKBRANCH = column(rows, "BANKBRANCH").toString();
-        cheque.ACCOUNTNUMBER = column(rows, "ACCOUNTNUMBER").toString();
-        cheque.ACCOUNTHOLDER = column(rows, "ACCOUNTHOLDER").toString();
-        cheque.DATEOFENTRY = column(rows, "DATEOFENTRY").toDate();
-        cheque.AMOUNT = column(rows, "AMOUNT").toDouble();
-        cheque.AMOUNTINWORD = column(rows, "AMOUNTINWORD").toString();
-        cheque.CHEQUENUMBER = column(rows, "CHEQUENUMBER").toDouble();
-        cheque.CHEQUEDATE = column(rows, "CHEQUEDATE").toString();
-        cheque.CHEQUEISSUEDTO = column(rows, "CHEQUEISSUEDTO").toString();
-        cheque.ISSUEDBY = column(rows, "ISSUEDBY").toString();
-        cheque.REMARK = column(rows, "REMARK").toString();
-        cheque.ACPAYONLY = column(rows, "ACPAYONLY").toString();
-        cheque.STRREM2 = column(rows, "STRREM2").toString();
-        cheque.STRREM3 = column(rows, "STRREM3").toString();
-        cheque.STRREM4 = column(rows, "STRREM4").toString();
-        cheque.INTREM1 = column(rows, "INTREM1").toDouble();
-        cheque.INTREM2 = column(rows, "INTREM2").toDouble();
-        cheque.INTREM3 = column(rows, "INTREM3").toDouble();
-        cheque.INTREM4 = column(rows, "INTREM4").toDouble();
-        cheque.DATEREM1 = column(rows, "DATEREM1").toDate();
-        cheque.DATEREM2 = column(rows, "DATEREM2").toDate();
+        const ChequeRecordData cheque =
+            RecordColumns::readRow(rows, ChequeRecordColumns, ChequeRecordData{});
         ModuleData::ChequeRecord() = cheque;
     } catch (const rt::RuntimeError &error) {
         forms::MsgBox(error.Description());
@@ -426,9 +342,10 @@ void CHEQUECLASS::FillChequeNUMBER(forms::Control &CMB)
 
 bool CHEQUECLASS::DELETEChequeNumber(forms::Control &ChequeNumberx)
 {
-    deleteRows([&] {
-        return QStringLiteral("Delete * from CHEQUETABLE WHERE CHEQUENUMBER = ")
-               + SqlText::bareNumber(ChequeNumberx.defaultProperty().toString());
+    DataAccess::deleteRows([&] {
+        db().runOnSharedConnection(
+            QStringLiteral("Delete * from CHEQUETABLE WHERE CHEQUENUMBER = ")
+            + SqlText::bareNumber(ChequeNumberx.defaultProperty().toString()));
     });
     return false;
 }
@@ -437,9 +354,10 @@ bool CHEQUECLASS::DELETEChequeNumber(forms::Control &ChequeNumberx)
 bool CHEQUECLASS::FindChequeDeposited(const QString &chequeNumber)
 {
     try {
-        run(QStringLiteral("select CHEQUENUMBER from CHEQUE where CHEQUENUMBER = ")
+        const ado::Recordset &rows = db().runOnSharedConnection(
+            QStringLiteral("select CHEQUENUMBER from CHEQUE where CHEQUENUMBER = ")
             + SqlText::quoted(chequeNumber));
-        if (common().Rs.RecordCount() >= 1) {
+        if (DataAccess::exists(rows)) {
             forms::MsgBox(QStringLiteral("This cheque already deposited"), forms::vbInformation,
                           QStringLiteral("Information"));
             return true;

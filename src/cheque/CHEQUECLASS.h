@@ -1,11 +1,12 @@
 #pragma once
 
 #include "data/CommonClass.h"
+#include "data/DataAccess.h"
 #include "platform/runtime/OnFirstUse.h"
 
 #include <QString>
 #include <cstdint>
-#include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -60,8 +61,8 @@ public:
                          forms::Control &remark, forms::Control &acPayOnly);
     // The next serial, 1 for an empty register; raises Overflow past serial 32767.
     std::int16_t FINDLAST();
-    // Stores ChequeRecord: "ENTERED", "Duplicate Cheque No Entry", or the Overflow of a
-    // full register; silent on other failures.
+    // Stores ChequeRecord and says "ENTERED", or says "Duplicate Cheque No Entry" or why
+    // the row was refused (the Overflow of a full register included). True when stored.
     bool InsertIntoCheque();
     // Deletes the BANK row of that serial, not a register row, deliberately: the system
     // does so, and register rows go through DELETEChequeNumber.
@@ -84,13 +85,10 @@ public:
 private:
     bool FindChequeDeposited(const QString &chequeNumber);
     CommonClass &common();
-    // Runs a statement on the shared connection through this instance's recordset.
-    void run(const QString &sql);
+    // Statements run on the shared connection through this instance's recordset.
+    DataAccess db();
     std::int16_t nextSerial(const QString &table);
     void fill(forms::Control &CMB, const QString &sql, const QString &columnName);
-    // Runs the delete the builder gives and says "Deleted", or shows why it failed
-    // (building the statement included).
-    void deleteRows(const std::function<QString()> &statement);
 
     rt::OnFirstUse<CommonClass> common_;
 };

@@ -6,6 +6,10 @@
 // Indian grouping (crore, lakh, thousand, hundred), ending in " ONLY".
 class CalculateClass {
 public:
+    // The largest amount written in words correctly: 99,99,99,999. Above it the crores
+    // would be read as an amount of their own ("ONE HUNDRED,  CRORE").
+    static constexpr double LargestAmount = 999999999;
+
     // Reads the text by character position, not by its value. The empty text comes
     // back when a window of the input is not a number.
     QString Calculate(QString Numberx) const;

@@ -8,6 +8,16 @@ ChequeFieldLabels::ChequeFieldLabels(const std::array<forms::TwipsLabel *, Count
 {
 }
 
+namespace {
+
+constexpr int AmountInWords = 3;
+// The smallest size at which the amount in words stays legible on a cheque.
+constexpr double SmallestWordsPointSize = 7;
+
+} // namespace
+
+// A bank refuses a cheque whose amount in words is cut, so those words always show
+// whole, made smaller where they must be; the other fields keep their design face.
 void ChequeFieldLabels::showCheque(const ChequeRecordData &cheque)
 {
     const QString stamp = cheque.ACPAYONLY == QStringLiteral("YES") ? QStringLiteral("A/c Pay Only")
@@ -21,8 +31,12 @@ void ChequeFieldLabels::showCheque(const ChequeRecordData &cheque)
         cheque.ACCOUNTNUMBER,
         cheque.ISSUEDBY,
     };
-    for (int field = 0; field < Count; ++field)
-        labels_[field]->setText(captions[field]);
+    for (int field = 0; field < Count; ++field) {
+        if (field == AmountInWords)
+            labels_[field]->setWholeText(captions[field], SmallestWordsPointSize);
+        else
+            labels_[field]->setText(captions[field]);
+    }
 }
 
 void ChequeFieldLabels::place(const Positions &positions)

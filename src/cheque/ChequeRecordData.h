@@ -1,7 +1,10 @@
 #pragma once
 
+#include "data/RecordColumn.h"
+
 #include <QDate>
 #include <QString>
+#include <array>
 #include <cstdint>
 
 // The current cheque: the columns of the cheque register in table order.
@@ -33,3 +36,30 @@ struct ChequeRecordData {
     QDate DATEREM1 = ZeroDate;
     QDate DATEREM2 = ZeroDate;
 };
+
+// The columns of the cheque register in table order, with the field of each.
+inline const std::array<RecordColumn<ChequeRecordData>, 23> ChequeRecordColumns = {{
+    {"SN", &ChequeRecordData::SN},
+    {"BANKNAME", &ChequeRecordData::BANKNAME},
+    {"BANKBRANCH", &ChequeRecordData::BANKBRANCH},
+    {"ACCOUNTNUMBER", &ChequeRecordData::ACCOUNTNUMBER},
+    {"ACCOUNTHOLDER", &ChequeRecordData::ACCOUNTHOLDER},
+    {"DATEOFENTRY", &ChequeRecordData::DATEOFENTRY},
+    {"AMOUNT", &ChequeRecordData::AMOUNT},
+    {"AMOUNTINWORD", &ChequeRecordData::AMOUNTINWORD},
+    {"CHEQUENUMBER", &ChequeRecordData::CHEQUENUMBER},
+    {"CHEQUEDATE", &ChequeRecordData::CHEQUEDATE},
+    {"CHEQUEISSUEDTO", &ChequeRecordData::CHEQUEISSUEDTO},
+    {"ISSUEDBY", &ChequeRecordData::ISSUEDBY},
+    {"REMARK", &ChequeRecordData::REMARK},
+    {"ACPAYONLY", &ChequeRecordData::ACPAYONLY},
+    {"STRREM2", &ChequeRecordData::STRREM2},
+    {"STRREM3", &ChequeRecordData::STRREM3},
+    {"STRREM4", &ChequeRecordData::STRREM4},
+    {"INTREM1", &ChequeRecordData::INTREM1},
+    {"INTREM2", &ChequeRecordData::INTREM2},
+    {"INTREM3", &ChequeRecordData::INTREM3},
+    {"INTREM4", &ChequeRecordData::INTREM4},
+    {"DATEREM1", &ChequeRecordData::DATEREM1},
+    {"DATEREM2", &ChequeRecordData::DATEREM2},
+}};

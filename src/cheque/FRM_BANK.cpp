@@ -56,9 +56,8 @@ QComboBox *comboBox(QWidget *frame, const char *name, const QRect &twips)
 
 QDateEdit *datePicker(QWidget *frame, const char *name, const QRect &twips)
 {
-    auto *picker = forms::FormControls::place(new QDateEdit(frame), name, twips, controlFont());
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    QDateEdit *picker = forms::FormControls::datePicker(frame, name, twips, controlFont(),
+                                                        QStringLiteral("dd/MM/yyyy"));
     setColours(picker, LightGrey);
     return picker;
 }
@@ -86,12 +85,14 @@ QIcon chequeIcon()
     return QIcon(picture);
 }
 
-// The amount check of the entry: cheques are written for whole rupees above 0.
+// The amount check of the entry: cheques are written for whole rupees above 0, up to
+// the largest amount whose words can be written.
 bool isWholeRupees(const QString &amount)
 {
     try {
         const double rupees = rt::textToDouble(amount);
-        return rupees > 0 && rupees == std::floor(rupees);
+        return rupees > 0 && rupees <= CalculateClass::LargestAmount
+               && rupees == std::floor(rupees);
     } catch (const rt::RuntimeError &) {
         return false;
     }
@@ -232,9 +233,10 @@ void FRM_BANK::createControls()
     captionFor(TXTREMARK, QStringLiteral("REMARK :"), 0, LeftColumnCaptionWidth);
     captionFor(CMBACPAy, QStringLiteral("A/c PAY ONLY :"), 0, LeftColumnCaptionWidth);
 
-    setTabSequence({cmbBankname, cmbbankbranch, cmbAccountnumber, cmbaccountholder, TXTAMOUNT,
-                 DTPCHEQUEDATE, TXTChequeIssuedto, TXTIssuedBy, TXTREMARK, cmdDELET, cmdlogin,
-                 TXTCHEQUEDATE, CmbDNumber, DTP, TXTWORD, CMBACPAy, TXTCHNUMBER});
+    forms::FormControls::setTabSequence(
+        {cmbBankname, cmbbankbranch, cmbAccountnumber, cmbaccountholder, TXTAMOUNT,
+         DTPCHEQUEDATE, TXTChequeIssuedto, TXTIssuedBy, TXTREMARK, cmdDELET, cmdlogin,
+         TXTCHEQUEDATE, CmbDNumber, DTP, TXTWORD, CMBACPAy, TXTCHNUMBER});
     cmbBankname->setFocus();
 }
 
@@ -250,16 +252,6 @@ void FRM_BANK::captionFor(QWidget *control, const QString &caption, int left, in
     // Grey on the frame's own grey: drawn transparent, so the frame's edge stays whole
     // where a caption starts at its left side.
     forms::FormControls::setColours(label, Black);
-}
-
-void FRM_BANK::setTabSequence(const std::initializer_list<QWidget *> &order)
-{
-    QWidget *previous = nullptr;
-    for (QWidget *control : order) {
-        if (previous)
-            QWidget::setTabOrder(previous, control);
-        previous = control;
-    }
 }
 
 CHEQUECLASS &FRM_BANK::cheque()
@@ -297,7 +289,9 @@ void FRM_BANK::cmdlogin_Click()
         TXTWORD->setText(calculator().Calculate(wholeRupeeDigits(TXTAMOUNT->text())));
         if (controls_->copy(cheque(), &CHEQUECLASS::AssignToVariable))
             return;
-        cheque().InsertIntoCheque();
+        // A refused cheque stays on the form, so only what was wrong needs changing.
+        if (!cheque().InsertIntoCheque())
+            return;
         refillNumbers();
         ClearChequeEntry();
     } catch (const rt::RuntimeError &) {

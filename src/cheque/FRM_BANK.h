@@ -57,7 +57,6 @@ private:
 
     void createControls();
     void captionFor(QWidget *control, const QString &caption, int left, int width);
-    void setTabSequence(const std::initializer_list<QWidget *> &order);
     bool CheckChequeEntry();
     void ClearChequeEntry();
     void refillNumbers();

@@ -10,21 +10,12 @@ namespace {
 
 const QString Admin = QStringLiteral("Admin");
 
-void openKeysetReadOnly(ado::Recordset &recordset, const QString &sql,
-                        const ado::Connection &connection)
-{
-    Module1::CloseIfOpen(recordset);
-    recordset.Open(sql, connection, ado::adOpenKeyset, ado::adLockReadOnly,
-                   ado::adCmdUnspecified);
-}
-
-void closeIfOpen(ado::Connection &connection)
-{
-    if (connection.State() == ado::adStateOpen)
-        connection.Close();
-}
-
 } // namespace
+
+DataAccess CommonClass::own()
+{
+    return DataAccess(*this, str);
+}
 
 QString CommonClass::userQuery(const QString &user, const QString &password)
 {
@@ -41,85 +32,56 @@ bool CommonClass::matchesLogin(const ado::Recordset &rows, const QString &user,
 
 bool CommonClass::connect()
 {
-    try {
-        closeIfOpen(Con);
+    DataAccess::guarded(DataAccess::Label::Description, [&] {
+        own().closeCon();
         Con.ConnectionString = ConnectionString;
         Con.Open(QString(), QString(), ado::adCmdUnspecified);
-    } catch (const rt::RuntimeError &error) {
-        forms::MsgBox(error.Description());
-    }
+    });
     return false;
-}
-
-void CommonClass::runOnSharedConnection()
-{
-    openKeysetReadOnly(Rs, str, Module1::SharedConnection());
-}
-
-void CommonClass::runOnOwnConnection()
-{
-    openKeysetReadOnly(Rs, str, Con);
 }
 
 // The lookup fillers: each lists one column of its query in the query's order and
 // selects the first item, which raises the combo's Click. They differ in what a
 // failure (an empty list included) does.
-namespace {
-
-enum class OnFailure { Silent, ShowDescription, CloseConnection };
-
-void fillFromOwnConnection(CommonClass &common, forms::Control &CMB, const QString &sql,
-                           const QString &column, OnFailure onFailure)
+void CommonClass::fillFromOwnConnection(
+    forms::Control &CMB, const QString &sql, const QString &column, DataAccess::Label label,
+    const std::function<void(const rt::RuntimeError &)> &atLabel)
 {
-    CMB.Clear();
-    try {
-        common.connect();
-        openKeysetReadOnly(common.Rs, sql, common.Con);
-        while (!common.Rs.Eof()) {
-            CMB.AddItem(common.Rs.Fields(column).Value().toString());
-            common.Rs.MoveNext();
-        }
-        closeIfOpen(common.Con);
-        CMB.setListIndex(0);
-    } catch (const rt::RuntimeError &error) {
-        if (onFailure == OnFailure::ShowDescription)
-            forms::MsgBox(error.Description());
-        else if (onFailure == OnFailure::CloseConnection)
-            closeIfOpen(common.Con);
-    }
+    DataAccess::fill(
+        CMB, label, [&]() -> ado::Recordset & { return own().connectAndRun(sql); }, column,
+        [&] { own().closeCon(); }, atLabel);
 }
-
-} // namespace
 
 void CommonClass::FillTypesofDeposit(forms::Control &CMB)
 {
-    fillFromOwnConnection(*this, CMB,
+    fillFromOwnConnection(CMB,
                           QStringLiteral("Select Distinct(TYPEOFDEPOSITE) from TYPEDEPOSITE "
                                          "order by TYPEOFDEPOSITE asc"),
-                          QStringLiteral("TYPEOFDEPOSITE"), OnFailure::Silent);
+                          QStringLiteral("TYPEOFDEPOSITE"), DataAccess::Label::Silent);
 }
 
 void CommonClass::FillGENERALTypesofDeposit(forms::Control &CMB)
 {
-    fillFromOwnConnection(*this, CMB,
+    fillFromOwnConnection(CMB,
                           QStringLiteral("Select Distinct(TYPEOFDEPOSITE) from TYPEDEPOSITE "
                                          "WHERE DURATIONOFDEPOSITE = 0 order by "
                                          "TYPEOFDEPOSITE asc"),
-                          QStringLiteral("TYPEOFDEPOSITE"), OnFailure::Silent);
+                          QStringLiteral("TYPEOFDEPOSITE"), DataAccess::Label::Silent);
 }
 
 void CommonClass::FillTypesofEXPENDITURE(forms::Control &CMB)
 {
-    fillFromOwnConnection(*this, CMB,
+    fillFromOwnConnection(CMB,
                           QStringLiteral("Select Distinct(EXPENDITURE) from TypeOfExpenditure "
                                          "ORDER BY EXPENDITURE ASC"),
-                          QStringLiteral("EXPENDITURE"), OnFailure::ShowDescription);
+                          QStringLiteral("EXPENDITURE"), DataAccess::Label::Description);
 }
 
 void CommonClass::FillUID(forms::Control &CMB)
 {
-    fillFromOwnConnection(*this, CMB, QStringLiteral("Select Distinct(Userx) from UserTable"),
-                          QStringLiteral("Userx"), OnFailure::CloseConnection);
+    fillFromOwnConnection(CMB, QStringLiteral("Select Distinct(Userx) from UserTable"),
+                          QStringLiteral("Userx"), DataAccess::Label::Silent,
+                          [&](const rt::RuntimeError &) { own().closeCon(); });
 }
 
 void CommonClass::Changepassword(forms::Control &txtUID, forms::Control &txtPwd,
@@ -137,62 +99,62 @@ void CommonClass::Changepassword(forms::Control &txtUID, forms::Control &txtPwd,
         return;
     }
     connect();
-    str = QStringLiteral("Update UserTable set Userx = ") + SqlText::quoted(user)
-          + QStringLiteral(", pwd = ") + SqlText::quoted(password)
-          + QStringLiteral(" where Userx = ") + SqlText::quoted(user);
-    Module1::CloseIfOpen(Rs);
-    try {
-        runOnOwnConnection();
+    const QString update = QStringLiteral("Update UserTable set Userx = ") + SqlText::quoted(user)
+                           + QStringLiteral(", pwd = ") + SqlText::quoted(password)
+                           + QStringLiteral(" where Userx = ") + SqlText::quoted(user);
+    DataAccess::guarded(DataAccess::Label::Description, [&] {
+        own().runOnCon(update);
         forms::MsgBox(QStringLiteral("Password changed"), forms::vbInformation, Admin);
-    } catch (const rt::RuntimeError &error) {
-        forms::MsgBox(error.Description());
-    }
-    closeIfOpen(Con);
+    });
+    own().closeCon();
 }
 
 bool CommonClass::GetLog(forms::Control &txtUID, forms::Control &txtPwd)
 {
     bool valid = false;
-    try {
+    bool reachesLabel = true; // the refusals return before it, leaving Con as it is
+    DataAccess::guarded(DataAccess::Label::Silent, [&] {
         const QString user = txtUID.Text().toString();
         const QString password = txtPwd.Text().toString();
         if (user.isEmpty() || password.isEmpty()) {
             forms::MsgBox(QStringLiteral("Fill Information"), forms::vbInformation,
                           QStringLiteral("Information"));
-            return false;
+            reachesLabel = false;
+            return;
         }
-        connect();
-        str = userQuery(user, password);
-        runOnOwnConnection();
-        if (Rs.RecordCount() < 1) {
+        ado::Recordset &users = own().connectAndRun(userQuery(user, password));
+        if (!DataAccess::exists(users)) {
             forms::MsgBox(QStringLiteral("Not Authorised"), forms::vbInformation,
                           QStringLiteral("Information"));
-            return false;
+            reachesLabel = false;
+            return;
         }
-        if (!matchesLogin(Rs, user, password))
-            return false;
+        if (!matchesLogin(users, user, password)) {
+            reachesLabel = false;
+            return;
+        }
         LogedPerson = user;
-        rolrx = Rs.Fields(3).Value().toString();
+        rolrx = users.Fields(3).Value().toString();
         valid = true;
-    } catch (const rt::RuntimeError &) {
-        // Deliberately silent: a login that cannot be checked is refused, no more.
-    }
-    closeIfOpen(Con);
+    });
+    if (reachesLabel)
+        own().closeCon();
     return valid;
 }
 
 void CommonClass::updatelatefee(double &latefee)
 {
-    try {
-        connect();
-        openKeysetReadOnly(Rs, QStringLiteral("Delete * from gen"), Con);
-        str = QStringLiteral("Insert into gen values(") + SqlText::number(latefee)
-              + QStringLiteral(",0,0,0,0)");
-        runOnOwnConnection();
-        forms::MsgBox(QStringLiteral("Late Fee Value Saved"), forms::vbInformation,
-                      QStringLiteral("Saved"));
-    } catch (const rt::RuntimeError &error) {
-        forms::MsgBox(error.Description(), forms::vbInformation, QStringLiteral("Info"));
-    }
-    closeIfOpen(Con);
+    DataAccess::guarded(
+        DataAccess::Label::Silent,
+        [&] {
+            own().connectAndRun(QStringLiteral("Delete * from gen"));
+            own().runOnCon(QStringLiteral("Insert into gen values(") + SqlText::number(latefee)
+                           + QStringLiteral(",0,0,0,0)"));
+            forms::MsgBox(QStringLiteral("Late Fee Value Saved"), forms::vbInformation,
+                          QStringLiteral("Saved"));
+        },
+        [](const rt::RuntimeError &error) {
+            forms::MsgBox(error.Description(), forms::vbInformation, QStringLiteral("Info"));
+        });
+    own().closeCon();
 }

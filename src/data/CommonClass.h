@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DataAccess.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 
@@ -36,16 +37,17 @@ public:
     bool GetLog(forms::Control &txtUID, forms::Control &txtPwd);
     void updatelatefee(double &latefee);
 
-    // Runs str on the shared connection through Rs (keyset, read-only), closing Rs
-    // first when it is open: how every statement of the cheque classes runs.
-    void runOnSharedConnection();
-    // The same on this instance's own connection Con.
-    void runOnOwnConnection();
-
     // The query of a user's row by name and password.
     static QString userQuery(const QString &user, const QString &password);
     // The login's comparison on the current row of a user query: the user name
     // without regard to letter case, the password exactly.
     static bool matchesLogin(const ado::Recordset &rows, const QString &user,
                              const QString &password);
+
+private:
+    // The statements of this class: its own connection, the text in str.
+    DataAccess own();
+    void fillFromOwnConnection(forms::Control &CMB, const QString &sql, const QString &column,
+                               DataAccess::Label label,
+                               const std::function<void(const rt::RuntimeError &)> &atLabel = {});
 };

@@ -2,6 +2,7 @@
 
 #include "data/DataSource.h"
 #include "data/KelvostranDSNClass.h"
+#include "platform/ado/DatabaseCheck.h"
 #include "platform/forms/MessageBox.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/OnFirstUse.h"
@@ -31,6 +32,28 @@ SharedObjects &shared()
     static rt::OnFirstUse<SharedObjects> objects;
     return objects.get();
 }
+
+// Every table of the register database. Opening refuses a file that holds none of them:
+// it is some other database, and the login would only say "You are nor authorised".
+const QStringList SystemTables = {
+    QStringLiteral("UserTable"),         QStringLiteral("gen"),
+    QStringLiteral("TYPEDEPOSITE"),      QStringLiteral("TypeOfExpenditure"),
+    QStringLiteral("CHEQUETABLE"),       QStringLiteral("CHEQUE"),
+    QStringLiteral("DATAX"),             QStringLiteral("BANK"),
+    QStringLiteral("BANKDETAIL"),        QStringLiteral("RemAdvance"),
+    QStringLiteral("PERMANENTITEM"),     QStringLiteral("EXPENDITURE"),
+    QStringLiteral("Memberx"),           QStringLiteral("FlatHistory"),
+    QStringLiteral("TYMEMBER"),          QStringLiteral("MEMBERCHARGETYPE"),
+    QStringLiteral("DETAILSOFDEPOSITE"), QStringLiteral("BILLX"),
+    QStringLiteral("RECIEPT"),           QStringLiteral("EMPLOYEE"),
+    QStringLiteral("DOCUMENT"),          QStringLiteral("complain"),
+    QStringLiteral("sharex"),            QStringLiteral("TENANT"),
+    QStringLiteral("VEHICLE"),           QStringLiteral("INFORMATION"),
+};
+// Named before any connection of the program can open: every opener of the register
+// uses this module.
+[[maybe_unused]] const bool systemTablesNamed =
+    (ado::DatabaseCheck::setSystemTables(SystemTables), true);
 
 rt::Variant registerDataSource()
 {

@@ -84,7 +84,8 @@ void Frm_Admin::changeEveryUser()
                            + SqlText::quoted(txtPwd->text());
     try {
         Module1::CloseIfOpen(Module1::SharedRecordset());
-        Module1::SharedConnection().Execute(Module1::SharedSql(), ado::adCmdUnspecified);
+        Module1::OpenSharedConnectionIfClosed().Execute(Module1::SharedSql(),
+                                                        ado::adCmdUnspecified);
         forms::MsgBox(QStringLiteral("Password changed"), forms::vbInformation,
                       QStringLiteral("Admin"));
         Unload();

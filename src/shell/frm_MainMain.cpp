@@ -1,6 +1,7 @@
 #include "shell/frm_MainMain.h"
 
 #include "data/CommonClass.h"
+#include "data/DataAccess.h"
 #include "data/Module1.h"
 #include "platform/forms/FormControls.h"
 #include "platform/forms/FormsRegistry.h"
@@ -107,11 +108,8 @@ bool frm_MainMain::isAuthorised()
 {
     const QString user = txtUser->text();
     const QString password = txtPwd->text();
-    Module1::SharedSql() = CommonClass::userQuery(user, password);
-    ado::Recordset &users = Module1::SharedRecordset();
-    Module1::CloseIfOpen(users);
-    users.Open(Module1::SharedSql(), Module1::SharedConnection(), ado::adOpenKeyset,
-               ado::adLockReadOnly, ado::adCmdUnspecified);
+    const ado::Recordset &users =
+        DataAccess::runOnModuleRecordset(CommonClass::userQuery(user, password));
     return CommonClass::matchesLogin(users, user, password);
 }
 

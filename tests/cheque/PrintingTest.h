@@ -1,10 +1,13 @@
 #pragma once
 
+#include "cheque/CalculateClass.h"
 #include "cheque/ChequeTestPrinting.h"
+#include "platform/forms/Twips.h"
 #include "platform/printer/Printer.h"
 #include "support/PrintedPage.h"
 #include "support/ProgramFolderTest.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 #include <array>
 #include <gtest/gtest.h>
@@ -50,6 +53,35 @@ protected:
         for (int position : positions)
             values << QString::number(position);
         execRaw(QStringLiteral("insert into DATAX values(%1)").arg(values.join(QLatin1Char(','))));
+    }
+
+    // A stored cheque for an amount and its words, as the entry form writes them.
+    void storedAmount(double number, const QString &amount)
+    {
+        storedCheque(number, QStringLiteral("ACME"));
+        execRaw(QStringLiteral("update CHEQUETABLE set AMOUNT = %1, AMOUNTINWORD = '%2' "
+                               "where CHEQUENUMBER = %3")
+                    .arg(amount, CalculateClass().Calculate(amount))
+                    .arg(number));
+    }
+
+    // The accepted amount whose words run widest: every group at its widest words.
+    static QString widestWordsAmount()
+    {
+        const QFontMetricsF metrics(forms::formFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+        const auto width = [&](int value) {
+            return metrics.horizontalAdvance(CalculateClass().Calculate(QString::number(value)));
+        };
+        const auto widest = [&](int highest) {
+            int best = 1;
+            for (int value = 2; value <= highest; ++value) {
+                if (width(value) > width(best))
+                    best = value;
+            }
+            return best;
+        };
+        const QString pair = QStringLiteral("%1").arg(widest(99), 2, 10, QLatin1Char('0'));
+        return pair + pair + pair + QString::number(widest(9)) + pair;
     }
 
     // The one page printed since the test began.

@@ -12,6 +12,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 using forms::MessageBoxRecord;
 using forms::PlainControl;
@@ -402,4 +403,67 @@ TEST_F(CHEQUECLASSTest, ACopyEndingOnAPendingErrorReportsItAndRefusesTheEntry)
     EXPECT_EQ(boxes().shown(), (std::vector<MessageBoxRecord>{entryError, entryError}));
     EXPECT_EQ(ModuleData::ChequeRecord().CHEQUENUMBER, 1);
     EXPECT_EQ(ModuleData::LayoutProfile().SIGNTOP, 1);
+}
+
+// A window's unload closes the shared connection that the other windows still use: each
+// kind of statement opens it again rather than failing.
+TEST_F(CHEQUECLASSTest, EveryStatementOpensTheSharedConnectionAWindowClosed)
+{
+    struct Case {
+        const char *statement;
+        std::function<QString()> run;
+        QString seen;
+        std::vector<MessageBoxRecord> boxes;
+    };
+    const auto count = [this](const char *table) {
+        return scalarRaw(QStringLiteral("select count(*) from %1").arg(QLatin1String(table)));
+    };
+    const Case cases[] = {
+        {"a fill",
+         [&] {
+             PlainControl numbers;
+             register_.FillChequeNUMBER(numbers);
+             return numbers.Text().toString();
+         },
+         QStringLiteral("7"), {}},
+        {"a load",
+         [&] {
+             register_.FindChequeDETAIL(7);
+             return ModuleData::ChequeRecord().CHEQUEISSUEDTO;
+         },
+         QStringLiteral("D'SOUZA TRADERS"), {}},
+        {"an insert",
+         [&] {
+             store(cheque(8));
+             return count("CHEQUETABLE");
+         },
+         QStringLiteral("2"), {Entered}},
+        {"a serial", [&] { return QString::number(register_.FINDLAST()); }, QStringLiteral("2"),
+         {}},
+        {"a delete",
+         [&] {
+             PlainControl number(QStringLiteral("7"));
+             register_.DELETEChequeNumber(number);
+             return count("CHEQUETABLE");
+         },
+         QStringLiteral("0"), {Deleted}},
+        {"a profile insert",
+         [&] {
+             ModuleData::LayoutProfile().NAMEX = QStringLiteral("SBI");
+             register_.InsertIntoDATAX();
+             return count("DATAX");
+         },
+         QStringLiteral("1"),
+         {{QStringLiteral("ENTERED"), forms::vbOKCancel, 0, QStringLiteral("Data")}}},
+    };
+    for (const Case &c : cases) {
+        execRaw(QStringLiteral("delete from CHEQUETABLE"));
+        execRaw(QStringLiteral("delete from DATAX"));
+        store(cheque(7));
+        boxes().clear();
+        Module1::CloseSharedConnection();
+
+        EXPECT_EQ(c.run(), c.seen) << c.statement;
+        EXPECT_EQ(boxes().shown(), c.boxes) << c.statement;
+    }
 }

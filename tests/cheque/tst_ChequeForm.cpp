@@ -5,6 +5,7 @@
 #include "platform/runtime/App.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QPointer>
 
@@ -65,6 +66,39 @@ TEST_F(ChequeFormTest, PrintsTheSixFieldsOfTheStoredChequeAtTheProfilePositions)
         }
     }
     EXPECT_TRUE(boxes().shown().empty());
+}
+
+// However long the amount, its words print whole, every word within the label that
+// the profile places: nothing wraps past its bottom or runs past its right edge.
+TEST_F(ChequeFormTest, TheWordsOfTheLargestAmountsPrintWholeWithinTheirLabel)
+{
+    const QString amounts[] = {widestWordsAmount(), QStringLiteral("999999999"),
+                               QStringLiteral("1234567"), QStringLiteral("1500")};
+    useProfile(Defaults);
+    // The label's box, give or take the rounding of the positions read back.
+    const QRectF label = QRectF(Defaults[6], Defaults[7], 6255, 375).adjusted(-1, -1, 1, 1);
+    // A line of 7 pt text in this face stands more than 7 * 20 * 1.1 twips tall.
+    const double legibleLineHeight = 7 * 20 * 1.1;
+    for (const QString &amount : amounts) {
+        QDir(programFolder() + QStringLiteral("/Printed")).removeRecursively();
+        execRaw(QStringLiteral("delete from CHEQUETABLE"));
+        storedAmount(7, amount);
+        ModuleData::ChequeRecord().CHEQUENUMBER = 7;
+
+        printFace();
+
+        const PrintedPage page = onlyPrint();
+        QStringList within;
+        for (const PrintedText &line : page.texts()) {
+            if (!label.contains(QRectF(QPointF(line.left, line.top),
+                                       QPointF(line.right, line.bottom))))
+                continue;
+            within << line.text;
+            EXPECT_GT(line.bottom - line.top, legibleLineHeight) << line.text.toStdString();
+        }
+        const QString words = CalculateClass().Calculate(amount);
+        EXPECT_EQ(within.join(' '), words.simplified()) << amount.toStdString();
+    }
 }
 
 TEST_F(ChequeFormTest, StampsOnlyAFlagOfExactlyYes)

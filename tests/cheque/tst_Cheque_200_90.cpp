@@ -133,6 +133,31 @@ TEST_F(Cheque_200_90Test, LoadShowsTheLowestChequeAtTheDefaultsAndNamesTheFirstP
     EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateOpen);
 }
 
+// The preview shows the words of any accepted amount whole inside the label's width,
+// at the profile's corner; short words keep the design face.
+TEST_F(Cheque_200_90Test, ThePreviewShowsTheWordsOfTheLargestAmountsWhole)
+{
+    const std::pair<QString, bool> amounts[] = {{widestWordsAmount(), false},
+                                                {QStringLiteral("999999999"), false},
+                                                {QStringLiteral("1500"), true}};
+    for (const auto &[amount, designFace] : amounts) {
+        execRaw(QStringLiteral("delete from CHEQUETABLE"));
+        storedAmount(7, amount);
+        openForm();
+        forms::TwipsLabel *words = form_->lblRupee;
+
+        EXPECT_EQ(words->text(), CalculateClass().Calculate(amount));
+        const QRect box = words->contentsRect();
+        const QRect drawn = words->fontMetrics().boundingRect(
+            box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, words->text());
+        EXPECT_TRUE(box.contains(drawn)) << amount.toStdString();
+        EXPECT_GE(words->font().pointSizeF(), 7) << amount.toStdString();
+        EXPECT_EQ(words->font().pointSizeF() == 9.75, designFace) << amount.toStdString();
+        EXPECT_EQ(QPointF(words->Left(), words->Top()), QPointF(2520, 1560));
+        delete form_;
+    }
+}
+
 TEST_F(Cheque_200_90Test, AnEmptyRegisterLeavesTheDesignCaptions)
 {
     openForm();

@@ -155,30 +155,65 @@ TEST_F(FRM_BANKTest, SavesACheque)
 
 TEST_F(FRM_BANKTest, KeepsTheWholeWordsOfACroreAmount)
 {
+    const std::pair<const char *, const char *> amounts[] = {
+        {" 12345678",
+         "ONE CRORE, TWENTYTHREE  LAKH, FORTYFIVE THOUSAND, SIX HUNDRED, SEVENTYEIGHT ONLY"},
+        {"999999999", "NINETYNINE CRORE, NINETYNINE  LAKH, NINETYNINE THOUSAND, NINE HUNDRED, "
+                      "NINETYNINE ONLY"},
+    };
     openForm();
-    fillEntry(QStringLiteral(" 12345678"), QStringLiteral("9"));
-    form_->cmdlogin->click();
-    EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{Entered});
-    EXPECT_EQ(scalarRaw(QStringLiteral("select AMOUNTINWORD from CHEQUETABLE")),
-              "ONE CRORE, TWENTYTHREE  LAKH, FORTYFIVE THOUSAND, SIX HUNDRED, SEVENTYEIGHT ONLY");
+    for (const auto &[amount, words] : amounts) {
+        boxes().clear();
+        execRaw(QStringLiteral("delete from CHEQUETABLE"));
+        fillEntry(QString::fromLatin1(amount), QStringLiteral("9"));
+        form_->cmdlogin->click();
+        EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{Entered}) << amount;
+        EXPECT_EQ(scalarRaw(QStringLiteral("select AMOUNTINWORD from CHEQUETABLE")),
+                  QString::fromLatin1(words));
+    }
 }
 
-TEST_F(FRM_BANKTest, ADuplicateChequeNumberStoresNothingButRefillsAndClears)
+// Whatever refuses the row, the user is told why and the typed cheque stays on the
+// form; only a stored row says "ENTERED" and clears it.
+TEST_F(FRM_BANKTest, ARefusedChequeIsToldAndStaysOnTheForm)
 {
-    storedCheque(1, 7, QStringLiteral("AXIS"), QStringLiteral("20"));
-    openForm();
-    fillEntry(QStringLiteral("2500"), QStringLiteral("7"));
-    form_->cmdlogin->click();
+    struct Case {
+        const char *refusal;
+        const char *setUp;
+        const char *message;
+    };
+    const Case cases[] = {
+        {"a duplicate number", "select 1", "Duplicate Cheque No Entry"},
+        {"a full disk",
+         "create trigger full before insert on CHEQUETABLE "
+         "begin select raise(abort, 'database or disk is full'); end",
+         "database or disk is full"},
+        {"a read-only disk",
+         "create trigger readonly before insert on CHEQUETABLE "
+         "begin select raise(abort, 'attempt to write a readonly database'); end",
+         "attempt to write a readonly database"},
+    };
+    for (const Case &c : cases) {
+        // Each refusal in a program folder of its own.
+        TearDown();
+        SetUp();
+        storedCheque(1, 7, QStringLiteral("AXIS"), QStringLiteral("20"));
+        execRaw(QString::fromLatin1(c.setUp));
+        openForm();
+        fillEntry(QStringLiteral("2500"), QStringLiteral("7"));
+        form_->cmdlogin->click();
 
-    EXPECT_EQ(boxes().shown(),
-              (std::vector<MessageBoxRecord>{
-                  {QStringLiteral("Duplicate Cheque No Entry"), forms::vbOKOnly, 0, AppTitle}}));
-    EXPECT_EQ(rowCount(), 1);
-    EXPECT_EQ(form_->TXTAMOUNT->text(), "");
-    EXPECT_EQ(form_->TXTCHNUMBER->currentText(), "");
-    EXPECT_EQ(form_->cmbBankname->currentText(), "AXIS");
-    // The refill loads the lowest cheque, its entry date included.
-    EXPECT_EQ(form_->DTP->date(), QDate(2023, 1, 1));
+        EXPECT_EQ(boxes().shown(),
+                  (std::vector<MessageBoxRecord>{
+                      {QString::fromLatin1(c.message), forms::vbOKOnly, 0, AppTitle}}))
+            << c.refusal;
+        EXPECT_EQ(rowCount(), 1) << c.refusal;
+        EXPECT_EQ(form_->cmbBankname->currentText(), "STATE BANK") << c.refusal;
+        EXPECT_EQ(form_->TXTAMOUNT->text(), "2500") << c.refusal;
+        EXPECT_EQ(form_->TXTCHNUMBER->currentText(), "7") << c.refusal;
+        EXPECT_EQ(form_->TXTREMARK->text(), "RENT") << c.refusal;
+        EXPECT_EQ(form_->TXTChequeIssuedto->text(), "ACME") << c.refusal;
+    }
 }
 
 TEST_F(FRM_BANKTest, EnterSavesUnlessTheFocusIsOnAnotherButton)
@@ -218,7 +253,7 @@ TEST_F(FRM_BANKTest, RefusesAnEntryInTheOrderOfItsChecks)
     form_->cmbAccountnumber->setEditText(QStringLiteral("1"));
     EXPECT_EQ(save(), Boxes{entryError("Please write Account Holder")});
     form_->cmbaccountholder->setEditText(QStringLiteral("ME"));
-    for (const char *amount : {"", "ABC", "1500.75", "0", "-5"}) {
+    for (const char *amount : {"", "ABC", "1500.75", "0", "-5", "1000000000", "1e22", "1e308"}) {
         form_->TXTAMOUNT->setText(QString::fromLatin1(amount));
         EXPECT_EQ(save(), Boxes{entryError("Please write AMOUNT IN NUMERIC")}) << amount;
     }
@@ -331,4 +366,36 @@ TEST_F(FRM_BANKTest, PlacesEveryControlAtItsTwipPosition)
         current = current->nextInFocusChain();
     } while (current != form_->cmbBankname);
     EXPECT_EQ(order, expectedOrder);
+}
+
+// A date picker takes one press of Tab, forwards or back; within it the arrows move
+// between day, month and year and change the part they stand on.
+TEST_F(FRM_BANKTest, EachDatePickerIsOneTabStop)
+{
+    openForm();
+    form_->TXTAMOUNT->setFocus();
+    EXPECT_EQ(focusWalk(form_, 3),
+              (QStringList{"TXTAMOUNT", "DTPCHEQUEDATE", "TXTChequeIssuedto"}));
+    QStringList back;
+    for (int stop = 0; stop < 3; ++stop) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        back << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(back, (QStringList{"TXTChequeIssuedto", "DTPCHEQUEDATE", "TXTAMOUNT"}));
+
+    QDateEdit *picker = form_->DTPCHEQUEDATE;
+    picker->setDate(QDate(2024, 3, 15));
+    picker->setFocus();
+    picker->setCurrentSection(QDateTimeEdit::DaySection);
+    const std::pair<Qt::Key, QDate> keys[] = {
+        {Qt::Key_Up, QDate(2024, 3, 16)},    {Qt::Key_Right, QDate(2024, 3, 16)},
+        {Qt::Key_Up, QDate(2024, 4, 16)},    {Qt::Key_Right, QDate(2024, 4, 16)},
+        {Qt::Key_Right, QDate(2024, 4, 16)}, {Qt::Key_Down, QDate(2023, 4, 16)},
+        {Qt::Key_Left, QDate(2023, 4, 16)},  {Qt::Key_Left, QDate(2023, 4, 16)},
+        {Qt::Key_Left, QDate(2023, 4, 16)},  {Qt::Key_Down, QDate(2023, 4, 15)},
+    };
+    for (const auto &[key, date] : keys) {
+        QTest::keyClick(picker, key);
+        EXPECT_EQ(picker->date(), date) << "key " << int(key);
+    }
 }

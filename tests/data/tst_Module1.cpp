@@ -1,11 +1,20 @@
 #include "data/Module1.h"
 
+#include "platform/ado/Database.h"
+#include "platform/registry/AtomicFileWriter.h"
 #include "platform/registry/Registry.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/TestReset.h"
+#include "support/LockHeldElsewhere.h"
 #include "support/ProgramFolderTest.h"
 
+#include <QDir>
 #include <QFile>
+#include <sqlite3.h>
+#include <functional>
+#include <tuple>
+#include <memory>
 
 namespace {
 
@@ -45,6 +54,12 @@ protected:
                                           const registry::RegistryValue &value) {
             writes.push_back({key, name, value.type, value.data});
         });
+    }
+
+    void TearDown() override
+    {
+        rt::runTestResets();
+        ProgramFolderTest::TearDown();
     }
 
     std::vector<Write> expectedWrites() const
@@ -110,24 +125,165 @@ TEST_F(Module1Test, AMissingRegisterShowsTwoBoxesThenEndsTheProcess)
     EXPECT_FALSE(QFile::exists(databasePath()));
 }
 
-TEST_F(Module1Test, ADamagedRegistryIsReportedAndKeptAndTheProgramEnds)
+TEST_F(Module1Test, ADamagedRegistryIsKeptAsideAndTheStartGoesOn)
 {
-    QFile hive(registry::hivePath());
-    ASSERT_TRUE(hive.open(QIODevice::WriteOnly));
-    hive.write("\x01\x02 not a hive \xff");
-    hive.close();
+    const QList<QByteArray> damagedHives = {QByteArray(), QByteArray("\x01\x02 not a hive \xff")};
+    for (const QByteArray &damaged : damagedHives) {
+        QFile hive(registry::hivePath());
+        ASSERT_TRUE(hive.open(QIODevice::WriteOnly));
+        hive.write(damaged);
+        hive.close();
+        writes.clear();
 
-    EXPECT_THROW(Module1::OpenConnection(), rt::ProcessEnded);
+        Module1::OpenConnection();
 
-    const forms::MessageBoxRecord unableToCreate{"Unable to create DSN", forms::vbOKOnly, 16,
-                                                 "Error"};
-    ASSERT_EQ(boxes().shown().size(), 4u);
-    EXPECT_EQ(boxes().shown()[0], unableToCreate);
-    EXPECT_EQ(boxes().shown()[2], unableToCreate);
-    EXPECT_EQ(boxes().shown()[3].text, QStringLiteral("Please Re-start Application"));
-    EXPECT_TRUE(writes.empty());
-    ASSERT_TRUE(hive.open(QIODevice::ReadOnly));
-    EXPECT_EQ(hive.readAll(), QByteArray("\x01\x02 not a hive \xff"));
+        EXPECT_TRUE(boxes().shown().empty());
+        EXPECT_EQ(writes, expectedWrites());
+        EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateOpen);
+        const QStringList aside =
+            QDir(programFolder()).entryList({"Registry.hive.damaged-*"}, QDir::Files);
+        ASSERT_EQ(aside.size(), 1);
+        QFile kept(programFolder() + u'/' + aside.first());
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), damaged);
+        ASSERT_TRUE(kept.remove());
+    }
+}
+
+TEST_F(Module1Test, AFullDiskKeepsTheEarlierDataSourceAndTheNextStartIsClean)
+{
+    Module1::OpenConnection();
+    registry::AtomicFileWriter::failStepForTesting(registry::AtomicFileWriter::Step::Flush);
+
+    Module1::OpenConnection();
+
+    EXPECT_EQ(boxes().shown(), (std::vector<forms::MessageBoxRecord>{
+                                   {"Unable to create DSN", forms::vbOKOnly, 16, "Error"}}));
+    EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateOpen);
+
+    registry::AtomicFileWriter::failStepForTesting(std::nullopt);
+    boxes().clear();
+    Module1::OpenConnection();
+    EXPECT_TRUE(boxes().shown().empty());
+    EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateOpen);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs statements straight on a file, creating it when absent.
+void execOn(const QString &path, const char *sql)
+{
+    sqlite3 *database = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &database);
+    ASSERT_EQ(sqlite3_exec(database, sql, nullptr, nullptr, nullptr), SQLITE_OK)
+        << sqlite3_errmsg(database);
+    sqlite3_close(database);
+}
+
+// Garbles the root page of the register's cheque table; the file's first page, with the
+// list of tables, stays whole.
+void damageChequeTablePage(const QString &path)
+{
+    sqlite3 *database = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &database);
+    sqlite3_stmt *query = nullptr;
+    sqlite3_prepare_v2(database,
+                       "select rootpage, (select page_size from pragma_page_size) from "
+                       "sqlite_master where name = 'CHEQUETABLE'",
+                       -1, &query, nullptr);
+    ASSERT_EQ(sqlite3_step(query), SQLITE_ROW);
+    const qint64 page = sqlite3_column_int64(query, 0);
+    const qint64 pageSize = sqlite3_column_int64(query, 1);
+    sqlite3_finalize(query);
+    sqlite3_close(database);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek((page - 1) * pageSize);
+    file.write(QByteArray(int(pageSize), '\x5a'));
+}
+
+TEST_F(Module1Test, ARegisterThatCannotBeUsedTakesTheRoadOfAMissingOne)
+{
+    struct Case {
+        const char *name;
+        // Readies the register file; what it gives back is held until the opening failed.
+        std::function<std::shared_ptr<void>(const QString &)> prepare;
+        QString description;
+    };
+    const Case cases[] = {
+        {"locked past the wait",
+         [](const QString &path) -> std::shared_ptr<void> {
+             ado::Database::setBusyWaitForTesting(200);
+             return std::make_shared<LockHeldElsewhere>(path, "delete from gen",
+                                                        std::chrono::seconds(60));
+         },
+         QStringLiteral("The register '%1' is in use by another program. Close that program "
+                        "or wait until it has finished, then try again.")},
+        {"empty",
+         [](const QString &path) -> std::shared_ptr<void> {
+             QFile(path).resize(0);
+             return nullptr;
+         },
+         QStringLiteral("The database file '%1' is empty: it holds no register.")},
+        {"none of the system's tables",
+         [](const QString &path) -> std::shared_ptr<void> {
+             QFile::remove(path);
+             execOn(path, "CREATE TABLE Notes (LINE TEXT); INSERT INTO Notes VALUES ('x');");
+             return nullptr;
+         },
+         QStringLiteral("The database file '%1' holds none of the program's tables: it is not "
+                        "a register.")},
+        {"a damaged page",
+         [](const QString &path) -> std::shared_ptr<void> {
+             damageChequeTablePage(path);
+             return nullptr;
+         },
+         QStringLiteral("The database file '%1' is damaged (")},
+    };
+    for (const Case &row : cases) {
+        SCOPED_TRACE(row.name);
+        TearDown();
+        SetUp();
+        const std::shared_ptr<void> held = row.prepare(databasePath());
+        const QByteArray before = fileBytes(databasePath());
+
+        EXPECT_THROW(Module1::OpenConnection(), rt::ProcessEnded);
+
+        // The engine words what it found on a damaged page: only the start is ours.
+        ASSERT_EQ(boxes().shown().size(), 2u);
+        const forms::MessageBoxRecord &reason = boxes().shown()[0];
+        EXPECT_TRUE(reason.text.startsWith(row.description.arg(databasePath())))
+            << reason.text.toStdString();
+        EXPECT_EQ((std::tuple{reason.buttons, reason.icon, reason.title}),
+                  (std::tuple{int(forms::vbOKOnly), 0, QStringLiteral("Quilvane")}));
+        EXPECT_EQ(boxes().shown()[1], (forms::MessageBoxRecord{"Please Re-start Application",
+                                                               forms::vbOKOnly, 0, "Quilvane"}));
+        EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateClosed);
+        EXPECT_EQ(fileBytes(databasePath()), before);
+    }
+}
+
+TEST_F(Module1Test, ARegisterHoldingAnyOneOfTheSystemsTablesOpens)
+{
+    const QStringList tables = rowsRaw("select name from sqlite_master where type = 'table'");
+    ASSERT_FALSE(tables.isEmpty());
+    for (const QString &kept : tables) {
+        SCOPED_TRACE(kept.toStdString());
+        TearDown();
+        SetUp();
+        for (const QString &table : tables)
+            if (table != kept)
+                execRaw(QStringLiteral("DROP TABLE %1").arg(table));
+
+        Module1::OpenConnection();
+
+        EXPECT_TRUE(boxes().shown().empty());
+        EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateOpen);
+    }
 }
 
 TEST_F(Module1Test, StatementsRunOnTheSharedConnectionFollowTheRegisterRules)

@@ -1,6 +1,7 @@
 #include "data/SqlText.h"
 
 #include "data/CommonClass.h"
+#include "data/DataAccess.h"
 #include "data/Module1.h"
 #include "platform/runtime/RuntimeError.h"
 #include "support/ProgramFolderTest.h"
@@ -9,11 +10,7 @@ namespace {
 
 class SqlTextTest : public ProgramFolderTest {
 protected:
-    void run(const QString &sql)
-    {
-        common.str = sql;
-        common.runOnSharedConnection();
-    }
+    void run(const QString &sql) { DataAccess(common, common.str).runOnSharedConnection(sql); }
     long errorNumberOf(const QString &sql)
     {
         try {

@@ -3,6 +3,7 @@
 #include "support/IsolatedTest.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QSignalSpy>
@@ -12,20 +13,18 @@
 
 using forms::filterKeyAscii;
 
-TEST(KeyFilterTest, dropsTheApostropheAndLowersCodesAbove96By32)
+// ASCII letters and the four signs after them turn into capitals and their neighbours;
+// beyond ASCII only letters change, to their capitals.
+TEST(KeyFilterTest, dropsTheApostropheAndMakesCapitalsOfLetters)
 {
-    EXPECT_EQ(filterKeyAscii('\''), 0);
-    EXPECT_EQ(filterKeyAscii('a'), 'A');
-    EXPECT_EQ(filterKeyAscii('z'), 'Z');
-    EXPECT_EQ(filterKeyAscii('{'), '[');
-    EXPECT_EQ(filterKeyAscii('~'), '^');
-    EXPECT_EQ(filterKeyAscii(127), 95);
-    EXPECT_EQ(filterKeyAscii(200), 168);
-    EXPECT_EQ(filterKeyAscii(96), 96);
-    EXPECT_EQ(filterKeyAscii('A'), 'A');
-    EXPECT_EQ(filterKeyAscii('7'), '7');
-    EXPECT_EQ(filterKeyAscii(27), 27);
-    EXPECT_EQ(filterKeyAscii(8), 8);
+    const std::pair<char16_t, char16_t> codes[] = {
+        {u'\'', 0},  {u'a', u'A'}, {u'z', u'Z'},   {u'{', u'['},   {u'~', u'^'},
+        {127, 95},   {96, 96},     {u'A', u'A'},   {u'7', u'7'},   {27, 27},
+        {8, 8},      {u'é', u'É'}, {u'ÿ', u'Ÿ'},   {u'ğ', u'Ğ'},   {u'É', u'É'},
+        {u'£', u'£'}, {u'½', u'½'}, {u'°', u'°'},  {u'€', u'€'},   {u'ß', u'ß'},
+    };
+    for (const auto &[typed, received] : codes)
+        EXPECT_EQ(filterKeyAscii(typed), received) << "code " << int(typed);
 }
 
 class KeyPreviewTest : public IsolatedTest {
@@ -55,14 +54,20 @@ TEST_F(KeyPreviewTest, typedTextReachesTheBoxesFiltered)
     new forms::KeyPreview(form);
     auto *laterBox = new QLineEdit(form);
 
-    QTest::keyClicks(box, QStringLiteral("ab{c'd 1"));
+    QTest::keyClicks(box, QStringLiteral("ab{c'd 1 "));
+    // Keys of a keyboard beyond ASCII, which QTest cannot type.
+    for (const QChar character : QStringLiteral("é£½°")) {
+        QKeyEvent press(QEvent::KeyPress, character.toUpper().unicode(), Qt::NoModifier,
+                        QString(character));
+        QApplication::sendEvent(box, &press);
+    }
     QTest::keyClicks(laterBox, QStringLiteral("O'neil"));
     QTest::keyClick(laterBox, Qt::Key_Backspace);
     QTest::keyClick(laterBox, Qt::Key_Left);
     QTest::keyClick(laterBox, Qt::Key_Left);
     QTest::keyClicks(laterBox, QStringLiteral("x"));
 
-    EXPECT_EQ(box->text(), QStringLiteral("AB[CD 1"));
+    EXPECT_EQ(box->text(), QStringLiteral("AB[CD 1 É£½°"));
     EXPECT_EQ(laterBox->text(), QStringLiteral("ONXEI"));
 }
 

@@ -1,10 +1,13 @@
+#include "platform/registry/AtomicFileWriter.h"
 #include "platform/registry/Registry.h"
 #include "platform/runtime/App.h"
 #include "support/IsolatedTest.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <algorithm>
 
 using namespace registry;
 
@@ -147,25 +150,44 @@ TEST_F(RegistryTest, namesWithSpecialCharactersSurviveTheFile)
     EXPECT_EQ(value->data, text("x"));
 }
 
-TEST_F(RegistryTest, damagedHiveIsReportedAndLeftUnchanged)
+TEST_F(RegistryTest, damagedHiveIsKeptAsideAndTheWritesStartAfresh)
 {
     const HKEY key = createKey(dataSourceKey);
-    for (const QByteArray &damaged :
-         {QByteArray(), QByteArray("not a hive\n"),
-          QByteArray("QUILVANE REGISTRY HIVE 1\nDescription=REG_SZ:00\n"),
-          QByteArray("QUILVANE REGISTRY HIVE 1\n[Key]\nDescription=REG_SZ:4x 00\n"),
-          QByteArray("QUILVANE REGISTRY HIVE 1\n[Key]\nDescription=REG_BINARY:00\n"),
-          QByteArray("QUILVANE REGISTRY HIVE 1\n[Key]\nDescription\n")}) {
+    const QList<QByteArray> damagedHives = {
+        QByteArray(), QByteArray("not a hive\n"),
+        QByteArray("QUILVANE REGISTRY HIVE 1\nDescription=REG_SZ:00\n"),
+        QByteArray("QUILVANE REGISTRY HIVE 1\n[Key]\nDescription=REG_SZ:4x 00\n"),
+        QByteArray("QUILVANE REGISTRY HIVE 1\n[Key]\nDescription=REG_BINARY:00\n"),
+        QByteArray("QUILVANE REGISTRY HIVE 1\n[Key]\nDescription\n")};
+    QList<QByteArray> keptAside;
+    for (const QByteArray &damaged : damagedHives) {
+        SCOPED_TRACE(damaged.toStdString());
+        // Reading alone changes nothing.
         writeFile(hivePath(), damaged);
-
-        HKEY other = 0;
-        EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Other", 0, 0, 6, &other, nullptr),
-                  ERROR_BADDB);
-        EXPECT_EQ(RegSetValueExA(key, "Description", 0, REG_SZ, text("Cheque")), ERROR_BADDB);
         EXPECT_FALSE(queryLocalMachineValue("Key", "Description"));
         EXPECT_EQ(fileBytes(hivePath()), damaged);
+
+        std::uint32_t disposition = 0;
+        RegCloseKey(createKey("Other", &disposition));
+        EXPECT_EQ(disposition, REG_CREATED_NEW_KEY);
+        keptAside << damaged;
+
+        writeFile(hivePath(), damaged);
+        EXPECT_EQ(RegSetValueExA(key, "Description", 0, REG_SZ, text("Cheque")), ERROR_SUCCESS);
+        EXPECT_EQ(queryLocalMachineValue(dataSourceKey, "Description")->data, text("Cheque"));
+        EXPECT_FALSE(queryLocalMachineValue("Other", "Description"));
+        keptAside << damaged;
     }
     EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+
+    const QStringList aside =
+        QDir(folder_.path()).entryList({"Registry.hive.damaged-*"}, QDir::Files);
+    QList<QByteArray> asideBytes;
+    for (const QString &name : aside)
+        asideBytes << fileBytes(folder_.filePath(name));
+    std::sort(asideBytes.begin(), asideBytes.end());
+    std::sort(keptAside.begin(), keptAside.end());
+    EXPECT_EQ(asideBytes, keptAside);
 }
 
 TEST_F(RegistryTest, unwritableFolderFailsWithoutWriting)
@@ -187,6 +209,35 @@ TEST_F(RegistryTest, unwritableFolderFailsWithoutWriting)
               ERROR_ACCESS_DENIED);
     RegCloseKey(key);
     EXPECT_EQ(fileBytes(plainFile), "x");
+}
+
+TEST_F(RegistryTest, aWriteFailingPartWayLeavesTheEarlierHiveWhole)
+{
+    HKEY key = createKey(dataSourceKey);
+    ASSERT_EQ(RegSetValueExA(key, "DBQ", 0, REG_SZ, text("C:\\Cheque.mdb")), ERROR_SUCCESS);
+    const QByteArray before = fileBytes(hivePath());
+
+    for (const AtomicFileWriter::Step step :
+         {AtomicFileWriter::Step::Write, AtomicFileWriter::Step::Flush,
+          AtomicFileWriter::Step::Rename}) {
+        SCOPED_TRACE(static_cast<int>(step));
+        AtomicFileWriter::failStepForTesting(step);
+
+        EXPECT_EQ(RegSetValueExA(key, "DBQ", 0, REG_SZ, text("D:\\Other.mdb")),
+                  ERROR_WRITE_FAULT);
+        HKEY other = 0;
+        EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Other", 0, 0, 6, &other, nullptr),
+                  ERROR_WRITE_FAULT);
+
+        EXPECT_EQ(fileBytes(hivePath()), before);
+        EXPECT_EQ(queryLocalMachineValue(dataSourceKey, "DBQ")->data, text("C:\\Cheque.mdb"));
+        EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"Registry.hive"});
+    }
+
+    AtomicFileWriter::failStepForTesting(std::nullopt);
+    EXPECT_EQ(RegSetValueExA(key, "DBQ", 0, REG_SZ, text("D:\\Other.mdb")), ERROR_SUCCESS);
+    EXPECT_EQ(queryLocalMachineValue(dataSourceKey, "DBQ")->data, text("D:\\Other.mdb"));
+    RegCloseKey(key);
 }
 
 TEST_F(RegistryTest, badHandlesAndArgumentsGiveErrors)

@@ -2,10 +2,13 @@
 #include "cheque/FRM_BANK.h"
 #include "cheque/PrintingTest.h"
 #include "platform/forms/FormsRegistry.h"
+#include "platform/forms/TwipsLabel.h"
 #include "shell/MDI.h"
 #include "shell/frm_MainMain.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,16 +38,52 @@ protected:
         box->setCurrentIndex(index);
         emit box->activated(index);
     }
+
+    static MDI *loggedIn()
+    {
+        auto *login = static_cast<frm_MainMain *>(forms::FormsRegistry::show(
+            QStringLiteral("frm_MainMain"), [] { return new frm_MainMain; }));
+        login->txtUser->setText(QStringLiteral("Admin"));
+        login->txtPwd->setText(QStringLiteral("ADMIN"));
+        login->Command3->click();
+        return openForm<MDI>("MDI");
+    }
 };
+
+// Closing "Cheque Data" closes the shared connection under the layout form: the next
+// pick opens it again, so the picked cheque is the one previewed and printed.
+TEST_F(ChequeRoadTest, AChequePickedAfterTheEntryFormClosedIsTheOnePrinted)
+{
+    storedCheque(101, QStringLiteral("FIRST PAYEE"));
+    storedCheque(202, QStringLiteral("PICKED PAYEE"));
+    storedProfile(QStringLiteral("AXIS"), Axis);
+    MDI *mainWindow = loggedIn();
+    ASSERT_NE(mainWindow, nullptr);
+    mainWindow->mnuPrint_Cheque->trigger();
+    Cheque_200_90 *layout = openForm<Cheque_200_90>("Cheque_200_90");
+    ASSERT_NE(layout, nullptr);
+    mainWindow->mnuEnter_Data->trigger();
+    FRM_BANK *entry = openForm<FRM_BANK>("FRM_BANK");
+    ASSERT_NE(entry, nullptr);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(entry->TXTAMOUNT, &escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(openForm<FRM_BANK>("FRM_BANK"));
+
+    pick(layout->cmbcheque, QStringLiteral("202"));
+    EXPECT_EQ(layout->lblName->text(), QStringLiteral("PICKED PAYEE"));
+    layout->cmdPrint->click();
+
+    EXPECT_TRUE(boxes().shown().empty()) << boxes().shown()[0].text.toStdString();
+    EXPECT_TRUE(printedFiles(programFolder()).value(0).contains(QStringLiteral("/Cheque_202_")));
+    const PrintedPage page = onlyPrint();
+    expectAt(page, QStringLiteral("PICKED PAYEE"), Axis[4], Axis[5]);
+    EXPECT_FALSE(page.find(QStringLiteral("FIRST PAYEE")));
+}
 
 TEST_F(ChequeRoadTest, AChequeEnteredAfterLoginPrintsAtItsSavedProfile)
 {
-    auto *login = static_cast<frm_MainMain *>(forms::FormsRegistry::show(
-        QStringLiteral("frm_MainMain"), [] { return new frm_MainMain; }));
-    login->txtUser->setText(QStringLiteral("Admin"));
-    login->txtPwd->setText(QStringLiteral("ADMIN"));
-    login->Command3->click();
-    MDI *mainWindow = openForm<MDI>("MDI");
+    MDI *mainWindow = loggedIn();
     ASSERT_NE(mainWindow, nullptr);
 
     mainWindow->mnuEnter_Data->trigger();

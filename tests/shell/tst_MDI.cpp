@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 
 class MDITest : public ShellFormsTest {
 protected:
@@ -70,6 +71,34 @@ TEST_F(MDITest, EachMenuShowsItsFormOnceInsideTheWindow)
 
     EXPECT_EQ(childNames(), all);
     EXPECT_EQ(forms::FormsRegistry::find(QStringLiteral("FRM_BANK")), entry);
+}
+
+// Dragging a child's corner or edge leaves it its size.
+TEST_F(MDITest, ChildWindowsKeepTheirSize)
+{
+    const auto drag = [](QWidget *subWindow, const QPoint &from, const QPoint &to) {
+        const auto send = [&](QEvent::Type type, const QPoint &at, Qt::MouseButtons held) {
+            QMouseEvent event(type, at, subWindow->mapToGlobal(at), Qt::LeftButton, held,
+                              Qt::NoModifier);
+            QApplication::sendEvent(subWindow, &event);
+        };
+        send(QEvent::MouseMove, from, Qt::NoButton); // the pointer comes to the grip first
+        send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+        send(QEvent::MouseMove, to, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    };
+    for (QAction *item : {mdi->mnuEnter_Data, mdi->mnuPrint_Cheque, mdi->mnuAdmin, mdi->mnuAbout})
+        item->trigger();
+    for (QMdiSubWindow *subWindow : mdi->mdiArea->subWindowList()) {
+        const QString name = QString::fromLatin1(subWindow->widget()->metaObject()->className());
+        const QSize size = subWindow->size();
+        const QPoint corner(size.width() - 2, size.height() - 2);
+        const QPoint rightEdge(size.width() - 2, size.height() / 2);
+        for (const QPoint &grip : {corner, rightEdge}) {
+            drag(subWindow, grip, grip + QPoint(120, 90));
+            EXPECT_EQ(subWindow->size(), size) << name.toStdString();
+        }
+    }
 }
 
 TEST_F(MDITest, UnloadedFormOpensAgain)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -33,4 +34,26 @@ inline QStringList listOf(const QComboBox *box)
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
     return items;
+}
+
+// The names of the widgets the focus passes through, from where it stands, over so
+// many presses of Tab in the active window.
+inline QStringList focusWalk(QWidget *window, int stops)
+{
+    QApplication::setActiveWindow(window);
+    QStringList visited;
+    for (int stop = 0; stop < stops; ++stop) {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus)
+            break;
+        visited << focus->objectName();
+        pressKey(focus, Qt::Key_Tab);
+    }
+    return visited;
+}
+
+// Runs the deletions of forms that have been closed.
+inline void deleteClosedForms()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

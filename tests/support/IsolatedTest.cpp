@@ -1,5 +1,7 @@
 #include "support/IsolatedTest.h"
 
+#include "platform/forms/GuardedApplication.h"
+
 #include "platform/runtime/TestReset.h"
 
 #include <QApplication>
@@ -43,7 +45,8 @@ void ensureApplication()
     static int argc = 1;
     static char name[] = "tests";
     static char *argv[] = {name, nullptr};
-    new QApplication(argc, argv);
+    // The program's own application object, so that tests meet its event guard too.
+    new forms::GuardedApplication(argc, argv);
 }
 
 void IsolatedTest::SetUp()

@@ -176,6 +176,12 @@ int PrintedPage::inkWithin(const QRect &twips) const
     return ink;
 }
 
+QString printedText(const QString &pdfPath)
+{
+    return QString::fromUtf8(
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfPath, QStringLiteral("-")}));
+}
+
 QStringList printedFiles(const QString &programFolder)
 {
     const QDir printed(programFolder + QStringLiteral("/Printed"));

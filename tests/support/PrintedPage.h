@@ -59,5 +59,9 @@ private:
     QList<Styled> styled_;
 };
 
+// The text of every page of a PDF file as it stands on the paper (pdftotext -layout),
+// pages parted by a form feed.
+QString printedText(const QString &pdfPath);
+
 // The PDF files printed into the program folder, oldest name first.
 QStringList printedFiles(const QString &programFolder);

@@ -1,6 +1,7 @@
 #include "support/ChequeDatabaseFile.h"
 #include "support/RawDatabase.h"
 
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <vector>
 #include <sqlite3.h>
 
 namespace {
@@ -40,8 +42,9 @@ TEST_F(DatabaseFileTest, FreshFileHoldsEveryTableAndTheSeededRows)
         {"RemAdvance", 1},         {"PERMANENTITEM", 1}, {"EXPENDITURE", 6},
         {"Memberx", 31},           {"FlatHistory", 31}, {"TYMEMBER", 8},
         {"MEMBERCHARGETYPE", 2},   {"DETAILSOFDEPOSITE", 26}, {"BILLX", 22},
-        {"RECIEPT", 3},            {"EMPLOYEE", 1},     {"DOCUMENT", 1},
-        {"complain", 3},           {"sharex", 1},
+        {"RECIEPT", 3},            {"EMPLOYEE", 8},     {"DOCUMENT", 6},
+        {"complain", 9},           {"sharex", 7},       {"TENANT", 9},
+        {"VEHICLE", 7},            {"INFORMATION", 9},
     };
     RawDatabase db(path());
     for (const auto &[table, count] : columnCounts) {
@@ -105,7 +108,10 @@ TEST_F(DatabaseFileTest, FreshFileHoldsEveryTableAndTheSeededRows)
                           "DETAILSOFDEPOSITE.DATEOFDEPOSITE,DETAILSOFDEPOSITE.BILLDATE,"
                           "DETAILSOFDEPOSITE.DATEREM1,DETAILSOFDEPOSITE.DATEREM2,"
                           "BILLX.DATEX,BILLX.DATEREM1,BILLX.DATEREM2,RECIEPT.DATEX,"
-                          "complain.DATEREM2"});
+                          "EMPLOYEE.DATEOFJOINING,DOCUMENT.DATEOFDOCUMENT,"
+                          "complain.DATEREM1,complain.DATEREM2,sharex.DATEOFISSUE,"
+                          "TENANT.AGREEMENTFROM,TENANT.AGREEMENTTO,"
+                          "INFORMATION.DATEOFREGISTRATION"});
 
     EXPECT_EQ(db.rows("select Userx, pwd, ROLE from UserTable"),
               QStringList{"Admin|ADMIN|Administrator"});

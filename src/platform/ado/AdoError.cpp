@@ -41,4 +41,15 @@ rt::RuntimeError AdoError::providerFailure(const QString &description)
     return rt::RuntimeError(rt::errProviderFailure, description);
 }
 
+// Not the provider failure: the duplicate check of the member register reads that
+// number, and a lock must not be taken for a second member.
+rt::RuntimeError AdoError::databaseInUse(const QString &path)
+{
+    return rt::RuntimeError(errResourceLocked,
+                            QStringLiteral("The register '%1' is in use by another program. "
+                                           "Close that program or wait until it has finished, "
+                                           "then try again.")
+                                .arg(path));
+}
+
 } // namespace ado

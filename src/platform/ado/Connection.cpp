@@ -79,6 +79,24 @@ long Connection::Execute(const QString &commandText, long)
     return static_cast<long>(open->totalChanges() - changesBefore);
 }
 
+long Connection::BeginTrans()
+{
+    database()->runCommand("begin");
+    return 1;
+}
+
+void Connection::CommitTrans()
+{
+    database()->runCommand("commit");
+}
+
+void Connection::RollbackTrans()
+{
+    const std::shared_ptr<Database> open = database();
+    if (open->inTransaction())
+        open->runCommand("rollback");
+}
+
 std::shared_ptr<Database> Connection::database() const
 {
     if (!shared_->database)

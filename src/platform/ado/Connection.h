@@ -31,6 +31,16 @@ public:
     // Runs a statement that returns no rows; gives the number of rows changed.
     long Execute(const QString &commandText, long options = adCmdUnspecified);
 
+    // A transaction: what the statements on this connection change after BeginTrans is
+    // kept by CommitTrans, or undone whole by RollbackTrans. Transactions do not nest:
+    // a second BeginTrans before the end of the first raises the rejected-statement
+    // error. Closing the connection undoes a transaction still open. RollbackTrans
+    // with nothing left to undo (the engine undoes a transaction itself on some
+    // failures) does nothing.
+    long BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+
     // The open database; raises "connection closed" when the connection is not open.
     std::shared_ptr<Database> database() const;
 

@@ -2,6 +2,8 @@
 
 #include "platform/ado/AccessSqlDialect.h"
 #include "platform/ado/AdoError.h"
+#include "platform/ado/DatabaseCheck.h"
+#include "platform/runtime/TestReset.h"
 
 #include <sqlite3.h>
 
@@ -11,6 +13,15 @@ namespace {
 
 // Long enough for another program holding the file to finish its write.
 constexpr int BusyTimeoutMilliseconds = 5000;
+
+int &busyWait()
+{
+    static int milliseconds = [] {
+        rt::registerTestReset([] { busyWait() = BusyTimeoutMilliseconds; });
+        return BusyTimeoutMilliseconds;
+    }();
+    return milliseconds;
+}
 
 bool onlyBlanksAndSemicolons(const char *p, const char *end)
 {
@@ -36,24 +47,30 @@ rt::RuntimeError duplicateError(const QString &engineMessage)
 
 } // namespace
 
-Database::Database(const QString &path)
+Database::Database(const QString &path) : path_(path)
 {
+    DatabaseCheck::verifyNotEmpty(path);
     // One thread, the program's, uses a connection: the engine need not lock it for
     // every column read.
     const int result = sqlite3_open_v2(path.toUtf8().constData(), &handle_,
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
-    // Reading the schema version makes the engine read the file's header, so a file
-    // that is no database fails here rather than at the first statement.
-    if (result != SQLITE_OK
-        || sqlite3_exec(handle_, "PRAGMA foreign_keys = OFF; PRAGMA schema_version;", nullptr,
-                        nullptr, nullptr)
-               != SQLITE_OK) {
-        const QString reason = QString::fromUtf8(sqlite3_errmsg(handle_));
+    // Before any statement: reading the file's header already needs its lock, which a
+    // second copy of the program or a backup tool may hold for a moment.
+    if (handle_)
+        sqlite3_busy_timeout(handle_, busyWait());
+    try {
+        // Reading the schema version makes the engine read the file's header, so a file
+        // that is no database fails here rather than at the first statement.
+        if (result != SQLITE_OK
+            || sqlite3_exec(handle_, "PRAGMA foreign_keys = OFF; PRAGMA schema_version;",
+                            nullptr, nullptr, nullptr)
+                   != SQLITE_OK)
+            raiseOpeningError();
+        DatabaseCheck::verifyContents(handle_, path);
+    } catch (const rt::RuntimeError &) {
         sqlite3_close(handle_);
-        throw AdoError::providerFailure(
-            QStringLiteral("Could not use the database file '%1': %2.").arg(path, reason));
+        throw;
     }
-    sqlite3_busy_timeout(handle_, BusyTimeoutMilliseconds);
 }
 
 Database::~Database()
@@ -80,13 +97,45 @@ Statement Database::prepare(const QString &statementText)
     return statement;
 }
 
+void Database::runCommand(const char *command)
+{
+    if (sqlite3_exec(handle_, command, nullptr, nullptr, nullptr) != SQLITE_OK)
+        raiseLastError();
+}
+
+bool Database::inTransaction() const
+{
+    return sqlite3_get_autocommit(handle_) == 0;
+}
+
 long long Database::totalChanges() const
 {
     return sqlite3_total_changes64(handle_);
 }
 
+void Database::raiseOpeningError() const
+{
+    if (inUse())
+        throw AdoError::databaseInUse(path_);
+    throw AdoError::providerFailure(QStringLiteral("Could not use the database file '%1': %2.")
+                                        .arg(path_, QString::fromUtf8(sqlite3_errmsg(handle_))));
+}
+
+void Database::setBusyWaitForTesting(int milliseconds)
+{
+    busyWait() = milliseconds;
+}
+
+bool Database::inUse() const
+{
+    const int code = sqlite3_errcode(handle_);
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+}
+
 void Database::raiseLastError() const
 {
+    if (inUse())
+        throw AdoError::databaseInUse(path_);
     const int code = sqlite3_extended_errcode(handle_);
     const QString message = QString::fromUtf8(sqlite3_errmsg(handle_));
     if (code == SQLITE_CONSTRAINT_UNIQUE || code == SQLITE_CONSTRAINT_PRIMARYKEY)

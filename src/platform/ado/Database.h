@@ -13,7 +13,10 @@ namespace ado {
 class Database {
 public:
     // Opens an existing file for reading and writing; never creates one. Raises the
-    // provider failure when the file cannot be opened or is not a database.
+    // provider failure when the file cannot be opened or is not one of the program's
+    // databases (see DatabaseCheck), and the in-use error when another program holds
+    // it for longer than the busy wait, which every statement of the connection waits
+    // too.
     explicit Database(const QString &path);
     ~Database();
     Database(const Database &) = delete;
@@ -24,15 +27,29 @@ public:
     // goes on after its statement.
     Statement prepare(const QString &statementText);
 
+    // Runs one of the engine's own commands (begin, commit, rollback) as it is written.
+    void runCommand(const char *command);
+    // True between a begin and its commit or rollback.
+    bool inTransaction() const;
+
     // Rows inserted, updated or deleted since the database was opened.
     long long totalChanges() const;
 
     // The engine's last failure as a run-time error: a second row in a unique index
-    // over one column is 0x80040E21, over several columns 0x80004005; anything else
-    // is 0x80040E14 with the engine's description.
+    // over one column is 0x80040E21, over several columns 0x80004005; a lock another
+    // program held past the busy wait is the in-use error; anything else is 0x80040E14
+    // with the engine's description.
     [[noreturn]] void raiseLastError() const;
 
+    // Shortens the busy wait so that tests of a held lock stay quick.
+    static void setBusyWaitForTesting(int milliseconds);
+
 private:
+    // The last failure was another program's lock outlasting the busy wait.
+    bool inUse() const;
+    [[noreturn]] void raiseOpeningError() const;
+
+    QString path_;
     sqlite3 *handle_ = nullptr;
 };
 

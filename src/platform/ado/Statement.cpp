@@ -106,6 +106,42 @@ QString Statement::columnName(int column) const
     return QString::fromUtf8(sqlite3_column_name(statement_, column));
 }
 
+void Statement::bind(int position, const rt::Variant &value)
+{
+    int result = SQLITE_OK;
+    switch (value.type()) {
+    case rt::Variant::Type::Empty:
+    case rt::Variant::Type::Null:
+        result = sqlite3_bind_null(statement_, position);
+        break;
+    case rt::Variant::Type::Integer:
+    case rt::Variant::Type::Long:
+        result = sqlite3_bind_int64(statement_, position, value.toLong());
+        break;
+    case rt::Variant::Type::Boolean:
+        result = sqlite3_bind_int(statement_, position, value.toBool() ? -1 : 0);
+        break;
+    case rt::Variant::Type::Double:
+        result = sqlite3_bind_double(statement_, position, value.toDouble());
+        break;
+    case rt::Variant::Type::Date: {
+        const QByteArray text =
+            value.toDate().toString(QStringLiteral("yyyy-MM-dd")).toUtf8();
+        result = sqlite3_bind_text(statement_, position, text.constData(),
+                                   static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    case rt::Variant::Type::String: {
+        const QByteArray text = value.toString().toUtf8();
+        result = sqlite3_bind_text(statement_, position, text.constData(),
+                                   static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    }
+    if (result != SQLITE_OK)
+        database_->raiseLastError();
+}
+
 bool Statement::next()
 {
     const int result = sqlite3_step(statement_);

@@ -28,6 +28,10 @@ public:
     int columnCount() const;
     QString columnName(int column) const;
 
+    // Gives the statement's "?" number `position` (from 1) its value: a date as the
+    // 'yyyy-MM-dd' text that DATE columns hold, Empty and Null as the database Null.
+    void bind(int position, const rt::Variant &value);
+
     // Moves to the next row; false when there is none. Raises the engine's failure.
     bool next();
     // Runs the statement through all its rows.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QRectF>
 #include <QString>
 
@@ -20,6 +21,11 @@ struct PrintableLabel {
     QColor backColor;
     Qt::Alignment alignment = Qt::AlignLeft;
     bool visible = true;
+    // QFont's stretch: 100 as designed, less for a condensed face.
+    int stretch = 100;
 };
+
+// The label's font for a painter that draws in twips (a point is 20 of them).
+QFont fontInTwips(const PrintableLabel &label);
 
 } // namespace printer

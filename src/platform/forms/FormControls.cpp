@@ -1,6 +1,9 @@
 #include "platform/forms/FormControls.h"
 
+#include "platform/forms/DatePicker.h"
+
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -74,6 +77,15 @@ QComboBox *comboBox(QWidget *container, const char *name, const QRect &twips, co
     return box;
 }
 
+QDateEdit *datePicker(QWidget *container, const char *name, const QRect &twips,
+                      const QFont &font, const QString &displayFormat)
+{
+    QDateEdit *picker = place(new DatePicker(container), name, twips, font);
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(displayFormat);
+    return picker;
+}
+
 QPushButton *button(QWidget *container, const char *name, const QString &caption,
                     const QRect &twips, const QFont &font)
 {
@@ -86,6 +98,16 @@ QRadioButton *optionButton(QWidget *container, const char *name, const QString &
 {
     auto *control = place(new QRadioButton(caption, container), name, twips, font);
     return condensedIfCutOff(control, captionWidth(control, QStyle::SE_RadioButtonContents));
+}
+
+void setTabSequence(std::initializer_list<QWidget *> order)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 void setColours(QWidget *control, const QColor &text, const QColor &background)

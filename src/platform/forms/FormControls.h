@@ -7,8 +7,10 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 
 class QComboBox;
+class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -46,10 +48,18 @@ QLineEdit *maskedTextBox(QWidget *container, const char *name, const QRect &twip
 QComboBox *comboBox(QWidget *container, const char *name, const QRect &twips,
                     const QFont &font);
 
+// A date picker that drops a calendar down and shows its date in the display format;
+// Tab moves on to the next control.
+QDateEdit *datePicker(QWidget *container, const char *name, const QRect &twips,
+                      const QFont &font, const QString &displayFormat);
+
 QPushButton *button(QWidget *container, const char *name, const QString &caption,
                     const QRect &twips, const QFont &font);
 QRadioButton *optionButton(QWidget *container, const char *name, const QString &caption,
                            const QRect &twips, const QFont &font);
+
+// Tab moves through the controls in the order given.
+void setTabSequence(std::initializer_list<QWidget *> order);
 
 // Text colour, and a background filled with a colour of its own (an invalid colour
 // keeps the control transparent over what lies beneath it).

@@ -33,11 +33,11 @@ QWidget *load(const std::function<QWidget *()> &factory, QMdiArea *area)
     form->setAttribute(Qt::WA_DeleteOnClose);
     if (area) {
         // The program's child windows have fixed borders: a close box, nothing to
-        // minimise or maximise.
-        QMdiSubWindow *subWindow =
-            area->addSubWindow(form, Qt::SubWindow | Qt::WindowTitleHint
-                                         | Qt::WindowSystemMenuHint
-                                         | Qt::WindowCloseButtonHint);
+        // minimise or maximise, and no edge to drag; a bigger frame would only leave
+        // an empty band around the form's fixed-size content.
+        QMdiSubWindow *subWindow = area->addSubWindow(
+            form, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
         subWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
     bringForward(form);

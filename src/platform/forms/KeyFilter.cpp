@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
-#include <cstdint>
 
 namespace forms {
 
@@ -14,17 +13,17 @@ namespace {
 
 constexpr int Escape = 27;
 constexpr int Apostrophe = 39;
+constexpr int LastAscii = 127;
 
 // The code a key press types: 27 for Esc, the character of a key that types one
-// character from 1 to 255, else 0.
+// character, else 0.
 int keyAsciiOf(const QKeyEvent &key)
 {
     if (key.key() == Qt::Key_Escape)
         return Escape;
     if (key.key() >= Qt::Key_Escape || key.text().size() != 1)
         return 0;
-    const int code = key.text().at(0).unicode();
-    return code <= 255 ? code : 0;
+    return key.text().at(0).unicode();
 }
 
 // Key codes of letters are those of their capitals.
@@ -37,12 +36,17 @@ int keyOfCode(int keyAscii)
 
 } // namespace
 
+// Lowering every code above 96 by 32 makes capitals of ASCII letters only: beyond
+// ASCII it would turn é into © and lose £ or °, so there a letter is upper-cased and
+// anything else kept as typed.
 int filterKeyAscii(int keyAscii)
 {
     if (keyAscii == Apostrophe)
-        keyAscii = 0;
-    if (static_cast<std::int16_t>(keyAscii) > 96)
-        keyAscii -= 32;
+        return 0;
+    if (keyAscii > LastAscii)
+        return QChar(keyAscii).toUpper().unicode();
+    if (keyAscii > 96)
+        return keyAscii - 32;
     return keyAscii;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/drawing/PrintableLabel.h"
 
 #include <QColor>
+#include <QFont>
 #include <QLabel>
 #include <QRectF>
 
@@ -22,6 +23,8 @@ public:
         // An invalid colour leaves the label transparent.
         QColor backColor;
         Qt::Alignment alignment = Qt::AlignLeft;
+        // QFont's stretch: 100 as designed, less for a condensed face.
+        int stretch = QFont::Unstretched;
     };
 
     TwipsLabel(QWidget *parent, const char *name, const QString &caption, const QRectF &twips,
@@ -34,10 +37,18 @@ public:
 
     printer::PrintableLabel printable() const;
 
+    // Shows a caption whole, on screen and on paper, within the label's place and size:
+    // one that the designed face would cut is drawn condensed and, where still needed,
+    // smaller, down to the smallest size given, wrapping at word breaks.
+    void setWholeText(const QString &caption, double smallestPointSize);
+
 private:
     void placeOnScreen();
+    void drawIn(const Look &look);
+    bool showsWhole(const Look &look) const;
 
     QRectF twips_;
+    const Look design_;
     Look look_;
 };
 

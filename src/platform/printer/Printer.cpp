@@ -1,6 +1,6 @@
 #include "platform/printer/Printer.h"
 
-#include "platform/drawing/FormFont.h"
+#include "platform/printer/LabelPainting.h"
 #include "platform/printer/PrintableForm.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/OnFirstUse.h"
@@ -9,7 +9,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -19,8 +18,6 @@ namespace printer {
 namespace {
 
 constexpr long errPrinterError = 482;
-constexpr double TwipsPerInch = 1440;
-constexpr double TwipsPerPoint = 20;
 
 bool &systemPrinterIgnored()
 {
@@ -60,17 +57,10 @@ QString newPdfPath(const QString &jobName)
 // from the paper's edge, not from a printable margin.
 std::unique_ptr<QPrinter> newDevice(const QString &jobName)
 {
-    std::unique_ptr<QPrinter> device;
-    if (hasSystemPrinter()) {
-        device = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(),
-                                            QPrinter::HighResolution);
-    } else {
-        device = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        device->setOutputFormat(QPrinter::PdfFormat);
-        device->setResolution(static_cast<int>(TwipsPerInch));
-        device->setPageSize(QPageSize(QPageSize::A4));
-        device->setOutputFileName(newPdfPath(jobName));
-    }
+    if (!hasSystemPrinter())
+        return newPdfDevice(newPdfPath(jobName), jobName);
+    auto device =
+        std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     device->setDocName(jobName);
     device->setFullPage(true);
     return device;
@@ -79,39 +69,6 @@ std::unique_ptr<QPrinter> newDevice(const QString &jobName)
 QPageLayout::Orientation pageOrientation(std::int16_t orientation)
 {
     return orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
-}
-
-// One painter unit is one twip, so a font is sized in twips too (a point is 20).
-QFont fontInTwips(const PrintableLabel &label)
-{
-    QFont font = forms::formFont(label.fontName, label.fontSize, label.bold);
-    font.setPixelSize(qRound(label.fontSize * TwipsPerPoint));
-    return font;
-}
-
-// The background covers whatever lower labels drew there; the caption wraps at word
-// breaks and is cut at the label's edges, as on screen.
-void paintLabel(QPainter &painter, const PrintableLabel &label)
-{
-    if (!label.visible)
-        return;
-    if (label.backColor.isValid())
-        painter.fillRect(label.twips, label.backColor);
-    if (label.caption.isEmpty())
-        return;
-    painter.save();
-    painter.setClipRect(label.twips, Qt::IntersectClip);
-    painter.setFont(fontInTwips(label));
-    painter.setPen(label.foreColor);
-    painter.drawText(label.twips, label.alignment | Qt::AlignTop | Qt::TextWordWrap, label.caption);
-    painter.restore();
-}
-
-void scaleToTwips(QPainter &painter, const QPrinter &device)
-{
-    const double scale = device.resolution() / TwipsPerInch;
-    painter.resetTransform();
-    painter.scale(scale, scale);
 }
 
 } // namespace
@@ -141,8 +98,7 @@ void Printer::PrintForm(const PrintableForm &form)
         startDocument(form.printJobName());
     painter_->save();
     painter_->setClipRect(QRectF(QPointF(0, 0), form.clientSizeTwips()));
-    for (const PrintableLabel &label : form.printableLabels())
-        paintLabel(*painter_, label);
+    paintLabels(*painter_, form.printableLabels());
     painter_->restore();
 }
 

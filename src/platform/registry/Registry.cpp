@@ -4,6 +4,8 @@
 #include "platform/runtime/App.h"
 #include "platform/runtime/OnFirstUse.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <map>
 
 namespace registry {
@@ -38,6 +40,29 @@ std::optional<QString> keyPath(const QString &subKey)
     return path;
 }
 
+// A name beside the hive that says what the file is and when it was put aside; never
+// one that is taken.
+QString damagedHiveName()
+{
+    const QString stem = hivePath() + QStringLiteral(".damaged-")
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString name = stem;
+    for (int copy = 2; QFile::exists(name); ++copy)
+        name = stem + u'-' + QString::number(copy);
+    return name;
+}
+
+// The hive holds only what the program writes again before every connection, so a
+// damaged one need not lock the user out: it is kept beside under a name that says so
+// and the writes start from an empty hive. ERROR_BADDB only when it cannot be moved.
+long loadForWriting(RegistryHive &hive)
+{
+    const long error = hive.load(hivePath());
+    if (error != ERROR_BADDB)
+        return error;
+    return QFile::rename(hivePath(), damagedHiveName()) ? ERROR_SUCCESS : ERROR_BADDB;
+}
+
 } // namespace
 
 // The stand-in grants every access, so the options and the access mask are not read;
@@ -51,7 +76,7 @@ long RegCreateKeyExA(HKEY root, const QString &subKey, std::uint32_t, std::uint3
     if (!path || !result)
         return ERROR_INVALID_PARAMETER;
     RegistryHive hive;
-    if (const long error = hive.load(hivePath()))
+    if (const long error = loadForWriting(hive))
         return error;
     const bool created = hive.addKey(*path);
     if (created) {
@@ -74,7 +99,7 @@ long RegSetValueExA(HKEY key, const QString &valueName, std::uint32_t, std::uint
     if (!RegistryHive::supportsType(type))
         return ERROR_INVALID_PARAMETER;
     RegistryHive hive;
-    if (const long error = hive.load(hivePath()))
+    if (const long error = loadForWriting(hive))
         return error;
     const RegistryValue value{type, data};
     hive.setValue(open->second, valueName, value);

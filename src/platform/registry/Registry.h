@@ -8,8 +8,9 @@
 
 // The registry functions the program calls, over a file-backed hive of the local
 // machine kept in the program folder. Every function returns 0 on success and a
-// non-zero code on any failure (an unwritable folder, a damaged hive file, a closed
-// handle); none throws.
+// non-zero code on any failure (an unwritable folder, a full disk, a closed handle);
+// none throws. Creating a key or setting a value on a damaged hive file first moves the
+// file aside as "Registry.hive.damaged-<date>-<time>" and starts from an empty hive.
 namespace registry {
 
 using HKEY = std::intptr_t;
@@ -25,6 +26,7 @@ constexpr std::uint32_t REG_OPENED_EXISTING_KEY = 2;
 constexpr long ERROR_SUCCESS = 0;
 constexpr long ERROR_ACCESS_DENIED = 5;
 constexpr long ERROR_INVALID_HANDLE = 6;
+constexpr long ERROR_WRITE_FAULT = 29;
 constexpr long ERROR_INVALID_PARAMETER = 87;
 constexpr long ERROR_BADDB = 1009;
 

@@ -1,8 +1,9 @@
 #include "platform/registry/RegistryHive.h"
 
+#include "platform/registry/AtomicFileWriter.h"
+
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <algorithm>
 #include <iterator>
 
@@ -92,11 +93,7 @@ long RegistryHive::load(const QString &path)
 
 long RegistryHive::save(const QString &path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return ERROR_ACCESS_DENIED;
-    file.write(text().toUtf8());
-    return file.commit() ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+    return AtomicFileWriter::replace(path, text().toUtf8());
 }
 
 bool RegistryHive::supportsType(std::uint32_t type)

@@ -21,7 +21,8 @@ public:
     // a well-formed hive, ERROR_ACCESS_DENIED when it cannot be read.
     long load(const QString &path);
     // Replaces the file as a whole through a temporary file, so a failure leaves the
-    // earlier file as it was. ERROR_ACCESS_DENIED when it cannot be written.
+    // earlier file as it was. ERROR_ACCESS_DENIED when it cannot be created,
+    // ERROR_WRITE_FAULT when writing, flushing or renaming fails (a full disk).
     long save(const QString &path) const;
 
     static bool supportsType(std::uint32_t type);

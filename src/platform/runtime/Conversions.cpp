@@ -36,6 +36,12 @@ double roundHalfEven(double value)
     return std::fmod(below, 2.0) == 0 ? below : below + 1;
 }
 
+double roundHalfEven(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    return roundHalfEven(value * scale) / scale;
+}
+
 std::int16_t toInteger(double value)
 {
     return toRoundedInteger<std::int16_t>(value);

@@ -30,5 +30,8 @@ QDate dateFromShortText(const QString &text);
 
 // Rounds to a whole number with halves to the even neighbour.
 double roundHalfEven(double value);
+// Rounds to the given number of decimals, halves to the even neighbour (0.125 -> 0.12,
+// 0.375 -> 0.38).
+double roundHalfEven(double value, int decimals);
 
 } // namespace rt

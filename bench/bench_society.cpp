@@ -1,0 +1,233 @@
+// The bill lines of a society at the limit of its bill numbers against those of a
+// society one year old: each member should cost about the same in both, except the
+// list of every bill.
+// Run: build/benchmarks --benchmark_filter="MakeBill|NextLine|MemberTotal|BillList"
+// The receipts of the same two societies, every bill paid by a receipt of its own:
+// build/benchmarks --benchmark_filter="TakePayment|LateCharge|CarryForward"
+#include "BenchProgramFolder.h"
+#include "data/Module1.h"
+#include "platform/forms/PlainControl.h"
+#include "society/BILLCLASS.h"
+#include "society/DEPOSITCLASS.h"
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+namespace {
+
+constexpr int Members = 250;
+constexpr int LinesPerBill = 5;
+constexpr int OneYearBills = Members * 12; // 3,000 bills
+constexpr int FullBills = 30000;           // near the last bill number, 32767
+
+const char *const ChargeTypes[LinesPerBill] = {"MAINTENANCE", "WATER", "PARKING", "SINKING FUND",
+                                               "REPAIR FUND"};
+
+// Bill b goes to member (b - 1) % 250 + 1 for one month, the months running on from
+// January 2000; straight into the file in one transaction.
+void storeBills(const QString &databasePath, int bills)
+{
+    sqlite3 *database = nullptr;
+    sqlite3_open_v2(databasePath.toUtf8().constData(), &database, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_exec(database, "begin", nullptr, nullptr, nullptr);
+    sqlite3_stmt *insert = nullptr;
+    sqlite3_prepare_v2(database,
+                       "insert into BILLX values(?1,?2,?3,?4,?5,?6,'MEMBER','101',?7,150,0,'-',"
+                       "'A','-','-','-',0,0,0,0,?2,?2)",
+                       -1, &insert, nullptr);
+    for (int bill = 1; bill <= bills; ++bill) {
+        const int month = (bill - 1) / Members;
+        const QByteArray date = QDate(2000 + month / 12, month % 12 + 1, 28)
+                                    .toString(Qt::ISODate)
+                                    .toLatin1();
+        for (int line = 1; line <= LinesPerBill; ++line) {
+            sqlite3_bind_int(insert, 1, bill);
+            sqlite3_bind_text(insert, 2, date.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_int(insert, 3, line);
+            sqlite3_bind_int(insert, 4, month % 12 + 1);
+            sqlite3_bind_int(insert, 5, 2000 + month / 12);
+            sqlite3_bind_int(insert, 6, (bill - 1) % Members + 1);
+            sqlite3_bind_text(insert, 7, ChargeTypes[line - 1], -1, SQLITE_STATIC);
+            sqlite3_step(insert);
+            sqlite3_reset(insert);
+        }
+    }
+    sqlite3_finalize(insert);
+    sqlite3_exec(database, "commit", nullptr, nullptr, nullptr);
+    sqlite3_close(database);
+}
+
+// A society's program folder with its data source registered, the period set to the
+// year of its last bills.
+class Society {
+public:
+    explicit Society(int bills) : folder_(0)
+    {
+        storeBills(folder_.databasePath(), bills);
+        Module1::OpenConnection();
+        const int lastYear = 2000 + ((bills - 1) / Members) / 12;
+        Module1::PeriodFromDate() = QDate(lastYear, 1, 1);
+        Module1::PeriodToDate() = QDate(lastYear, 12, 31);
+    }
+
+protected:
+    BenchProgramFolder folder_;
+};
+
+// One month's bill of five lines for one member: the next bill number, the test that
+// the member has none for the month, then the lines.
+void MakeBill(benchmark::State &state)
+{
+    Society society(static_cast<int>(state.range(0)));
+    BILLCLASS bill;
+    bill.MEMBERNUMBER_ = 17;
+    bill.BILLMONTH_ = 6;
+    bill.BILLYEAR_ = 2099;
+    for (auto _ : state) {
+        bill.SN_ = bill.FINDLAST();
+        benchmark::DoNotOptimize(
+            bill.FINDBILLAlreadymade(bill.BILLMONTH_, bill.BILLYEAR_, bill.MEMBERNUMBER_));
+        for (const char *chargeType : ChargeTypes) {
+            bill.FEETYPE_ = QString::fromLatin1(chargeType);
+            bill.InsertIntoBILL();
+        }
+    }
+}
+
+void NextLine(benchmark::State &state)
+{
+    Society society(static_cast<int>(state.range(0)));
+    BILLCLASS bill;
+    bill.SN_ = static_cast<std::int16_t>(state.range(0) / 2);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bill.FINDLASTSERIALNUMBER());
+}
+
+void MemberTotal(benchmark::State &state)
+{
+    Society society(static_cast<int>(state.range(0)));
+    BILLCLASS bill;
+    forms::PlainControl member(QStringLiteral("17"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bill.FindBILLAmountOfMember(member, QDate(), QDate()));
+}
+
+void BillList(benchmark::State &state)
+{
+    Society society(static_cast<int>(state.range(0)));
+    BILLCLASS bill;
+    forms::PlainControl list;
+    for (auto _ : state)
+        bill.FillBILLNum(list);
+}
+
+void runRaw(const QString &databasePath, const QString &sql)
+{
+    sqlite3 *database = nullptr;
+    sqlite3_open_v2(databasePath.toUtf8().constData(), &database, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_exec(database, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+    sqlite3_close(database);
+}
+
+// Receipt b pays bill b, line for line, a month after it; the society's members are on
+// the register.
+void storeReceiptsAndMembers(const QString &databasePath)
+{
+    runRaw(databasePath,
+           QStringLiteral(
+               "begin;"
+               "insert into DETAILSOFDEPOSITE select SN, date(DATEX, '+1 month'), SN, DATEX, "
+               "BILLSERIALNUMBER, BILLMONTH, BILLYEAR, MEMBERNUMBER, MEMBERNAME, FLATNUMBER, "
+               "FEETYPE, FEEAMOUNT, 'CASH', '-', '-', '-', '-', '-', '-', '-', 0, 0, 0, 0, "
+               "DATEX, DATEX from BILLX order by SN, BILLSERIALNUMBER;"
+               "insert into Memberx (SN, NAMEX, WING, ACCO, DOFLEAVING) "
+               "select distinct MEMBERNUMBER, 'MEMBER', 'A', MEMBERNUMBER, '-' from BILLX;"
+               "commit;"));
+}
+
+// Member 17's last bill and the two before it are left unpaid.
+class PaidSociety : public Society {
+public:
+    explicit PaidSociety(int bills)
+        : Society(bills), lastBill_(bills - (bills - 17) % Members)
+    {
+        storeReceiptsAndMembers(folder_.databasePath());
+        runRaw(folder_.databasePath(),
+               QStringLiteral("delete from DETAILSOFDEPOSITE where SN in (%1, %2, %3)")
+                   .arg(lastBill_)
+                   .arg(lastBill_ - Members)
+                   .arg(lastBill_ - 2 * Members));
+    }
+
+    QString databasePath() const { return folder_.databasePath(); }
+    int lastBill() const { return lastBill_; }
+
+private:
+    int lastBill_;
+};
+
+// Member 17 pays the last bill and the two older ones on one receipt: the receipt
+// number, the test that the bill is unpaid, its lines with their words, the older
+// bills and the words of the receipt. The receipt is taken away again, untimed.
+void TakePayment(benchmark::State &state)
+{
+    PaidSociety society(static_cast<int>(state.range(0)));
+    DEPOSITCLASS deposit;
+    forms::PlainControl date, kind(QStringLiteral("CHEQUE")), cheque(QStringLiteral("123456")),
+        bank(QStringLiteral("SBI")), remark(QStringLiteral("-")),
+        chequeDate(QStringLiteral("01/02/2026")), member(QStringLiteral("17"));
+    date.setValue(QDate(2026, 2, 1));
+    const QString billNumber = QString::number(society.lastBill());
+    for (auto _ : state) {
+        std::int16_t receipt = 0;
+        deposit.GETLASTRECEIPT(receipt);
+        forms::PlainControl bill(billNumber);
+        benchmark::DoNotOptimize(deposit.FindRECEIPTEXIST(bill));
+        deposit.InsertintoDepositNEW(static_cast<std::int16_t>(society.lastBill()), date, kind,
+                                     cheque, bank, remark, chequeDate);
+        deposit.DepositOldBill(member, bill, date, kind, cheque, bank, remark, chequeDate);
+        deposit.InsertMoneyInWord(receipt);
+        state.PauseTiming();
+        runRaw(society.databasePath(),
+               QStringLiteral("delete from DETAILSOFDEPOSITE where SN = %1").arg(receipt));
+        state.ResumeTiming();
+    }
+}
+
+// The late charge for member 17's unpaid last bill, made before that bill was entered,
+// so every step runs and no line is added.
+void LateCharge(benchmark::State &state)
+{
+    PaidSociety society(static_cast<int>(state.range(0)));
+    BILLCLASS bill;
+    forms::PlainControl upTo(QString::number(society.lastBill())), member(QStringLiteral("17"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bill.CHECKLASTBILLNumDeposited(upTo, member));
+}
+
+// The carry-forward of every member's balance of the last year.
+void CarryForward(benchmark::State &state)
+{
+    PaidSociety society(static_cast<int>(state.range(0)));
+    DEPOSITCLASS deposit;
+    for (auto _ : state)
+        deposit.InsertLastYeareData();
+}
+
+} // namespace
+
+// The one-year society first: the reporter compares each group with its first variant.
+BENCHMARK(MakeBill)->Name("MakeBill/OneYear")->Arg(OneYearBills)->Iterations(300)->Unit(benchmark::kMicrosecond);
+BENCHMARK(MakeBill)->Name("MakeBill/Full")->Arg(FullBills)->Iterations(300)->Unit(benchmark::kMicrosecond);
+BENCHMARK(NextLine)->Name("NextLine/OneYear")->Arg(OneYearBills)->Unit(benchmark::kMicrosecond);
+BENCHMARK(NextLine)->Name("NextLine/Full")->Arg(FullBills)->Unit(benchmark::kMicrosecond);
+BENCHMARK(MemberTotal)->Name("MemberTotal/OneYear")->Arg(OneYearBills)->Unit(benchmark::kMicrosecond);
+BENCHMARK(MemberTotal)->Name("MemberTotal/Full")->Arg(FullBills)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BillList)->Name("BillList/OneYear")->Arg(OneYearBills)->Unit(benchmark::kMillisecond);
+BENCHMARK(BillList)->Name("BillList/Full")->Arg(FullBills)->Unit(benchmark::kMillisecond);
+BENCHMARK(TakePayment)->Name("TakePayment/OneYear")->Arg(OneYearBills)->Iterations(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(TakePayment)->Name("TakePayment/Full")->Arg(FullBills)->Iterations(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(LateCharge)->Name("LateCharge/OneYear")->Arg(OneYearBills)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LateCharge)->Name("LateCharge/Full")->Arg(FullBills)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CarryForward)->Name("CarryForward/OneYear")->Arg(OneYearBills)->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(CarryForward)->Name("CarryForward/Full")->Arg(FullBills)->Iterations(10)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/report/ReportPage.h"
+#include "platform/report/ReportQuery.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace report {
+
+struct ReportColumn;
+struct ReportDefinition;
+
+// Lays a report's rows out on pages: on every page the title, the formula texts and the
+// column headings; then the rows with a heading and totals for every group, the grand
+// totals at the end, and "Page n of m" at the foot. One pass over the rows.
+class ReportLayout {
+public:
+    // formulaTexts holds the text of each formula field of the definition, in its order.
+    ReportLayout(const ReportDefinition &definition, QStringList formulaTexts, QString jobName);
+
+    QList<ReportPage> layOut(const QList<ReportRow> &rows);
+
+    // A value as a column prints it.
+    static QString cellText(const rt::Variant &value, const ReportColumn &column);
+
+private:
+    void startPage();
+    void makeRoomFor(double height);
+    void openGroup(int level, const ReportRow &row);
+    void closeGroup(int level);
+    void printRow(const ReportRow &row);
+    void printTotals(const QString &label, const QList<double> &totals);
+    void addTotals(const ReportRow &row);
+    void rule(double top, double left, double width);
+    void text(const QString &caption, const QRectF &twips, Qt::Alignment alignment, double size,
+              bool bold);
+    void numberPages();
+    // The left edge of a column; of the table's right edge for one past the last.
+    double columnLeft(qsizetype column) const;
+    QString groupText(int level) const;
+    bool hasTotals() const;
+
+    const ReportDefinition &definition_;
+    QStringList formulaTexts_;
+    QString jobName_;
+    QSizeF paper_;
+    double bodyBottom_ = 0;
+    QList<double> columnLefts_;
+    double y_ = 0;
+    QList<ReportPage> pages_;
+    // Totals of each open group, then of the whole report, one per column.
+    QList<QList<double>> groupTotals_;
+    QList<double> grandTotals_;
+    QList<rt::Variant> groupValues_;
+};
+
+} // namespace report

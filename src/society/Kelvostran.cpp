@@ -1,0 +1,290 @@
+#include "society/Kelvostran.h"
+
+#include "data/SqlText.h"
+#include "platform/forms/Control.h"
+#include "platform/forms/Image.h"
+#include "platform/forms/MessageBox.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <array>
+#include <span>
+
+namespace {
+
+using Label = DataAccess::Label;
+
+const QString Dash = QStringLiteral("-");
+
+QString byName(const QString &name)
+{
+    return QStringLiteral("Select * from Memberx where NAMEX = ") + SqlText::quoted(name);
+}
+
+} // namespace
+
+bool Kelvostran::Assignx(const QString &NAMEX, const QString &WING, const QString &ACCO,
+                         const QString &GUARDIAN, const QString &GUARDIANADDRESS,
+                         double MONTHLYINCOME, const QString &OCCUPATION, const QDate &DOB,
+                         const QString &PREADDRESS, const QString &PRECITY,
+                         const QString &PMTADDRESS, const QString &PMTCITY,
+                         const QString &PHONE, const QDate &DOFJOINING,
+                         const QString &DOFLEAVING, const QString &NOMINEENAME,
+                         const QString &NOMINEEADDRESS, std::int16_t NOMINEEAGE,
+                         const QString &NOMINEERELATION, const QDate &DATEOFENTRY)
+{
+    NAMEX_ = NAMEX;
+    WING_ = WING;
+    ACCO_ = ACCO;
+    GUARDIAN_ = GUARDIAN;
+    GUARDIANADDRESS_ = GUARDIANADDRESS;
+    MONTHLYINCOME_ = MONTHLYINCOME;
+    OCCUPATION_ = OCCUPATION;
+    DOB_ = DOB;
+    PREADDRESS_ = PREADDRESS;
+    PRECITY_ = PRECITY;
+    PMTADDRESS_ = PMTADDRESS;
+    PMTCITY_ = PMTCITY;
+    PHONE_ = PHONE;
+    DOFJOINING_ = DOFJOINING;
+    DOFLEAVING_ = DOFLEAVING;
+    NOMINEENAME_ = NOMINEENAME;
+    NOMINEEADDRESS_ = NOMINEEADDRESS;
+    NOMINEEAGE_ = NOMINEEAGE;
+    NOMINEERELATION_ = NOMINEERELATION;
+    DATEOFENTRY_ = DATEOFENTRY;
+    STRREM1_ = STRREM2_ = STRREM3_ = STRREM4_ = Dash;
+    INTREM1_ = INTREM2_ = INTREM3_ = INTREM4_ = 0;
+    DATEREM1_ = DATEREM2_ = RecordColumns::ZeroDate;
+    return false;
+}
+
+bool Kelvostran::AssignToObject(
+    forms::Control &SN, forms::Control &NAMEX, forms::Control &WING, forms::Control &ACCO,
+    forms::Control &GUARDIAN, forms::Control &GUARDIANADDRESS, forms::Control &MONTHLYINCOME,
+    forms::Control &OCCUPATION, forms::Control &DOB, forms::Control &PREADDRESS,
+    forms::Control &PRECITY, forms::Control &PMTADDRESS, forms::Control &PMTCITY,
+    forms::Control &PHONE, forms::Control &DOFJOINING, forms::Control &DOFLEAVING,
+    forms::Control &NOMINEENAME, forms::Control &NOMINEEADDRESS, forms::Control &NOMINEEAGE,
+    forms::Control &NOMINEERELATION, forms::Control &DATEOFENTRY)
+{
+    const std::array<forms::Control *, 21> controls = {
+        &SN,         &NAMEX,      &WING,         &ACCO,           &GUARDIAN,
+        &GUARDIANADDRESS,         &MONTHLYINCOME, &OCCUPATION,    &DOB,
+        &PREADDRESS, &PRECITY,    &PMTADDRESS,   &PMTCITY,        &PHONE,
+        &DOFJOINING, &DOFLEAVING, &NOMINEENAME,  &NOMINEEADDRESS, &NOMINEEAGE,
+        &NOMINEERELATION,         &DATEOFENTRY};
+    DataAccess::guarded(Label::Silent, [&] {
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            RecordColumns::toControl(*controls[i], *this, MemberxColumns[i]);
+    });
+    return false;
+}
+
+// The record's values in column order under the given serial: SN_ is neither read nor
+// changed.
+QString Kelvostran::insertStatement(const QString &table, std::int16_t serial) const
+{
+    QStringList values = RecordColumns::sqlValues(*this, MemberxColumns);
+    values[0] = SqlText::number(serial);
+    return RecordColumns::insertStatement(table, values);
+}
+
+bool Kelvostran::InsertIntoMember()
+{
+    DataAccess::guarded(
+        Label::Description,
+        [&] {
+            common_.connect();
+            db_.runOnCon(insertStatement(QStringLiteral("Memberx"), FINDLAST()));
+            forms::MsgBox(QStringLiteral("Registered"), forms::vbOKOnly,
+                          QStringLiteral("Registration"));
+            db_.closeCon();
+        },
+        [](const rt::RuntimeError &error) {
+            if (error.Number() == rt::errProviderFailure)
+                forms::MsgBox(QStringLiteral("Already exists"));
+        });
+    return false;
+}
+
+std::int16_t Kelvostran::FINDLAST()
+{
+    return DataAccess::nextSerial([&]() -> ado::Recordset & {
+        return db_.runOnCon(QStringLiteral("select max(sn) from Memberx"));
+    });
+}
+
+std::int16_t Kelvostran::FINDLASTwithstart()
+{
+    return DataAccess::nextSerial(
+        [&]() -> ado::Recordset & {
+            return db_.connectAndRun(QStringLiteral("select max(sn) from Memberx"));
+        },
+        0);
+}
+
+// The row becomes the current member only when every column has been read: a serial
+// with no row, or a Null, leaves the fields as they were.
+bool Kelvostran::loadMember(const QString &sql)
+{
+    DataAccess::guarded(Label::Silent, [&] {
+        const ado::Recordset &rows = db_.connectAndRun(sql);
+        member() = RecordColumns::readRow(rows, MemberxColumns, member());
+        db_.closeCon();
+    });
+    return false;
+}
+
+bool Kelvostran::FindMember(std::int16_t SN)
+{
+    return loadMember(QStringLiteral("Select * from Memberx where sn = ") + SqlText::number(SN));
+}
+
+bool Kelvostran::FindMemberByName(const QString &NameofMember)
+{
+    return loadMember(byName(NameofMember));
+}
+
+bool Kelvostran::FindMemberNAME(std::int16_t SN, forms::Control &MEMBERNAME,
+                                forms::Control &WING, forms::Control &FLAT)
+{
+    DataAccess::guarded(Label::Silent, [&] {
+        const ado::Recordset &rows = db_.connectAndRun(
+            QStringLiteral("Select NAMEX,WING,ACCO,INTREM1 from Memberx where sn = ")
+            + SqlText::number(SN));
+        MEMBERNAME.setText(rows.Fields(QStringLiteral("NAMEX")).Value().toString());
+        WING.setText(rows.Fields(QStringLiteral("WING")).Value().toString());
+        FLAT.setText(rows.Fields(QStringLiteral("ACCO")).Value().toString());
+        db_.closeCon();
+    });
+    return false;
+}
+
+QString Kelvostran::FindMemberNAMEONLY(std::int16_t SN)
+{
+    QString name;
+    DataAccess::guarded(Label::Silent, [&] {
+        const ado::Recordset &rows = db_.connectAndRun(
+            QStringLiteral("Select NAMEX from Memberx where sn = ") + SqlText::number(SN));
+        name = rows.Fields(QStringLiteral("NAMEX")).Value().toString();
+        db_.closeCon();
+    });
+    return name;
+}
+
+bool Kelvostran::FindMemberEXIST(const QString &NameofMember)
+{
+    bool found = false;
+    DataAccess::guarded(Label::Description, [&] {
+        found = DataAccess::exists(db_.connectAndRun(byName(NameofMember)));
+        db_.closeCon();
+    });
+    return found;
+}
+
+bool Kelvostran::FindFLATAlloted(const QString &WINGX, const QString &ACCOx,
+                                 forms::Control &DOFJOININGX)
+{
+    bool allotted = false;
+    DataAccess::guarded(Label::Description, [&] {
+        common_.connect();
+        const ado::Recordset &rows = db_.runOnCon(
+            QStringLiteral("Select sn from Memberx where WING = ") + SqlText::quoted(WINGX)
+            + QStringLiteral(" and ACCO = ") + SqlText::quoted(ACCOx)
+            + QStringLiteral(" and DOFJOINING = ") + SqlText::date(DOFJOININGX.Value().toDate()));
+        if (DataAccess::exists(rows)) {
+            forms::MsgBox(QStringLiteral("Flat having Joining Date, Already Alloted."),
+                          forms::vbInformation, QStringLiteral("Duplicate Entry"));
+            allotted = true;
+        }
+        db_.closeCon();
+    });
+    return allotted;
+}
+
+// Runs a change of member SN_ on a fresh connection and says `done` when there is
+// something to say.
+void Kelvostran::rewriteMember(const QString &statement, const QString &done)
+{
+    db_.closeCon();
+    DataAccess::guarded(Label::Description, [&] {
+        db_.connectAndRun(statement);
+        if (!done.isEmpty())
+            forms::MsgBox(done, forms::vbInformation, QStringLiteral("INFORMATION"));
+        db_.closeCon();
+    });
+}
+
+bool Kelvostran::UpdateMember(std::int16_t)
+{
+    // Columns 2 to 21: the serial, the photo and the spares stay as they are.
+    const auto changed = std::span(MemberxColumns).subspan(1, 20);
+    rewriteMember(QStringLiteral("UPDATE Memberx SET") + RecordColumns::assignments(*this, changed)
+                      + QStringLiteral(" WHERE SN = ") + SqlText::number(SN_),
+                  QStringLiteral("UPDATED"));
+    return false;
+}
+
+bool Kelvostran::UpdatePhotoAddress(std::int16_t, const QString &PHOTOADDRESS)
+{
+    rewriteMember(QStringLiteral("UPDATE Memberx SET STRREM1 = ") + SqlText::quoted(PHOTOADDRESS)
+                      + QStringLiteral(" WHERE SN = ") + SqlText::number(SN_),
+                  QString());
+    return false;
+}
+
+bool Kelvostran::DELETEMember(std::int16_t)
+{
+    rewriteMember(QStringLiteral("DELETE * FROM Memberx WHERE SN = ") + SqlText::number(SN_),
+                  QStringLiteral("DELETED"));
+    return false;
+}
+
+// The photo statements put their text into the data-access object's own str.
+ado::Recordset &Kelvostran::photoRow(forms::Control &PhotoNumber)
+{
+    return DataAccess(common_, common_.str)
+        .connectAndRun(QStringLiteral("Select STRREM1 from Memberx where SN = ")
+                       + SqlText::bareNumber(PhotoNumber.Text().toString()));
+}
+
+rt::Variant Kelvostran::GetPhoto(forms::Control &PhotoNumber, forms::Image &IMG)
+{
+    IMG.setPicture(forms::LoadPicture());
+    DataAccess::guarded(Label::Silent, [&] {
+        const ado::Recordset &rows = photoRow(PhotoNumber);
+        const QString path = rows.Fields(QStringLiteral("STRREM1")).Value().toString();
+        if (path == Dash)
+            return; // no photo: the image stays empty and Con open
+        IMG.setPicture(forms::LoadPicture(path));
+        db_.closeCon();
+    });
+    return {};
+}
+
+rt::Variant Kelvostran::GetPhotoOnfORM(forms::Control &PhotoNumber, forms::Image &)
+{
+    // The path would go on to a photo window, which the program does not have: the
+    // member ends after reading it.
+    DataAccess::guarded(Label::Silent, [&] {
+        photoRow(PhotoNumber).Fields(QStringLiteral("STRREM1")).Value().toString();
+    });
+    return {};
+}
+
+bool Kelvostran::InsertIntoFlatHistory()
+{
+    DataAccess::guarded(Label::Silent, [&] {
+        common_.connect();
+        db_.runOnCon(insertStatement(QStringLiteral("FlatHistory"), FINDLASTFlatHistory()));
+        db_.closeCon();
+    });
+    return false;
+}
+
+std::int16_t Kelvostran::FINDLASTFlatHistory()
+{
+    return DataAccess::nextSerial([&]() -> ado::Recordset & {
+        return db_.runOnCon(QStringLiteral("select max(sn) from FlatHistory"));
+    });
+}
