@@ -44,7 +44,7 @@ void DataAccess::closeCon()
 ado::Recordset &DataAccess::runOnSharedConnection(const QString &sql)
 {
     text_ = sql;
-    return openKeysetReadOnly(common_.Rs, text_, Module1::SharedConnection());
+    return openKeysetReadOnly(common_.Rs, text_, Module1::OpenSharedConnectionIfClosed());
 }
 
 ado::Recordset &DataAccess::runOnModuleRecordset(const QString &sql, QString &text,

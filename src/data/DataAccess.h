@@ -25,7 +25,9 @@ class RuntimeError;
 //      the caller left it), closeCon;
 //   2. a module recordset: runOnModuleRecordset, on the shared connection, which it
 //      opens when it is closed;
-//   3. Rs over the shared connection: runOnSharedConnection, which never opens it.
+//   3. Rs over the shared connection: runOnSharedConnection, which opens it when it is
+//      closed (the login and the forms' unloads close it), so no statement reads an
+//      empty result off a closed connection.
 // Every statement closes its recordset first when it is open and opens it with a
 // keyset cursor, read-only.
 class DataAccess {
