@@ -241,6 +241,8 @@ CREATE TABLE TYMEMBER (
     BILLEDAMOUNT DOUBLE,
     RECEIVEDAMOUNT DOUBLE
 );
+-- The next statement serial, drawn once for every row a statement writes.
+CREATE INDEX TYMEMBER_SN ON TYMEMBER (SN);
 
 -- The charge types assigned to each member; a member may have several.
 CREATE TABLE MEMBERCHARGETYPE (
@@ -318,6 +320,10 @@ CREATE TABLE RECIEPT (
     DATEX DATE,
     DEPOSITEVALUE DOUBLE
 );
+
+-- A member's receipt lines over a period, read line by line into the member's
+-- statement.
+CREATE INDEX DETAILSOFDEPOSITE_MEMBER_DATE ON DETAILSOFDEPOSITE (MEMBERNUMBER, DATEOFDEPOSITE);
 
 -- The society's employees.
 CREATE TABLE EMPLOYEE (

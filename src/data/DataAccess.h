@@ -89,8 +89,18 @@ public:
                      const std::function<ado::Recordset &()> &query, const QString &column,
                      const std::function<void()> &afterRows = {},
                      const std::function<void(const rt::RuntimeError &)> &atLabel = {});
+    // A fill over the own connection: connect, add the rows, close Con; the first item
+    // is then selected when `selectFirst`. A failure ends it silently with Con open.
+    void fillOverCon(forms::Control &CMB, const QString &sql, const QString &column,
+                     bool selectFirst = true);
 
 private:
+    static void fillRows(forms::Control &CMB, Label label,
+                         const std::function<ado::Recordset &()> &query, const QString &column,
+                         const std::function<void()> &afterRows,
+                         const std::function<void(const rt::RuntimeError &)> &atLabel,
+                         bool selectFirst);
+
     CommonClass &common_;
     QString &text_;
 };
