@@ -1,8 +1,10 @@
 #include "data/DatabaseFile.h"
 
 #include "cheque/ChequeRecordData.h"
+#include "society/BankRecord.h"
 #include "society/BillxRecord.h"
 #include "society/MemberxRecord.h"
+#include "society/TymemberRecord.h"
 
 #include <QDir>
 #include <QFile>
@@ -167,6 +169,8 @@ TEST_F(DatabaseFileTest, EveryRecordColumnTableFollowsItsTablesColumnOrder)
         {"CHEQUETABLE", RecordColumns::names(ChequeRecordColumns)},
         {"Memberx", RecordColumns::names(MemberxColumns)},
         {"FlatHistory", RecordColumns::names(MemberxColumns)},
+        {"TYMEMBER", RecordColumns::names(TYMEMBERColumns)},
+        {"BANK", RecordColumns::names(BANKColumns)},
         {"BILLX", RecordColumns::names(BILLXColumns)},
     };
     for (const auto &[table, names] : tables)
