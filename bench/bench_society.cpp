@@ -4,11 +4,16 @@
 // Run: build/benchmarks --benchmark_filter="MakeBill|NextLine|MemberTotal|BillList"
 // The receipts of the same two societies, every bill paid by a receipt of its own:
 // build/benchmarks --benchmark_filter="TakePayment|LateCharge|CarryForward"
+// The member statement over every year of the society against one year, and the sums
+// and lists that read every receipt line:
+// build/benchmarks --benchmark_filter="MemberStatement|CashInHand|UnpaidBills"
 #include "BenchProgramFolder.h"
 #include "data/Module1.h"
 #include "platform/forms/PlainControl.h"
+#include "society/BANKCLASS.h"
 #include "society/BILLCLASS.h"
 #include "society/DEPOSITCLASS.h"
+#include "society/Kelvostran.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -24,17 +29,16 @@ const char *const ChargeTypes[LinesPerBill] = {"MAINTENANCE", "WATER", "PARKING"
                                                "REPAIR FUND"};
 
 // Bill b goes to member (b - 1) % 250 + 1 for one month, the months running on from
-// January 2000; straight into the file in one transaction.
-void storeBills(const QString &databasePath, int bills)
+// January 2000; one row per line, straight into the file in one transaction. The
+// statement binds ?1 the bill number, ?2 its date, ?3 the line, ?4 the month, ?5 the
+// year, ?6 the member and ?7 the charge type.
+void storeLines(const QString &databasePath, const char *insertLine, int bills)
 {
     sqlite3 *database = nullptr;
     sqlite3_open_v2(databasePath.toUtf8().constData(), &database, SQLITE_OPEN_READWRITE, nullptr);
     sqlite3_exec(database, "begin", nullptr, nullptr, nullptr);
     sqlite3_stmt *insert = nullptr;
-    sqlite3_prepare_v2(database,
-                       "insert into BILLX values(?1,?2,?3,?4,?5,?6,'MEMBER','101',?7,150,0,'-',"
-                       "'A','-','-','-',0,0,0,0,?2,?2)",
-                       -1, &insert, nullptr);
+    sqlite3_prepare_v2(database, insertLine, -1, &insert, nullptr);
     for (int bill = 1; bill <= bills; ++bill) {
         const int month = (bill - 1) / Members;
         const QByteArray date = QDate(2000 + month / 12, month % 12 + 1, 28)
@@ -57,13 +61,32 @@ void storeBills(const QString &databasePath, int bills)
     sqlite3_close(database);
 }
 
+void storeBills(const QString &databasePath, int bills)
+{
+    storeLines(databasePath,
+               "insert into BILLX values(?1,?2,?3,?4,?5,?6,'MEMBER','101',?7,150,0,'-',"
+               "'A','-','-','-',0,0,0,0,?2,?2)",
+               bills);
+}
+
+// Bills 1 to `paid` paid on their own day, each by a receipt of the same number with
+// one line per bill line.
+void storeReceipts(const QString &databasePath, int paid)
+{
+    storeLines(databasePath,
+               "insert into DETAILSOFDEPOSITE values(?1,?2,?1,?2,?3,?4,?5,?6,'MEMBER','101',?7,"
+               "150,'CASH','-','-','-','-','-','-','-',0,0,0,0,?2,?2)",
+               paid);
+}
+
 // A society's program folder with its data source registered, the period set to the
-// year of its last bills.
+// year of its last bills, of which the first `paid` are paid.
 class Society {
 public:
-    explicit Society(int bills) : folder_(0)
+    explicit Society(int bills, int paid = 0) : folder_(0)
     {
         storeBills(folder_.databasePath(), bills);
+        storeReceipts(folder_.databasePath(), paid);
         Module1::OpenConnection();
         const int lastYear = 2000 + ((bills - 1) / Members) / 12;
         Module1::PeriodFromDate() = QDate(lastYear, 1, 1);
@@ -214,6 +237,46 @@ void CarryForward(benchmark::State &state)
         deposit.InsertLastYeareData();
 }
 
+// Member 17's statement over the whole life of a society whose every bill is paid: 60
+// bill lines and 60 receipt lines a year.
+void MemberStatement(benchmark::State &state)
+{
+    const int bills = static_cast<int>(state.range(0));
+    Society society(bills, bills);
+    const int years = (bills / Members + 11) / 12;
+    Kelvostran member;
+    forms::PlainControl number(QStringLiteral("17")), from, to;
+    from.setValue(QDate(2000, 1, 1));
+    to.setValue(QDate(2000 + years - 1, 12, 31));
+    for (auto _ : state) {
+        member.DelTYMEMBER();
+        member.GetBillDetailOfMember(number, from, to);
+        member.GetDepositDetailOfMember(number, from, to);
+    }
+    state.counters["rows"] = member.FINDLASTTYMEMBER() - 1;
+}
+
+// The last month's bills unpaid, every other bill paid.
+void CashInHand(benchmark::State &state)
+{
+    const int bills = static_cast<int>(state.range(0));
+    Society society(bills, bills - Members);
+    BANKCLASS bank;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bank.FINDCashinHand());
+}
+
+void UnpaidBills(benchmark::State &state)
+{
+    const int bills = static_cast<int>(state.range(0));
+    Society society(bills, bills - Members);
+    Kelvostran member;
+    forms::PlainControl list;
+    for (auto _ : state)
+        member.FillBILLNumNotDeposited(list);
+    state.counters["bills"] = list.ListCount();
+}
+
 } // namespace
 
 // The one-year society first: the reporter compares each group with its first variant.
@@ -231,3 +294,7 @@ BENCHMARK(LateCharge)->Name("LateCharge/OneYear")->Arg(OneYearBills)->Unit(bench
 BENCHMARK(LateCharge)->Name("LateCharge/Full")->Arg(FullBills)->Unit(benchmark::kMicrosecond);
 BENCHMARK(CarryForward)->Name("CarryForward/OneYear")->Arg(OneYearBills)->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(CarryForward)->Name("CarryForward/Full")->Arg(FullBills)->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(MemberStatement)->Name("MemberStatement/OneYear")->Arg(OneYearBills)->Unit(benchmark::kMillisecond);
+BENCHMARK(MemberStatement)->Name("MemberStatement/Full")->Arg(FullBills)->Unit(benchmark::kMillisecond);
+BENCHMARK(CashInHand)->Name("CashInHand/Full")->Arg(FullBills)->Unit(benchmark::kMillisecond);
+BENCHMARK(UnpaidBills)->Name("UnpaidBills/Full")->Arg(FullBills)->Unit(benchmark::kMillisecond);

@@ -241,6 +241,8 @@ CREATE TABLE TYMEMBER (
     BILLEDAMOUNT DOUBLE,
     RECEIVEDAMOUNT DOUBLE
 );
+-- The next statement serial, drawn once for every row a statement writes.
+CREATE INDEX TYMEMBER_SN ON TYMEMBER (SN);
 
 -- The charge types assigned to each member; a member may have several.
 CREATE TABLE MEMBERCHARGETYPE (

@@ -129,6 +129,23 @@ void DataAccess::fill(forms::Control &CMB, Label label,
                       const std::function<void()> &afterRows,
                       const std::function<void(const rt::RuntimeError &)> &atLabel)
 {
+    fillRows(CMB, label, query, column, afterRows, atLabel, true);
+}
+
+void DataAccess::fillOverCon(forms::Control &CMB, const QString &sql, const QString &column,
+                             bool selectFirst)
+{
+    fillRows(
+        CMB, Label::Silent, [&]() -> ado::Recordset & { return connectAndRun(sql); }, column,
+        [&] { closeCon(); }, {}, selectFirst);
+}
+
+void DataAccess::fillRows(forms::Control &CMB, Label label,
+                          const std::function<ado::Recordset &()> &query, const QString &column,
+                          const std::function<void()> &afterRows,
+                          const std::function<void(const rt::RuntimeError &)> &atLabel,
+                          bool selectFirst)
+{
     CMB.Clear();
     guarded(
         label,
@@ -140,7 +157,8 @@ void DataAccess::fill(forms::Control &CMB, Label label,
             }
             if (afterRows)
                 afterRows();
-            CMB.setListIndex(0);
+            if (selectFirst)
+                CMB.setListIndex(0);
         },
         atLabel);
 }

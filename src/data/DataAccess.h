@@ -25,7 +25,9 @@ class RuntimeError;
 //      the caller left it), closeCon;
 //   2. a module recordset: runOnModuleRecordset, on the shared connection, which it
 //      opens when it is closed;
-//   3. Rs over the shared connection: runOnSharedConnection, which opens it when closed.
+//   3. Rs over the shared connection: runOnSharedConnection, which opens it when it is
+//      closed (the login and the forms' unloads close it), so no statement reads an
+//      empty result off a closed connection.
 // Every statement closes its recordset first when it is open and opens it with a
 // keyset cursor, read-only.
 class DataAccess {
@@ -97,8 +99,18 @@ public:
                      const std::function<ado::Recordset &()> &query, const QString &column,
                      const std::function<void()> &afterRows = {},
                      const std::function<void(const rt::RuntimeError &)> &atLabel = {});
+    // A fill over the own connection: connect, add the rows, close Con; the first item
+    // is then selected when `selectFirst`. A failure ends it silently with Con open.
+    void fillOverCon(forms::Control &CMB, const QString &sql, const QString &column,
+                     bool selectFirst = true);
 
 private:
+    static void fillRows(forms::Control &CMB, Label label,
+                         const std::function<ado::Recordset &()> &query, const QString &column,
+                         const std::function<void()> &afterRows,
+                         const std::function<void(const rt::RuntimeError &)> &atLabel,
+                         bool selectFirst);
+
     CommonClass &common_;
     QString &text_;
 };

@@ -2,9 +2,11 @@
 
 #include "data/SqlText.h"
 #include "platform/forms/Control.h"
+#include "platform/forms/DataGrid.h"
 #include "platform/forms/Image.h"
 #include "platform/forms/MessageBox.h"
 #include "platform/runtime/RuntimeError.h"
+#include "society/TymemberRecord.h"
 
 #include <array>
 #include <span>
@@ -20,7 +22,109 @@ QString byName(const QString &name)
     return QStringLiteral("Select * from Memberx where NAMEX = ") + SqlText::quoted(name);
 }
 
+// A bill that no receipt line names is unpaid.
+const QString NotDeposited =
+    QStringLiteral(" from BILLX WHERE SN NOT IN (SELECT BILLNUMBER FROM DETAILSOFDEPOSITE)");
+
 } // namespace
+
+// Where the statement rows of one kind come from.
+struct Kelvostran::StatementSource {
+    QString table;
+    QString dateColumn;
+    QString kind;
+    double TymemberRecord::*amount; // the column that takes the line's FEEAMOUNT
+};
+
+// Lookups.
+
+void Kelvostran::FillMemberName(forms::Control &CMB)
+{
+    db_.fillOverCon(CMB,
+                    QStringLiteral("Select DISTINCT(Namex) from Memberx WHERE DOFLEAVING = '-' "
+                                   "order by Namex asc"),
+                    QStringLiteral("Namex"), false);
+}
+
+void Kelvostran::FillMemberNum(forms::Control &CMB)
+{
+    db_.fillOverCon(
+        CMB,
+        QStringLiteral("Select Distinct(SN) from Memberx WHERE DOFLEAVING = '-' ORDER BY SN DESC"),
+        QStringLiteral("SN"));
+}
+
+void Kelvostran::FillMemberNumAsAssigned(forms::Control &CMB)
+{
+    db_.fillOverCon(CMB,
+                    QStringLiteral("Select Distinct(MEMBERNUMBER) from MEMBERCHARGETYPE "
+                                   "ORDER BY MEMBERNUMBER asc"),
+                    QStringLiteral("MEMBERNUMBER"));
+}
+
+void Kelvostran::FillBILLNumNotDeposited(forms::Control &CMB)
+{
+    db_.fillOverCon(CMB, QStringLiteral("Select Distinct(SN)") + NotDeposited,
+                    QStringLiteral("SN"));
+}
+
+void Kelvostran::FillReceiptNumber(forms::Control &CMB)
+{
+    db_.fillOverCon(CMB, QStringLiteral("Select Distinct(SN) from DETAILSOFDEPOSITE"),
+                    QStringLiteral("SN"));
+}
+
+void Kelvostran::FillBillNumber(forms::Control &CMB)
+{
+    db_.fillOverCon(CMB, QStringLiteral("Select Distinct(SN) from BILLX"), QStringLiteral("SN"));
+}
+
+// The grid gets rows of its own rather than Rs, which the next statement of this object
+// would reopen under it. Con stays open while the grid shows them.
+void Kelvostran::FillBILLNumNotDepositedDATA(forms::DataGrid &DG)
+{
+    ado::Recordset unpaid;
+    DataAccess::guarded(Label::Silent, [&] {
+        common_.connect();
+        unpaid.Open(QStringLiteral("Select Distinct(SN) as Bill_No,MEMBERNAME as Member,"
+                                   "FLATNUMBER as Flat_No")
+                        + NotDeposited,
+                    common_.Con, ado::adOpenKeyset, ado::adLockReadOnly, ado::adCmdUnspecified);
+        unpaid.MoveLast(); // with no unpaid bill this fails: the grid shows its headings only
+    });
+    DG.setDataSource(unpaid);
+}
+
+double Kelvostran::memberPeriodSum(const QString &sumOver, const QString &MEMBERNAME,
+                                   const QDate &DateFrom, const QDate &DateTo)
+{
+    double sum = 0;
+    DataAccess::guarded(Label::Description, [&] {
+        const ado::Recordset &rows = db_.connectAndRun(
+            sumOver + QStringLiteral(" where MEMBERNAME = ") + SqlText::quoted(MEMBERNAME)
+            + QStringLiteral(" And DATEX >= ") + SqlText::date(DateFrom)
+            + QStringLiteral(" And DATEX <= ") + SqlText::date(DateTo));
+        sum = rows.Fields(0).Value().toDouble();
+        db_.closeCon();
+    });
+    return sum;
+}
+
+double Kelvostran::FindDepositAsPerDate(const QString &MEMBERNAME, const QDate &DateFrom,
+                                        const QDate &DateTo)
+{
+    return memberPeriodSum(QStringLiteral("Select sum(DEPOSITEVALUE) from RECIEPT"), MEMBERNAME,
+                           DateFrom, DateTo);
+}
+
+double Kelvostran::FindRequiredAsPerDate(const QString &MEMBERNAME, const QDate &DateFrom,
+                                         const QDate &DateTo)
+{
+    return memberPeriodSum(QStringLiteral("Select sum(FEEAMOUNT) from Billx"), MEMBERNAME,
+                           DateFrom, DateTo);
+}
+
+// The member register.
 
 bool Kelvostran::Assignx(const QString &NAMEX, const QString &WING, const QString &ACCO,
                          const QString &GUARDIAN, const QString &GUARDIANADDRESS,
@@ -287,4 +391,100 @@ std::int16_t Kelvostran::FINDLASTFlatHistory()
     return DataAccess::nextSerial([&]() -> ado::Recordset & {
         return db_.runOnCon(QStringLiteral("select max(sn) from FlatHistory"));
     });
+}
+
+// The member statement and the charge types, on the module recordsets.
+
+// Every line of the period becomes a row: the select stays open on SharedRecordset while
+// each row takes its serial on SharedRecordset3 and is written on SharedRecordset2. A
+// line that cannot be read or written is passed over; a member number that is not a
+// number writes nothing.
+void Kelvostran::writeStatementRows(const StatementSource &source, forms::Control &MEMBERNUM,
+                                    forms::Control &DTPfrom, forms::Control &DTPto)
+{
+    DataAccess::guarded(Label::Silent, [&] {
+        const QString member = SqlText::bareNumber(MEMBERNUM.Text().toString());
+        ado::Recordset &lines = DataAccess::runOnModuleRecordset(
+            QStringLiteral("SELECT * FROM ") + source.table
+                + QStringLiteral(" WHERE MEMBERNUMBER = ") + member + QStringLiteral(" And ")
+                + source.dateColumn + QStringLiteral(" >= ") + SqlText::date(DTPfrom.Value().toDate())
+                + QStringLiteral(" And ") + source.dateColumn + QStringLiteral(" <= ")
+                + SqlText::date(DTPto.Value().toDate()) + QStringLiteral(" ORDER BY ")
+                + source.dateColumn + QStringLiteral(" ASC"),
+            str);
+        for (; !lines.Eof(); lines.MoveNext()) {
+            DataAccess::guarded(Label::Silent, [&] {
+                TymemberRecord row;
+                row.MEMBERNUMBER_ = member.toDouble();
+                row.DATEX_ = lines.Fields(source.dateColumn).Value().toDate();
+                row.FEETYPE_ = lines.Fields(QStringLiteral("FEETYPE")).Value().toString();
+                row.ENTRYKIND_ = source.kind;
+                row.DOCUMENTNUMBER_ = lines.Fields(QStringLiteral("SN")).Value().toInteger();
+                row.*source.amount = lines.Fields(QStringLiteral("FEEAMOUNT")).Value().toDouble();
+                row.SN_ = FINDLASTTYMEMBER();
+                DataAccess::runOnModuleRecordset(
+                    RecordColumns::insertStatement(QStringLiteral("TYMEMBER"),
+                                                   RecordColumns::sqlValues(row, TYMEMBERColumns)),
+                    common_.str, Module1::SharedRecordset2());
+            });
+        }
+    });
+}
+
+std::int16_t Kelvostran::GetBillDetailOfMember(forms::Control &MEMBERNUM, forms::Control &DTPfrom,
+                                               forms::Control &DTPto)
+{
+    writeStatementRows({QStringLiteral("BILLX"), QStringLiteral("DATEX"), QStringLiteral("Bill"),
+                        &TymemberRecord::BILLEDAMOUNT_},
+                       MEMBERNUM, DTPfrom, DTPto);
+    return 0;
+}
+
+std::int16_t Kelvostran::GetDepositDetailOfMember(forms::Control &MEMBERNUM,
+                                                  forms::Control &DTPfrom, forms::Control &DTPto)
+{
+    writeStatementRows({QStringLiteral("DETAILSOFDEPOSITE"), QStringLiteral("DATEOFDEPOSITE"),
+                        QStringLiteral("Receipt"), &TymemberRecord::RECEIVEDAMOUNT_},
+                       MEMBERNUM, DTPfrom, DTPto);
+    return 0;
+}
+
+std::int16_t Kelvostran::FINDLASTTYMEMBER()
+{
+    return DataAccess::nextSerial([&]() -> ado::Recordset & {
+        return DataAccess::runOnModuleRecordset(QStringLiteral("select max(sn) from TYMEMBER"),
+                                                str, Module1::SharedRecordset3());
+    });
+}
+
+std::int16_t Kelvostran::DelTYMEMBER()
+{
+    DataAccess::guarded(Label::Silent, [&] {
+        DataAccess::runOnModuleRecordset(QStringLiteral("DELETE * FROM TYMEMBER"), str,
+                                         Module1::SharedRecordset3());
+    });
+    return 0;
+}
+
+std::int16_t Kelvostran::InsertIntoAssign(forms::Control &MEMBERNUM, forms::Control &Lst)
+{
+    DataAccess::guarded(Label::Description, [&] {
+        DataAccess::runOnModuleRecordset(
+            QStringLiteral("insert into MEMBERCHARGETYPE values(")
+                + SqlText::bareNumber(MEMBERNUM.Text().toString()) + QLatin1Char(',')
+                + SqlText::quoted(Lst.List(Lst.ListIndex())) + QLatin1Char(')'),
+            str);
+    });
+    return 0;
+}
+
+rt::Variant Kelvostran::DelAssigncharges(forms::Control &MEMBERNUM)
+{
+    DataAccess::guarded(Label::Silent, [&] {
+        DataAccess::runOnModuleRecordset(
+            QStringLiteral("Delete * from MEMBERCHARGETYPE where MEMBERNUMBER = ")
+                + SqlText::bareNumber(MEMBERNUM.defaultProperty().toString()),
+            str);
+    });
+    return {};
 }

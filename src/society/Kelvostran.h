@@ -11,6 +11,7 @@
 
 namespace forms {
 class Control;
+class DataGrid;
 class Image;
 }
 
@@ -29,6 +30,28 @@ public:
     // The statement text the members build and then run.
     QString str;
     std::int16_t Num = 0;
+
+    // Lookups. Each fill clears the list and adds one column of its query's rows; all
+    // but FillMemberName then select the first item. A failure ends a fill silently.
+    // Current members (no leaving date) by name, each name once, A to Z; none selected.
+    void FillMemberName(forms::Control &CMB);
+    // Current members by number, highest first.
+    void FillMemberNum(forms::Control &CMB);
+    // The members that have charge types assigned.
+    void FillMemberNumAsAssigned(forms::Control &CMB);
+    // The bills that no receipt line names (a line against no bill pays none).
+    void FillBILLNumNotDeposited(forms::Control &CMB);
+    void FillReceiptNumber(forms::Control &CMB);
+    void FillBillNumber(forms::Control &CMB);
+    // The unpaid bills in the grid: Bill_No, Member, Flat_No. The grid keeps rows of its
+    // own, which later statements of this object leave as they are.
+    void FillBILLNumNotDepositedDATA(forms::DataGrid &DG);
+    // The member's receipts (RECIEPT) and billed amounts (BILLX) from DateFrom to DateTo,
+    // both days included; a period with none says why and gives 0.
+    double FindDepositAsPerDate(const QString &MEMBERNAME, const QDate &DateFrom,
+                                const QDate &DateTo);
+    double FindRequiredAsPerDate(const QString &MEMBERNAME, const QDate &DateFrom,
+                                 const QDate &DateTo);
 
     // Sets the record from plain values, with no photo ("-"), 0 in the spare numbers
     // and the zero date in the spare dates.
@@ -82,12 +105,35 @@ public:
     bool InsertIntoFlatHistory();
     std::int16_t FINDLASTFlatHistory();
 
+    // The member statement (TYMEMBER): one row for every bill line, or every receipt
+    // line, of member MEMBERNUM's text from DTPfrom to DTPto (both days included), in
+    // date order, each under its own serial. Silent; a line that cannot be written is
+    // passed over.
+    std::int16_t GetBillDetailOfMember(forms::Control &MEMBERNUM, forms::Control &DTPfrom,
+                                       forms::Control &DTPto);
+    std::int16_t GetDepositDetailOfMember(forms::Control &MEMBERNUM, forms::Control &DTPfrom,
+                                          forms::Control &DTPto);
+    // The next statement serial; 1 on any failure.
+    std::int16_t FINDLASTTYMEMBER();
+    // Empties the statement of every member.
+    std::int16_t DelTYMEMBER();
+    // Assigns the charge type selected in Lst (empty when none is) to the member; a
+    // failure says why.
+    std::int16_t InsertIntoAssign(forms::Control &MEMBERNUM, forms::Control &Lst);
+    // Removes every charge type of the member, silently.
+    rt::Variant DelAssigncharges(forms::Control &MEMBERNUM);
+
 private:
     MemberxRecord &member() { return *this; }
     QString insertStatement(const QString &table, std::int16_t serial) const;
     bool loadMember(const QString &sql);
     void rewriteMember(const QString &statement, const QString &done);
     ado::Recordset &photoRow(forms::Control &PhotoNumber);
+    double memberPeriodSum(const QString &sumOver, const QString &MEMBERNAME,
+                           const QDate &DateFrom, const QDate &DateTo);
+    struct StatementSource;
+    void writeStatementRows(const StatementSource &source, forms::Control &MEMBERNUM,
+                            forms::Control &DTPfrom, forms::Control &DTPto);
 
     CommonClass common_;
     DataAccess db_{common_, str};

@@ -2,6 +2,7 @@
 
 #include "platform/forms/Image.h"
 #include "platform/forms/PlainControl.h"
+#include "platform/forms/DataGrid.h"
 #include "society/SocietyTest.h"
 
 #include <QImage>
@@ -24,6 +25,21 @@ protected:
                                "'1899-12-30')")
                     .arg(serial)
                     .arg(QString(name).replace("'", "''"), flat, photo));
+    }
+
+    static QStringList items(const PlainControl &list)
+    {
+        QStringList texts;
+        for (int i = 0; i < list.ListCount(); ++i)
+            texts << list.List(i);
+        return texts;
+    }
+
+    static PlainControl picker(const QDate &date)
+    {
+        PlainControl control;
+        control.setValue(date);
+        return control;
     }
 
     void assignMember(Kelvostran &member, const QString &name, const QDate &joining)
@@ -247,6 +263,185 @@ TEST_F(KelvostranTest, GetPhotoShowsOnlyAStoredPictureFile)
         member.GetPhotoOnfORM(number, photo);
     }
     EXPECT_TRUE(boxes().shown().empty());
+}
+
+TEST_F(KelvostranTest, TheStatementHoldsARowForEveryLineOfThePeriodInDateOrder)
+{
+    execRaw("insert into BILLX (SN, DATEX, MEMBERNUMBER, FEETYPE, FEEAMOUNT) values "
+            "(6,'2026-03-31',12,'MAINTENANCE',260), (4,'2026-02-28',12,'WATER',40), "
+            "(5,'2026-03-01',12,'MAINTENANCE',250), (5,'2026-03-01',12,'LIFT''S FUND',30), "
+            "(7,'2026-04-01',12,'WATER',40), (8,'2026-03-15',13,'WATER',40)");
+    execRaw("insert into DETAILSOFDEPOSITE (SN, DATEOFDEPOSITE, MEMBERNUMBER, FEETYPE, FEEAMOUNT) "
+            "values (10,'2026-03-31',12,'ADVANCE',100), (9,'2026-03-10',12,'MAINTENANCE',250), "
+            "(11,'2026-04-02',12,'WATER',40)");
+    using Builder = std::int16_t (Kelvostran::*)(forms::Control &, forms::Control &,
+                                                 forms::Control &);
+    struct Case {
+        Builder build;
+        const char *member;
+        QStringList rows;
+    };
+    const std::vector<Case> cases = {
+        {&Kelvostran::GetBillDetailOfMember, "12",
+         {"1|12|2026-03-01|MAINTENANCE|Bill|5|250.0|0.0", "2|12|2026-03-01|LIFT'S FUND|Bill|5|30.0|0.0",
+          "3|12|2026-03-31|MAINTENANCE|Bill|6|260.0|0.0"}},
+        {&Kelvostran::GetDepositDetailOfMember, "12",
+         {"1|12|2026-03-10|MAINTENANCE|Receipt|9|0.0|250.0",
+          "2|12|2026-03-31|ADVANCE|Receipt|10|0.0|100.0"}},
+        {&Kelvostran::GetBillDetailOfMember, "14", {}},
+        {&Kelvostran::GetDepositDetailOfMember, "12 or 1=1", {}},
+    };
+    PlainControl from = picker(QDate(2026, 3, 1)), to = picker(QDate(2026, 3, 31));
+    for (const Case &c : cases) {
+        Kelvostran member;
+        member.DelTYMEMBER();
+        PlainControl number(c.member);
+        (member.*c.build)(number, from, to);
+        EXPECT_EQ(rowsRaw("select * from TYMEMBER order by SN"), c.rows) << c.member;
+    }
+
+    Kelvostran member;
+    PlainControl twelve("12"), thirteen("13");
+    member.GetBillDetailOfMember(twelve, from, to);
+    member.GetBillDetailOfMember(twelve, from, to);
+    member.GetBillDetailOfMember(thirteen, from, to);
+    EXPECT_EQ(member.FINDLASTTYMEMBER(), 8) << "two fills hold a line twice";
+    member.DelTYMEMBER();
+    EXPECT_EQ(scalarRaw("select count(*) from TYMEMBER"), "0");
+    EXPECT_EQ(member.FINDLASTTYMEMBER(), 1);
+    EXPECT_TRUE(boxes().shown().empty());
+}
+
+TEST_F(KelvostranTest, AChargeTypeIsAssignedAsSelectedAndRemovedWithItsMemberOnly)
+{
+    struct Case {
+        const char *member, *choice;
+        QStringList rows, boxes;
+    };
+    const std::vector<Case> cases = {
+        {"12", "PARKING", {"12|PARKING"}, {}},
+        {"12", nullptr, {"12|PARKING", "12|"}, {}}, // nothing selected
+        {"13", "OWNER'S FUND", {"12|PARKING", "12|", "13|OWNER'S FUND"}, {}},
+        {"12A", "WATER", {"12|PARKING", "12|", "13|OWNER'S FUND"},
+         {"Syntax error in query expression: '12A' is not a number."}},
+    };
+    Kelvostran member;
+    for (const Case &c : cases) {
+        boxes().clear();
+        PlainControl number(c.member), list;
+        list.AddItem("WATER");
+        if (c.choice) {
+            list.AddItem(c.choice);
+            list.setListIndex(1);
+        }
+        member.InsertIntoAssign(number, list);
+        EXPECT_EQ(rowsRaw("select * from MEMBERCHARGETYPE order by rowid"), c.rows) << c.member;
+        EXPECT_EQ(boxTexts(), c.boxes) << c.member;
+    }
+
+    boxes().clear();
+    PlainControl twelve("12"), notANumber("x");
+    member.DelAssigncharges(twelve);
+    member.DelAssigncharges(notANumber);
+    EXPECT_EQ(rowsRaw("select * from MEMBERCHARGETYPE"), QStringList{"13|OWNER'S FUND"});
+    EXPECT_TRUE(boxes().shown().empty());
+}
+
+TEST_F(KelvostranTest, ListsOfferCurrentMembersAssignedMembersAndUnpaidBills)
+{
+    storeMember(3, "RAO", "101");
+    storeMember(7, "DAS", "102");
+    storeMember(5, "RAO", "103");
+    storeMember(9, "ZED", "104");
+    execRaw("update Memberx set DOFLEAVING = '01/01/2025' where SN = 9");
+    execRaw("insert into MEMBERCHARGETYPE values(7,'WATER'),(3,'WATER'),(7,'PARKING')");
+    execRaw("insert into BILLX (SN) values (1), (2), (2), (3)");
+    // Bill 2 is paid; a receipt against no bill pays none.
+    execRaw("insert into DETAILSOFDEPOSITE (SN, BILLNUMBER) values (1, 2), (2, 0)");
+    using Fill = void (Kelvostran::*)(forms::Control &);
+    struct Case {
+        const char *name;
+        Fill fill;
+        QStringList items;
+        bool selectsFirst;
+    };
+    const std::vector<Case> cases = {
+        {"FillMemberName", &Kelvostran::FillMemberName, {"DAS", "RAO"}, false},
+        {"FillMemberNum", &Kelvostran::FillMemberNum, {"7", "5", "3"}, true},
+        {"FillMemberNumAsAssigned", &Kelvostran::FillMemberNumAsAssigned, {"3", "7"}, true},
+        {"FillBILLNumNotDeposited", &Kelvostran::FillBILLNumNotDeposited, {"1", "3"}, true},
+        {"FillReceiptNumber", &Kelvostran::FillReceiptNumber, {"1", "2"}, true},
+        {"FillBillNumber", &Kelvostran::FillBillNumber, {"1", "2", "3"}, true},
+    };
+    for (const bool empty : {false, true}) {
+        if (empty)
+            for (const char *table : {"Memberx", "MEMBERCHARGETYPE", "BILLX", "DETAILSOFDEPOSITE"})
+                execRaw(QStringLiteral("delete from %1").arg(table));
+        for (const Case &c : cases) {
+            Kelvostran member;
+            PlainControl list;
+            list.AddItem("left over");
+            (member.*c.fill)(list);
+            EXPECT_EQ(items(list), empty ? QStringList() : c.items) << c.name;
+            const bool selected = c.selectsFirst && !empty;
+            EXPECT_EQ(list.ListIndex(), selected ? 0 : -1) << c.name;
+            EXPECT_EQ(list.clickCount(), selected ? 1 : 0) << c.name;
+        }
+    }
+    EXPECT_TRUE(boxes().shown().empty());
+}
+
+TEST_F(KelvostranTest, AMembersSumsCoverThePeriodWithBothEnds)
+{
+    execRaw("insert into BILLX (MEMBERNAME, DATEX, FEEAMOUNT) values ('D''SOUZA','2026-03-01',100),"
+            "('D''SOUZA','2026-03-31',50), ('DAS','2026-03-15',70)");
+    execRaw("insert into RECIEPT values('D''SOUZA','2026-03-31',80),('DAS','2026-03-02',5)");
+    using Sum = double (Kelvostran::*)(const QString &, const QDate &, const QDate &);
+    struct Case {
+        Sum sum;
+        const char *name;
+        QDate from, to;
+        double expected;
+        QStringList boxes;
+    };
+    const QDate first(2026, 3, 1), last(2026, 3, 31);
+    const QStringList none{"Invalid use of Null"};
+    const std::vector<Case> cases = {
+        {&Kelvostran::FindRequiredAsPerDate, "D'SOUZA", first, last, 150, {}},
+        {&Kelvostran::FindRequiredAsPerDate, "D'SOUZA", first, first, 100, {}},
+        {&Kelvostran::FindRequiredAsPerDate, "D'SOUZA", last, first, 0, none},
+        {&Kelvostran::FindDepositAsPerDate, "D'SOUZA", first, last, 80, {}},
+        {&Kelvostran::FindDepositAsPerDate, "RAO", first, last, 0, none},
+    };
+    for (const Case &c : cases) {
+        boxes().clear();
+        Kelvostran member;
+        EXPECT_DOUBLE_EQ((member.*c.sum)(c.name, c.from, c.to), c.expected) << c.name;
+        EXPECT_EQ(boxTexts(), c.boxes) << c.name;
+    }
+}
+
+TEST_F(KelvostranTest, TheUnpaidBillGridHasItsHeadingsAndKeepsItsRows)
+{
+    execRaw("insert into BILLX (SN, MEMBERNAME, FLATNUMBER) values (1, 'RAO', '101')");
+    execRaw("insert into DETAILSOFDEPOSITE (SN, BILLNUMBER) values (1, 1)");
+    Kelvostran member;
+    forms::DataGrid grid;
+    member.FillBILLNumNotDepositedDATA(grid);
+    const QAbstractItemModel &rows = *grid.model();
+    ASSERT_EQ(rows.columnCount(), 3);
+    EXPECT_EQ(rows.headerData(0, Qt::Horizontal).toString() + ","
+                  + rows.headerData(1, Qt::Horizontal).toString() + ","
+                  + rows.headerData(2, Qt::Horizontal).toString(),
+              QStringLiteral("Bill_No,Member,Flat_No"));
+    EXPECT_EQ(rows.rowCount(), 0);
+
+    execRaw("insert into BILLX (SN, MEMBERNAME, FLATNUMBER) values (2, 'DAS', '105')");
+    member.FillBILLNumNotDepositedDATA(grid);
+    PlainControl list;
+    member.FillMemberNum(list); // a later statement leaves the grid as it is
+    ASSERT_EQ(grid.model()->rowCount(), 1);
+    EXPECT_EQ(grid.model()->index(0, 1).data().toString(), QStringLiteral("DAS"));
 }
 
 } // namespace

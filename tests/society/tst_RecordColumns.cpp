@@ -1,9 +1,11 @@
 #include "support/ProgramFolderTest.h"
 
 #include "cheque/ChequeRecordData.h"
+#include "society/BankRecord.h"
 #include "society/BillxRecord.h"
 #include "society/DetailsOfDepositeRecord.h"
 #include "society/MemberxRecord.h"
+#include "society/TymemberRecord.h"
 
 #include <utility>
 #include <vector>
@@ -20,6 +22,8 @@ TEST_F(RecordColumnsTest, EveryRecordColumnTableFollowsItsTablesColumnOrder)
         {"CHEQUETABLE", RecordColumns::names(ChequeRecordColumns)},
         {"Memberx", RecordColumns::names(MemberxColumns)},
         {"FlatHistory", RecordColumns::names(MemberxColumns)},
+        {"TYMEMBER", RecordColumns::names(TYMEMBERColumns)},
+        {"BANK", RecordColumns::names(BANKColumns)},
         {"BILLX", RecordColumns::names(BILLXColumns)},
         {"DETAILSOFDEPOSITE", RecordColumns::names(DETAILSOFDEPOSITEColumns)},
     };
