@@ -2,6 +2,7 @@
 
 #include "platform/forms/ScriptedMessageBoxes.h"
 #include "platform/printer/Printer.h"
+#include "platform/report/ReportDefinition.h"
 #include "platform/report/ReportEngineControl.h"
 #include "support/PrintedPage.h"
 #include "support/ProgramFolderTest.h"
@@ -193,4 +194,83 @@ TEST_F(ReportEngineControlTest, settingsOutsideTheirRangeAreRefused)
     EXPECT_EQ(raisedError([&] { control.setAction(0); }), "380 Invalid property value");
     EXPECT_EQ(raisedError([&] { control.setFormulas(-1, QString()); }), "380 Invalid property value");
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+}
+
+// An account from the file's own statement: each cheque's amount with the balance so far,
+// starting afresh for every bank, and the bank's first cheque date under its heading.
+const char *const AccountReport = R"({
+    "title": "BALANCE BY BANK",
+    "dataSource": "Cheque",
+    "from": "(SELECT BANKNAME, SN, AMOUNT, REMARK, MIN(DATEOFENTRY) OVER (PARTITION BY BANKNAME) AS FIRSTDAY FROM CHEQUETABLE) AS ACCOUNT",
+    "fields": ["{ACCOUNT.BANKNAME}", "{ACCOUNT.SN}", "{ACCOUNT.AMOUNT}", "{ACCOUNT.REMARK}",
+               "{ACCOUNT.FIRSTDAY}"],
+    "groups": [{ "field": "{ACCOUNT.BANKNAME}", "label": "Bank",
+                 "details": [{ "field": "{ACCOUNT.FIRSTDAY}", "label": "Since", "format": "date" },
+                             { "field": "{ACCOUNT.SN}" }] }],
+    "sort": ["{ACCOUNT.SN}"],
+    "columns": [
+        { "field": "{ACCOUNT.REMARK}", "heading": "Remark", "width": 3000 },
+        { "field": "{ACCOUNT.AMOUNT}", "heading": "Amount", "width": 1600, "align": "right",
+          "format": "number", "total": true },
+        { "field": "{ACCOUNT.AMOUNT}", "heading": "Balance", "width": 1600, "align": "right",
+          "format": "number", "running": true }
+    ],
+    "formulas": [{ "name": "H1" }]
+})";
+
+TEST_F(ReportEngineControlTest, aRunningBalanceStartsAfreshInEveryGroupUnderItsDetails)
+{
+    QFile file(folder() + QStringLiteral("/ACCOUNT.rpt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(AccountReport);
+    file.close();
+    control.setReportFileName(folder() + QStringLiteral("\\ACCOUNT.rpt"));
+    control.setPrintFileName(pdfPath());
+    control.setSelectionFormula(QStringLiteral("{account.sn} <> 2"));
+    control.setAction(1);
+
+    EXPECT_EQ(printedLines(), QStringList({
+                                  "BALANCE BY BANK",
+                                  "Remark Amount Balance",
+                                  "Bank: HDFC",
+                                  "Since: 05/01/2026",
+                                  "3",
+                                  "O'BRIEN 40.00 40.00",
+                                  "Total HDFC 40.00",
+                                  "Bank: SBI",
+                                  "Since: 04/01/2026",
+                                  "1",
+                                  "RENT 100.00 100.00",
+                                  "WATER 9.00 109.00",
+                                  "Total SBI 109.00",
+                                  "Grand total 149.00",
+                                  "Page 1 of 1",
+                              }));
+}
+
+TEST_F(ReportEngineControlTest, aColumnThatCannotKeepABalanceIsRefused)
+{
+    const struct {
+        const char *column;
+        const char *problem;
+    } cases[] = {
+        {R"({ "field": "{T.A}", "heading": "A", "width": 900, "running": true })",
+         "the column of {T.A} has a total or a balance but is not a number"},
+        {R"({ "field": "{T.A}", "heading": "A", "width": 900, "format": "number",
+              "total": true, "running": true })",
+         "the column of {T.A} is both a total and a running balance"},
+        {R"({ "field": "{T.A}", "heading": "A", "width": 900 }],
+             "groups": [{ "field": "{T.A}", "details": [{ "field": "{T.A}", "format": "money" }] })",
+         "a group's detail of {T.A} has the format money, not text, date or number"},
+    };
+    for (const auto &row : cases) {
+        const QByteArray json = QByteArray(R"({ "title": "T", "dataSource": "Cheque", "from": "T",
+            "fields": ["{T.A}"], "columns": [)") + row.column + "]}";
+        const QString raised =
+            raisedError([&] { report::ReportDefinition::parse(json, QStringLiteral("T.rpt")); });
+        EXPECT_EQ(raised.toStdString(),
+                  QStringLiteral("20501 The report file T.rpt cannot be used: %1.")
+                      .arg(QString::fromUtf8(row.problem))
+                      .toStdString());
+    }
 }

@@ -96,8 +96,19 @@ private:
 
     ReportGroup groupOf(const QJsonObject &group) const
     {
-        return {fieldOf(group.value(QStringLiteral("field")).toString(), QStringLiteral("a group")),
-                group.value(QStringLiteral("label")).toString()};
+        const ReportLabelledField heading = labelledField(group, QStringLiteral("a group"));
+        ReportGroup result{heading.field, heading.label, heading.format, {}};
+        for (const QJsonValue &detail : group.value(QStringLiteral("details")).toArray())
+            result.details.append(labelledField(detail.toObject(), QStringLiteral("a group's detail")));
+        return result;
+    }
+
+    ReportLabelledField labelledField(const QJsonObject &object, const QString &where) const
+    {
+        const QString field = object.value(QStringLiteral("field")).toString();
+        return {fieldOf(field, where), object.value(QStringLiteral("label")).toString(),
+                formatOf(object.value(QStringLiteral("format")).toString(),
+                         QStringLiteral("%1 of %2").arg(where, field))};
     }
 
     ReportColumn columnOf(const QJsonObject &object) const
@@ -114,8 +125,11 @@ private:
         column.format = formatOf(object.value(QStringLiteral("format")).toString(), owner);
         column.decimals = object.value(QStringLiteral("decimals")).toInt(2);
         column.total = object.value(QStringLiteral("total")).toBool();
-        if (column.total && column.format != ValueFormat::Number)
-            throw bad(QStringLiteral("%1 has a total but is not a number").arg(owner));
+        column.running = object.value(QStringLiteral("running")).toBool();
+        if ((column.total || column.running) && column.format != ValueFormat::Number)
+            throw bad(QStringLiteral("%1 has a total or a balance but is not a number").arg(owner));
+        if (column.total && column.running)
+            throw bad(QStringLiteral("%1 is both a total and a running balance").arg(owner));
         return column;
     }
 

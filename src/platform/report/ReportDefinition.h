@@ -7,6 +7,8 @@
 
 namespace report {
 
+enum class ValueFormat { Text, Date, Number };
+
 // A column of a table as a report file names it: {TABLE.COLUMN}.
 struct ReportField {
     QString table;
@@ -16,7 +18,6 @@ struct ReportField {
     QString sql() const { return table + u'.' + column; }
 };
 
-enum class ValueFormat { Text, Date, Number };
 
 // One printed column: the field it shows, its heading and how its values print.
 struct ReportColumn {
@@ -28,12 +29,27 @@ struct ReportColumn {
     int decimals = 2;
     // Summed at the foot of every group and of the report.
     bool total = false;
+    // Prints the sum of the field's values so far, starting afresh in every group: the
+    // balance column of an account.
+    bool running = false;
 };
 
-// Rows that share the field's value print together, under a heading "label: value".
+// A field printed as "label: value"; without a label, the value alone. The value prints
+// as a column showing the field prints it, else in the field's own format.
+struct ReportLabelledField {
+    int field = 0; // index into ReportDefinition::fields
+    QString label;
+    ValueFormat format = ValueFormat::Text;
+};
+
+// Rows that share the field's value print together, under a heading "label: value"
+// and the details as the group's first row has them, a line each: a bill's member and
+// flat under its number.
 struct ReportGroup {
     int field = 0;
     QString label;
+    ValueFormat format = ValueFormat::Text;
+    QList<ReportLabelledField> details;
 };
 
 // A text the launcher may set (name = 'text'), shown under the title when not empty.

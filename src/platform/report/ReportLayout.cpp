@@ -56,6 +56,7 @@ QList<ReportPage> ReportLayout::layOut(const QList<ReportRow> &rows)
     groupTotals_ = QList<QList<double>>(levels, zeros);
     groupValues_ = QList<rt::Variant>(levels);
     grandTotals_ = zeros;
+    runningTotals_ = zeros;
     startPage();
     for (qsizetype index = 0; index < rows.size(); ++index) {
         const ReportRow &row = rows[index];
@@ -90,6 +91,9 @@ QString ReportLayout::cellText(const rt::Variant &value, const ReportColumn &col
     case ValueFormat::Date:
         if (value.type() == rt::Variant::Type::Date)
             return rt::shortDateText(value.toDate());
+        // A date the statement computed comes as it is stored, without its column's type.
+        if (const QDate stored = QDate::fromString(value.toString(), Qt::ISODate); stored.isValid())
+            return rt::shortDateText(stored);
         break;
     case ValueFormat::Number:
         return QString::number(value.toDouble(), 'f', column.decimals);
@@ -110,8 +114,7 @@ void ReportLayout::startPage()
         const QString value = formulaTexts_.value(index);
         if (value.isEmpty())
             continue;
-        const QString &label = definition_.formulas[index].label;
-        text(label.isEmpty() ? value : label + QStringLiteral(": ") + value,
+        text(labelled(definition_.formulas[index].label, value),
              QRectF(Margin, y_, width, LineHeight), Qt::AlignHCenter, TextSize, false);
         y_ += LineHeight;
     }
@@ -134,17 +137,25 @@ void ReportLayout::makeRoomFor(double height)
         startPage();
 }
 
-// A group's heading keeps at least one of its rows with it.
+// A group's heading, and its details each on a line of its own, keep at least one of its
+// rows with them.
 void ReportLayout::openGroup(int level, const ReportRow &row)
 {
-    makeRoomFor(2 * LineHeight);
     const ReportGroup &group = definition_.groups[level];
+    makeRoomFor((2 + group.details.size()) * LineHeight);
     groupValues_[level] = row[group.field];
     std::fill(groupTotals_[level].begin(), groupTotals_[level].end(), 0.0);
-    const QString value = groupText(level);
-    text(group.label.isEmpty() ? value : group.label + QStringLiteral(": ") + value,
-         QRectF(Margin, y_, columnLeft(definition_.columns.size()) - Margin, LineHeight),
-         Qt::AlignLeft, TextSize, true);
+    std::fill(runningTotals_.begin(), runningTotals_.end(), 0.0);
+    groupLine(labelled(group.label, groupText(level)), true);
+    for (const ReportLabelledField &detail : group.details)
+        groupLine(labelled(detail.label, fieldText(detail.field, row[detail.field], detail.format)),
+                  false);
+}
+
+void ReportLayout::groupLine(const QString &caption, bool bold)
+{
+    text(caption, QRectF(Margin, y_, columnLeft(definition_.columns.size()) - Margin, LineHeight),
+         Qt::AlignLeft, TextSize, bold);
     y_ += LineHeight;
 }
 
@@ -160,7 +171,10 @@ void ReportLayout::printRow(const ReportRow &row)
     makeRoomFor(LineHeight);
     for (qsizetype index = 0; index < definition_.columns.size(); ++index) {
         const ReportColumn &column = definition_.columns[index];
-        text(cellText(row[column.field], column),
+        const rt::Variant &value = row[column.field];
+        if (column.running && !value.isNull())
+            runningTotals_[index] += value.toDouble();
+        text(cellText(column.running ? rt::Variant(runningTotals_[index]) : value, column),
              QRectF(columnLeft(index) + ColumnPadding / 2, y_, column.widthTwips - ColumnPadding,
                     LineHeight),
              column.alignment, TextSize, false);
@@ -254,15 +268,26 @@ double ReportLayout::columnLeft(qsizetype column) const
     return columnLefts_[column];
 }
 
-// As the column showing the group's field prints it, if one does.
 QString ReportLayout::groupText(int level) const
 {
-    const int field = definition_.groups[level].field;
+    const ReportGroup &group = definition_.groups[level];
+    return fieldText(group.field, groupValues_[level], group.format);
+}
+
+QString ReportLayout::fieldText(int field, const rt::Variant &value, ValueFormat format) const
+{
     for (const ReportColumn &column : definition_.columns) {
         if (column.field == field)
-            return cellText(groupValues_[level], column);
+            return cellText(value, column);
     }
-    return cellText(groupValues_[level], ReportColumn{});
+    ReportColumn own;
+    own.format = format;
+    return cellText(value, own);
+}
+
+QString ReportLayout::labelled(const QString &label, const QString &value)
+{
+    return label.isEmpty() ? value : label + QStringLiteral(": ") + value;
 }
 
 bool ReportLayout::hasTotals() const

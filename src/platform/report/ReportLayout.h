@@ -10,6 +10,7 @@ namespace report {
 
 struct ReportColumn;
 struct ReportDefinition;
+enum class ValueFormat;
 
 // Lays a report's rows out on pages: on every page the title, the formula texts and the
 // column headings; then the rows with a heading and totals for every group, the grand
@@ -28,6 +29,7 @@ private:
     void startPage();
     void makeRoomFor(double height);
     void openGroup(int level, const ReportRow &row);
+    void groupLine(const QString &caption, bool bold);
     void closeGroup(int level);
     void printRow(const ReportRow &row);
     void printTotals(const QString &label, const QList<double> &totals);
@@ -39,6 +41,9 @@ private:
     // The left edge of a column; of the table's right edge for one past the last.
     double columnLeft(qsizetype column) const;
     QString groupText(int level) const;
+    // A field's value as the column showing it prints it, if one does, else in the format.
+    QString fieldText(int field, const rt::Variant &value, ValueFormat format) const;
+    static QString labelled(const QString &label, const QString &value);
     bool hasTotals() const;
 
     const ReportDefinition &definition_;
@@ -52,6 +57,8 @@ private:
     // Totals of each open group, then of the whole report, one per column.
     QList<QList<double>> groupTotals_;
     QList<double> grandTotals_;
+    // The running balance of each column so far in the current group.
+    QList<double> runningTotals_;
     QList<rt::Variant> groupValues_;
 };
 
