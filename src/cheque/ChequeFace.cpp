@@ -15,7 +15,7 @@ using FigureMember = QFrame *ChequeFaceControls::*;
 // One control of the design: a label with its caption and face, or a figure (a
 // rectangle, or a line from the top-left to the bottom-right corner of its twips).
 struct FacePart {
-    const char *name;
+    const char *name = nullptr;
     QRectF twips;
     LabelMember label = nullptr;
     QString caption;
@@ -48,7 +48,9 @@ FacePart verdana(const char *name, LabelMember member, const QString &caption,
 
 FacePart figure(const char *name, FigureMember member, const QRectF &twips, bool line = false)
 {
-    FacePart part{name, twips};
+    FacePart part;
+    part.name = name;
+    part.twips = twips;
     part.figure = member;
     part.line = line;
     return part;

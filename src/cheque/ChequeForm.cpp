@@ -35,7 +35,7 @@ ChequeForm::ChequeForm(QWidget *parent) : forms::Form(parent)
     Image1 = new forms::TwipsLabel(this, "Image1", QString(), QRectF(480, 480, 8505, 3825),
                                    {QStringLiteral("MS Sans Serif"), 9.75, true, Qt::black, White});
     stack_ = {Image1};
-    stack_.append(buildChequeFace(this, *this, {White}));
+    stack_.append(buildChequeFace(this, *this, {White, false, {}}));
     lblBankName->hide();
 
     fields_ = std::make_unique<ChequeFieldLabels>(fieldLabels());
