@@ -79,6 +79,11 @@ QString wordsOf(const QString &s)
 
 } // namespace
 
+bool CalculateClass::WritesInWords(double rupees)
+{
+    return rupees > 0 && rupees <= LargestAmount && rupees == std::floor(rupees);
+}
+
 QString CalculateClass::Calculate(QString Numberx) const
 {
     while (Numberx.length() < PaddedLength)

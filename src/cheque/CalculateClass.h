@@ -10,6 +10,10 @@ public:
     // would be read as an amount of their own ("ONE HUNDRED,  CRORE").
     static constexpr double LargestAmount = 999999999;
 
+    // Whether the amount is whole rupees above 0 and up to LargestAmount: the amounts
+    // whose words come out right.
+    static bool WritesInWords(double rupees);
+
     // Reads the text by character position, not by its value. The empty text comes
     // back when a window of the input is not a number.
     QString Calculate(QString Numberx) const;

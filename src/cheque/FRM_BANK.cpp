@@ -21,7 +21,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QShortcut>
-#include <cmath>
 
 namespace {
 
@@ -90,9 +89,7 @@ QIcon chequeIcon()
 bool isWholeRupees(const QString &amount)
 {
     try {
-        const double rupees = rt::textToDouble(amount);
-        return rupees > 0 && rupees <= CalculateClass::LargestAmount
-               && rupees == std::floor(rupees);
+        return CalculateClass::WritesInWords(rt::textToDouble(amount));
     } catch (const rt::RuntimeError &) {
         return false;
     }

@@ -72,8 +72,14 @@ TEST(FormulaParser, turnsFormulasIntoBoundConditionsAndNamesWhatItRejects)
          "20515 Error in formula \"{LEDGER.KIND} = 'CASH' ; DELETE FROM LEDGER\": AND or the end "
          "of the formula was expected where it reads: ; DELETE FROM LEDGER."},
         {"{LEDGER.NAME} = 'X' OR '1'='1'",
-         "20515 Error in formula \"{LEDGER.NAME} = 'X' OR '1'='1'\": AND or the end of the "
-         "formula was expected where it reads: OR '1'='1'."},
+         "20515 Error in formula \"{LEDGER.NAME} = 'X' OR '1'='1'\": an apostrophe ends the "
+         "text 'X' early, before: OR '1'='1'."},
+        {"{LEDGER.NAME} = 'D' SOUZA' AND {LEDGER.SN} = 1",
+         "20515 Error in formula \"{LEDGER.NAME} = 'D' SOUZA' AND {LEDGER.SN} = 1\": an "
+         "apostrophe ends the text 'D' early, before: SOUZA' AND {LEDGER.SN} = 1."},
+        {"{LEDGER.SN} = 1 SOUZA'",
+         "20515 Error in formula \"{LEDGER.SN} = 1 SOUZA'\": AND or the end of the formula "
+         "was expected where it reads: SOUZA'."},
         {"{LEDGER.NAME} = 'O'BRIEN'",
          "20515 Error in formula \"{LEDGER.NAME} = 'O'BRIEN'\": an apostrophe ends the text 'O' "
          "early, before: BRIEN'."},

@@ -2,6 +2,7 @@
 
 #include "platform/forms/ScriptedMessageBoxes.h"
 #include "platform/printer/Printer.h"
+#include "platform/report/AmountInWords.h"
 #include "platform/report/ReportDefinition.h"
 #include "platform/report/ReportEngineControl.h"
 #include "support/PrintedPage.h"
@@ -261,7 +262,7 @@ TEST_F(ReportEngineControlTest, aColumnThatCannotKeepABalanceIsRefused)
          "the column of {T.A} is both a total and a running balance"},
         {R"({ "field": "{T.A}", "heading": "A", "width": 900 }],
              "groups": [{ "field": "{T.A}", "details": [{ "field": "{T.A}", "format": "money" }] })",
-         "a group's detail of {T.A} has the format money, not text, date or number"},
+         "a group's detail of {T.A} has the format money, not text, date, number or words"},
     };
     for (const auto &row : cases) {
         const QByteArray json = QByteArray(R"({ "title": "T", "dataSource": "Cheque", "from": "T",
@@ -273,4 +274,54 @@ TEST_F(ReportEngineControlTest, aColumnThatCannotKeepABalanceIsRefused)
                       .arg(QString::fromUtf8(row.problem))
                       .toStdString());
     }
+}
+
+// A sum in words: under a group heading, beside the same sum in figures, and in a column
+// of its own; the words are the program's, and a report that asks for words the program
+// never set up fails before anything is printed.
+TEST_F(ReportEngineControlTest, aSumInWordsPrintsTheWordsTheProgramSetUp)
+{
+    QFile file(folder() + QStringLiteral("/WORDS.rpt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({
+        "title": "CHEQUES IN WORDS", "dataSource": "Cheque", "from": "CHEQUETABLE",
+        "fields": ["{CHEQUETABLE.SN}", "{CHEQUETABLE.BANKNAME}", "{CHEQUETABLE.AMOUNT}"],
+        "groups": [{ "field": "{CHEQUETABLE.BANKNAME}", "label": "Bank",
+                     "details": [{ "field": "{CHEQUETABLE.AMOUNT}", "label": "First",
+                                   "format": "words" }] }],
+        "sort": ["{CHEQUETABLE.SN}"],
+        "columns": [
+            { "field": "{CHEQUETABLE.AMOUNT}", "heading": "Amount", "width": 1600,
+              "align": "right", "format": "number" },
+            { "field": "{CHEQUETABLE.AMOUNT}", "heading": "In words", "width": 4000,
+              "format": "words" }
+        ],
+        "formulas": [{ "name": "H1" }]
+    })");
+    file.close();
+    const struct {
+        const char *name;
+        report::AmountInWords::Function words;
+        QStringList printed;
+        QString raised;
+    } cases[] = {
+        {"words set up", [](double amount) { return QStringLiteral("RUPEES %1").arg(amount); },
+         {"CHEQUES IN WORDS", "Amount In words", "Bank: SBI", "First: RUPEES 100",
+          "100.00 RUPEES 100", "250.50 RUPEES 250.5", "Page 1 of 1"},
+         QStringLiteral("none")},
+        {"no words set up", {}, {},
+         QStringLiteral("20518 This report writes amounts in words, but no words are set up")},
+    };
+    control.setReportFileName(folder() + QStringLiteral("\\WORDS.rpt"));
+    control.setPrintFileName(pdfPath());
+    control.setSelectionFormula(QStringLiteral("{CHEQUETABLE.SN} <= 2"));
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.name);
+        QFile::remove(pdfPath());
+        report::AmountInWords::set(row.words);
+
+        EXPECT_EQ(raisedError([&] { control.setAction(1); }), row.raised);
+        EXPECT_EQ(QFile::exists(pdfPath()) ? printedLines() : QStringList(), row.printed);
+    }
+    report::AmountInWords::set({});
 }

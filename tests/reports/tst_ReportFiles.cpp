@@ -1,5 +1,6 @@
 #include "SocietyReportTest.h"
 
+#include "cheque/CalculateClass.h"
 #include "platform/forms/PlainControl.h"
 #include "reports/CRClass.h"
 #include "support/PrintedPage.h"
@@ -261,7 +262,9 @@ TEST_F(ReportFilesTest, EveryReportPrintsTheRowsItsOperationSelects)
         {"ShowEXPENDITUREVOUCHER: one voucher",
          [&](auto &l, auto &CR) { l.ShowEXPENDITUREVOUCHER(CR, voucher4); },
          "EXPENDITURE VOUCHER", {"Paid towards", "Amount"},
-         {"Voucher No.: 4", "Date: 31/05/2026", "SECURITY - 900.00"}, {"REPAIRS"}},
+         {"Voucher No.: 4", "Date: 31/05/2026", "Amount in words: NINE HUNDRED, ONLY",
+          "SECURITY - 900.00"},
+         {"REPAIRS"}},
         {"ShowShareCertificate: one certificate with its share numbers",
          [&](auto &l, auto &CR) { l.ShowShareCertificate(CR, 5, 1, 10); }, "SHARE CERTIFICATE",
          {"Name of Holder", "Shares"},
@@ -304,5 +307,42 @@ TEST_F(ReportFilesTest, BillReceiptStatementAndBalanceSheetPrintAsTheirReference
         row.launch(launcher, control);
         EXPECT_EQ(printedText(pdfPath()).toStdString(),
                   referenceText(QString::fromUtf8(row.reference)).toStdString());
+    }
+}
+
+// A bill says its total, outstanding amount included, in the words a cheque of that
+// amount carries; a total with paise gets no words rather than words without the paise.
+TEST_F(ReportFilesTest, ABillSaysItsTotalInTheWordsOfACheque)
+{
+    const struct {
+        const char *name;
+        const char *lines; // FEEAMOUNT of each line of bill 20
+        const char *due;   // its outstanding amount
+        const char *words; // the digits a cheque of the total is written from, or none
+    } table[] = {
+        {"lines and an outstanding amount", "1500, 500", "250", "2250"},
+        {"a lakh and more", "100000, 2345", "0", "102345"},
+        {"crores", "12000000", "5", "12000005"},
+        {"paise in the total", "1500.50", "0", nullptr},
+    };
+    for (const auto &row : table) {
+        SCOPED_TRACE(row.name);
+        execRaw(QStringLiteral("DELETE FROM BILLX WHERE SN = 20"));
+        int line = 0;
+        for (const QString &amount : QString::fromUtf8(row.lines).split(QStringLiteral(", ")))
+            execRaw(QStringLiteral("INSERT INTO BILLX (SN, DATEX, BILLSERIALNUMBER, MEMBERNAME, "
+                                   "FEETYPE, FEEAMOUNT, DUEAMOUNT) VALUES (20, '2026-06-05', "
+                                   "%1, 'A SHARMA', 'MAINTENANCE', %2, %3)")
+                        .arg(++line)
+                        .arg(amount, QString::fromUtf8(row.due)));
+        const QString words =
+            row.words ? CalculateClass().Calculate(QString::fromUtf8(row.words)) : QString();
+        ASSERT_TRUE(!row.words || !words.isEmpty());
+
+        const QString printed = printedBy([](auto &l, auto &CR) { l.ShowBillAsNumber(CR, 20); });
+
+        EXPECT_TRUE(printed.contains(
+            QStringLiteral("Amount in words: %1 1 MAINTENANCE").arg(words).simplified()))
+            << printed.toStdString();
     }
 }

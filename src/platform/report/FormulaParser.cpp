@@ -26,9 +26,7 @@ SqlCondition FormulaParser::parseSelection(const QString &formula,
     parser.condition(definition, condition);
     while (!parser.atEnd()) {
         if (!parser.takeWord(QLatin1StringView("and")))
-            parser.fail(QStringLiteral("AND or the end of the formula was expected where it "
-                                       "reads: %1")
-                            .arg(parser.rest()));
+            parser.failAfterCondition();
         condition.sql += QStringLiteral(" AND ");
         parser.condition(definition, condition);
     }
@@ -58,6 +56,8 @@ void FormulaParser::condition(const ReportDefinition &definition, SqlCondition &
     const QString compared = field(definition);
     const QString op = comparison(compared);
     const rt::Variant operand = value(compared);
+    lastText_ = operand.type() == rt::Variant::Type::String ? std::optional(operand.toString())
+                                                            : std::nullopt;
     // A date column may hold a time of day after its date; only the date is compared.
     const QString column = operand.type() == rt::Variant::Type::Date
                                ? QStringLiteral("date(%1)").arg(compared)
@@ -124,8 +124,23 @@ QString FormulaParser::quotedText()
     const QString text = text_.mid(at_, close - at_);
     at_ = close + 1;
     if (at_ < text_.size() && !text_[at_].isSpace())
-        fail(QStringLiteral("an apostrophe ends the text '%1' early, before: %2").arg(text, rest()));
+        failEndedEarly(text);
     return text;
+}
+
+// A condition is followed by neither AND nor the end. When a quote lies further on after
+// a text, an apostrophe inside the value ended the text early ('D' SOUZA').
+void FormulaParser::failAfterCondition() const
+{
+    if (lastText_ && rest().contains(u'\''))
+        failEndedEarly(*lastText_);
+    fail(QStringLiteral("AND or the end of the formula was expected where it reads: %1")
+             .arg(rest()));
+}
+
+void FormulaParser::failEndedEarly(const QString &text) const
+{
+    fail(QStringLiteral("an apostrophe ends the text '%1' early, before: %2").arg(text, rest()));
 }
 
 std::int32_t FormulaParser::wholeNumber()

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace report {
 
@@ -52,10 +53,14 @@ private:
     bool takeWord(QLatin1StringView word);
     void expect(QChar expected, const QString &after);
     QString rest() const;
+    [[noreturn]] void failAfterCondition() const;
+    [[noreturn]] void failEndedEarly(const QString &text) const;
     [[noreturn]] void fail(const QString &problem) const;
 
     QString text_;
     qsizetype at_ = 0;
+    // The text the last condition compared with, if it compared with a text.
+    std::optional<QString> lastText_;
 };
 
 } // namespace report

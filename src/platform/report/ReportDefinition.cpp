@@ -153,7 +153,10 @@ private:
             return ValueFormat::Date;
         if (format == QLatin1String("number"))
             return ValueFormat::Number;
-        throw bad(QStringLiteral("%1 has the format %2, not text, date or number").arg(owner, format));
+        if (format == QLatin1String("words"))
+            return ValueFormat::Words;
+        throw bad(QStringLiteral("%1 has the format %2, not text, date, number or words")
+                      .arg(owner, format));
     }
 
     ReportFormulaField formulaOf(const QJsonObject &formula) const

@@ -7,7 +7,8 @@
 
 namespace report {
 
-enum class ValueFormat { Text, Date, Number };
+// Words: an amount in words, as the program registered them (AmountInWords).
+enum class ValueFormat { Text, Date, Number, Words };
 
 // A column of a table as a report file names it: {TABLE.COLUMN}.
 struct ReportField {
@@ -35,7 +36,8 @@ struct ReportColumn {
 };
 
 // A field printed as "label: value"; without a label, the value alone. The value prints
-// as a column showing the field prints it, else in the field's own format.
+// in words when its format says so; else as a column showing the field prints it, else
+// in the field's own format.
 struct ReportLabelledField {
     int field = 0; // index into ReportDefinition::fields
     QString label;

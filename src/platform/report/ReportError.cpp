@@ -10,6 +10,7 @@ enum ReportErrorNumber : long {
     errBadFormula = 20515,
     errUnknownField = 20516,
     errUnknownFormulaName = 20517,
+    errNoAmountInWords = 20518,
 };
 
 } // namespace
@@ -42,6 +43,12 @@ rt::RuntimeError ReportError::unknownFormulaName(const QString &name)
 {
     return rt::RuntimeError(errUnknownFormulaName,
                             QStringLiteral("This formula name is not known: %1").arg(name));
+}
+
+rt::RuntimeError ReportError::noAmountInWords()
+{
+    return rt::RuntimeError(errNoAmountInWords,
+                            QStringLiteral("This report writes amounts in words, but no words are set up"));
 }
 
 } // namespace report

@@ -1,5 +1,6 @@
 #include "platform/report/ReportLayout.h"
 
+#include "platform/report/AmountInWords.h"
 #include "platform/report/ReportDefinition.h"
 #include "platform/runtime/Conversions.h"
 
@@ -97,6 +98,8 @@ QString ReportLayout::cellText(const rt::Variant &value, const ReportColumn &col
         break;
     case ValueFormat::Number:
         return QString::number(value.toDouble(), 'f', column.decimals);
+    case ValueFormat::Words:
+        return AmountInWords::of(value.toDouble());
     case ValueFormat::Text:
         break;
     }
@@ -276,8 +279,10 @@ QString ReportLayout::groupText(int level) const
 
 QString ReportLayout::fieldText(int field, const rt::Variant &value, ValueFormat format) const
 {
+    // A sum in words stays in words though a column shows the same field in figures.
+    const bool ownFormat = format == ValueFormat::Words;
     for (const ReportColumn &column : definition_.columns) {
-        if (column.field == field)
+        if (column.field == field && !ownFormat)
             return cellText(value, column);
     }
     ReportColumn own;

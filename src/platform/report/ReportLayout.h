@@ -41,7 +41,8 @@ private:
     // The left edge of a column; of the table's right edge for one past the last.
     double columnLeft(qsizetype column) const;
     QString groupText(int level) const;
-    // A field's value as the column showing it prints it, if one does, else in the format.
+    // A field's value in words when the format says so; else as the column showing it
+    // prints it, if one does, else in the format.
     QString fieldText(int field, const rt::Variant &value, ValueFormat format) const;
     static QString labelled(const QString &label, const QString &value);
     bool hasTotals() const;
