@@ -337,13 +337,6 @@ bool Kelvostran::UpdatePhotoAddress(std::int16_t, const QString &PHOTOADDRESS)
     return false;
 }
 
-bool Kelvostran::DELETEMember(std::int16_t)
-{
-    rewriteMember(QStringLiteral("DELETE * FROM Memberx WHERE SN = ") + SqlText::number(SN_),
-                  QStringLiteral("DELETED"));
-    return false;
-}
-
 // The photo statements put their text into the data-access object's own str.
 ado::Recordset &Kelvostran::photoRow(forms::Control &PhotoNumber)
 {
@@ -374,6 +367,13 @@ rt::Variant Kelvostran::GetPhotoOnfORM(forms::Control &PhotoNumber, forms::Image
         photoRow(PhotoNumber).Fields(QStringLiteral("STRREM1")).Value().toString();
     });
     return {};
+}
+
+bool Kelvostran::DELETEMember(std::int16_t)
+{
+    rewriteMember(QStringLiteral("DELETE * FROM Memberx WHERE SN = ") + SqlText::number(SN_),
+                  QStringLiteral("DELETED"));
+    return false;
 }
 
 bool Kelvostran::InsertIntoFlatHistory()
