@@ -32,6 +32,7 @@ const QString NotDeposited =
 struct Kelvostran::StatementSource {
     QString table;
     QString dateColumn;
+    QString periodColumn; // the date column as the period's condition spells it
     QString kind;
     double TymemberRecord::*amount; // the column that takes the line's FEEAMOUNT
 };
@@ -407,8 +408,9 @@ void Kelvostran::writeStatementRows(const StatementSource &source, forms::Contro
         ado::Recordset &lines = DataAccess::runOnModuleRecordset(
             QStringLiteral("SELECT * FROM ") + source.table
                 + QStringLiteral(" WHERE MEMBERNUMBER = ") + member + QStringLiteral(" And ")
-                + source.dateColumn + QStringLiteral(" >= ") + SqlText::date(DTPfrom.Value().toDate())
-                + QStringLiteral(" And ") + source.dateColumn + QStringLiteral(" <= ")
+                + source.periodColumn + QStringLiteral(" >= ")
+                + SqlText::date(DTPfrom.Value().toDate()) + QStringLiteral(" And ")
+                + source.periodColumn + QStringLiteral(" <= ")
                 + SqlText::date(DTPto.Value().toDate()) + QStringLiteral(" ORDER BY ")
                 + source.dateColumn + QStringLiteral(" ASC"),
             str);
@@ -434,8 +436,8 @@ void Kelvostran::writeStatementRows(const StatementSource &source, forms::Contro
 std::int16_t Kelvostran::GetBillDetailOfMember(forms::Control &MEMBERNUM, forms::Control &DTPfrom,
                                                forms::Control &DTPto)
 {
-    writeStatementRows({QStringLiteral("BILLX"), QStringLiteral("DATEX"), QStringLiteral("Bill"),
-                        &TymemberRecord::BILLEDAMOUNT_},
+    writeStatementRows({QStringLiteral("BILLX"), QStringLiteral("DATEX"), QStringLiteral("Datex"),
+                        QStringLiteral("Bill"), &TymemberRecord::BILLEDAMOUNT_},
                        MEMBERNUM, DTPfrom, DTPto);
     return 0;
 }
@@ -444,7 +446,8 @@ std::int16_t Kelvostran::GetDepositDetailOfMember(forms::Control &MEMBERNUM,
                                                   forms::Control &DTPfrom, forms::Control &DTPto)
 {
     writeStatementRows({QStringLiteral("DETAILSOFDEPOSITE"), QStringLiteral("DATEOFDEPOSITE"),
-                        QStringLiteral("Receipt"), &TymemberRecord::RECEIVEDAMOUNT_},
+                        QStringLiteral("DATEOFDEPOSITE"), QStringLiteral("Receipt"),
+                        &TymemberRecord::RECEIVEDAMOUNT_},
                        MEMBERNUM, DTPfrom, DTPto);
     return 0;
 }

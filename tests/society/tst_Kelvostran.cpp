@@ -280,16 +280,25 @@ TEST_F(KelvostranTest, TheStatementHoldsARowForEveryLineOfThePeriodInDateOrder)
         Builder build;
         const char *member;
         QStringList rows;
+        QString lastText; // what the member's str holds afterwards
     };
+    const QString serial = "select max(sn) from TYMEMBER";
     const std::vector<Case> cases = {
         {&Kelvostran::GetBillDetailOfMember, "12",
          {"1|12|2026-03-01|MAINTENANCE|Bill|5|250.0|0.0", "2|12|2026-03-01|LIFT'S FUND|Bill|5|30.0|0.0",
-          "3|12|2026-03-31|MAINTENANCE|Bill|6|260.0|0.0"}},
+          "3|12|2026-03-31|MAINTENANCE|Bill|6|260.0|0.0"},
+         serial},
         {&Kelvostran::GetDepositDetailOfMember, "12",
          {"1|12|2026-03-10|MAINTENANCE|Receipt|9|0.0|250.0",
-          "2|12|2026-03-31|ADVANCE|Receipt|10|0.0|100.0"}},
-        {&Kelvostran::GetBillDetailOfMember, "14", {}},
-        {&Kelvostran::GetDepositDetailOfMember, "12 or 1=1", {}},
+          "2|12|2026-03-31|ADVANCE|Receipt|10|0.0|100.0"},
+         serial},
+        {&Kelvostran::GetBillDetailOfMember, "14", {},
+         "SELECT * FROM BILLX WHERE MEMBERNUMBER = 14 And Datex >= #01/03/2026# And "
+         "Datex <= #31/03/2026# ORDER BY DATEX ASC"},
+        {&Kelvostran::GetDepositDetailOfMember, "14", {},
+         "SELECT * FROM DETAILSOFDEPOSITE WHERE MEMBERNUMBER = 14 And DATEOFDEPOSITE >= "
+         "#01/03/2026# And DATEOFDEPOSITE <= #31/03/2026# ORDER BY DATEOFDEPOSITE ASC"},
+        {&Kelvostran::GetDepositDetailOfMember, "12 or 1=1", {}, "DELETE * FROM TYMEMBER"},
     };
     PlainControl from = picker(QDate(2026, 3, 1)), to = picker(QDate(2026, 3, 31));
     for (const Case &c : cases) {
@@ -298,6 +307,7 @@ TEST_F(KelvostranTest, TheStatementHoldsARowForEveryLineOfThePeriodInDateOrder)
         PlainControl number(c.member);
         (member.*c.build)(number, from, to);
         EXPECT_EQ(rowsRaw("select * from TYMEMBER order by SN"), c.rows) << c.member;
+        EXPECT_EQ(member.str, c.lastText) << c.member;
     }
 
     Kelvostran member;
