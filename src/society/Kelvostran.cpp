@@ -41,15 +41,15 @@ struct Kelvostran::StatementSource {
 
 void Kelvostran::FillMemberName(forms::Control &CMB)
 {
-    db_.fillOverCon(CMB,
-                    QStringLiteral("Select DISTINCT(Namex) from Memberx WHERE DOFLEAVING = '-' "
-                                   "order by Namex asc"),
-                    QStringLiteral("Namex"), false);
+    direct_.fillOverCon(CMB,
+                        QStringLiteral("Select DISTINCT(Namex) from Memberx WHERE DOFLEAVING = "
+                                       "'-' order by Namex asc"),
+                        QStringLiteral("Namex"), false);
 }
 
 void Kelvostran::FillMemberNum(forms::Control &CMB)
 {
-    db_.fillOverCon(
+    direct_.fillOverCon(
         CMB,
         QStringLiteral("Select Distinct(SN) from Memberx WHERE DOFLEAVING = '-' ORDER BY SN DESC"),
         QStringLiteral("SN"));
@@ -57,27 +57,28 @@ void Kelvostran::FillMemberNum(forms::Control &CMB)
 
 void Kelvostran::FillMemberNumAsAssigned(forms::Control &CMB)
 {
-    db_.fillOverCon(CMB,
-                    QStringLiteral("Select Distinct(MEMBERNUMBER) from MEMBERCHARGETYPE "
-                                   "ORDER BY MEMBERNUMBER asc"),
-                    QStringLiteral("MEMBERNUMBER"));
+    direct_.fillOverCon(CMB,
+                        QStringLiteral("Select Distinct(MEMBERNUMBER) from MEMBERCHARGETYPE "
+                                       "ORDER BY MEMBERNUMBER asc"),
+                        QStringLiteral("MEMBERNUMBER"));
 }
 
 void Kelvostran::FillBILLNumNotDeposited(forms::Control &CMB)
 {
-    db_.fillOverCon(CMB, QStringLiteral("Select Distinct(SN)") + NotDeposited,
-                    QStringLiteral("SN"));
+    direct_.fillOverCon(CMB, QStringLiteral("Select Distinct(SN)") + NotDeposited,
+                        QStringLiteral("SN"));
 }
 
 void Kelvostran::FillReceiptNumber(forms::Control &CMB)
 {
-    db_.fillOverCon(CMB, QStringLiteral("Select Distinct(SN) from DETAILSOFDEPOSITE"),
-                    QStringLiteral("SN"));
+    direct_.fillOverCon(CMB, QStringLiteral("Select Distinct(SN) from DETAILSOFDEPOSITE"),
+                        QStringLiteral("SN"));
 }
 
 void Kelvostran::FillBillNumber(forms::Control &CMB)
 {
-    db_.fillOverCon(CMB, QStringLiteral("Select Distinct(SN) from BILLX"), QStringLiteral("SN"));
+    direct_.fillOverCon(CMB, QStringLiteral("Select Distinct(SN) from BILLX"),
+                        QStringLiteral("SN"));
 }
 
 // The grid gets rows of its own rather than Rs, which the next statement of this object
@@ -101,7 +102,7 @@ double Kelvostran::memberPeriodSum(const QString &sumOver, const QString &MEMBER
 {
     double sum = 0;
     DataAccess::guarded(Label::Description, [&] {
-        const ado::Recordset &rows = db_.connectAndRun(
+        const ado::Recordset &rows = direct_.connectAndRun(
             sumOver + QStringLiteral(" where MEMBERNAME = ") + SqlText::quoted(MEMBERNAME)
             + QStringLiteral(" And DATEX >= ") + SqlText::date(DateFrom)
             + QStringLiteral(" And DATEX <= ") + SqlText::date(DateTo));
@@ -338,12 +339,10 @@ bool Kelvostran::UpdatePhotoAddress(std::int16_t, const QString &PHOTOADDRESS)
     return false;
 }
 
-// The photo statements put their text into the data-access object's own str.
 ado::Recordset &Kelvostran::photoRow(forms::Control &PhotoNumber)
 {
-    return DataAccess(common_, common_.str)
-        .connectAndRun(QStringLiteral("Select STRREM1 from Memberx where SN = ")
-                       + SqlText::bareNumber(PhotoNumber.Text().toString()));
+    return direct_.connectAndRun(QStringLiteral("Select STRREM1 from Memberx where SN = ")
+                                 + SqlText::bareNumber(PhotoNumber.Text().toString()));
 }
 
 rt::Variant Kelvostran::GetPhoto(forms::Control &PhotoNumber, forms::Image &IMG)

@@ -27,7 +27,7 @@ public:
 
     QString MemeberName;
     QString ExpenditureName;
-    // The statement text the members build and then run.
+    // The statement text the members build and then run (not the lookups').
     QString str;
     std::int16_t Num = 0;
 
@@ -137,4 +137,7 @@ private:
 
     CommonClass common_;
     DataAccess db_{common_, str};
+    // Statements whose text stays out of str: the lookups hand theirs straight to Rs, the
+    // photo reads put theirs into the data-access object's own text.
+    DataAccess direct_{common_, common_.str};
 };

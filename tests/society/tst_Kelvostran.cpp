@@ -389,10 +389,12 @@ TEST_F(KelvostranTest, ListsOfferCurrentMembersAssignedMembersAndUnpaidBills)
                 execRaw(QStringLiteral("delete from %1").arg(table));
         for (const Case &c : cases) {
             Kelvostran member;
+            member.str = "kept";
             PlainControl list;
             list.AddItem("left over");
             (member.*c.fill)(list);
             EXPECT_EQ(items(list), empty ? QStringList() : c.items) << c.name;
+            EXPECT_EQ(member.str, QStringLiteral("kept")) << c.name << ": the query is not kept";
             const bool selected = c.selectsFirst && !empty;
             EXPECT_EQ(list.ListIndex(), selected ? 0 : -1) << c.name;
             EXPECT_EQ(list.clickCount(), selected ? 1 : 0) << c.name;
@@ -426,8 +428,10 @@ TEST_F(KelvostranTest, AMembersSumsCoverThePeriodWithBothEnds)
     for (const Case &c : cases) {
         boxes().clear();
         Kelvostran member;
+        member.str = "kept";
         EXPECT_DOUBLE_EQ((member.*c.sum)(c.name, c.from, c.to), c.expected) << c.name;
         EXPECT_EQ(boxTexts(), c.boxes) << c.name;
+        EXPECT_EQ(member.str, QStringLiteral("kept")) << c.name << ": the query is not kept";
     }
 }
 
