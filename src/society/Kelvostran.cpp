@@ -1,5 +1,6 @@
 #include "society/Kelvostran.h"
 
+#include "data/Module1.h"
 #include "data/SqlText.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/DataGrid.h"
@@ -402,6 +403,9 @@ std::int16_t Kelvostran::FINDLASTFlatHistory()
 void Kelvostran::writeStatementRows(const StatementSource &source, forms::Control &MEMBERNUM,
                                     forms::Control &DTPfrom, forms::Control &DTPto)
 {
+    // Whatever another statement left on SharedRecordset goes, even when no select of
+    // ours takes its place.
+    Module1::CloseIfOpen(Module1::SharedRecordset());
     DataAccess::guarded(Label::Silent, [&] {
         const QString member = SqlText::bareNumber(MEMBERNUM.Text().toString());
         ado::Recordset &lines = DataAccess::runOnModuleRecordset(
@@ -471,6 +475,7 @@ std::int16_t Kelvostran::DelTYMEMBER()
 std::int16_t Kelvostran::InsertIntoAssign(forms::Control &MEMBERNUM, forms::Control &Lst)
 {
     DataAccess::guarded(Label::Description, [&] {
+        Module1::CloseIfOpen(Module1::SharedRecordset());
         DataAccess::runOnModuleRecordset(
             QStringLiteral("insert into MEMBERCHARGETYPE values(")
                 + SqlText::bareNumber(MEMBERNUM.Text().toString()) + QLatin1Char(',')
@@ -482,6 +487,7 @@ std::int16_t Kelvostran::InsertIntoAssign(forms::Control &MEMBERNUM, forms::Cont
 
 rt::Variant Kelvostran::DelAssigncharges(forms::Control &MEMBERNUM)
 {
+    Module1::CloseIfOpen(Module1::SharedRecordset());
     DataAccess::guarded(Label::Silent, [&] {
         DataAccess::runOnModuleRecordset(
             QStringLiteral("Delete * from MEMBERCHARGETYPE where MEMBERNUMBER = ")

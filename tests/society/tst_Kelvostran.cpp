@@ -357,6 +357,33 @@ TEST_F(KelvostranTest, AChargeTypeIsAssignedAsSelectedAndRemovedWithItsMemberOnl
     EXPECT_TRUE(boxes().shown().empty());
 }
 
+// Each of these statements takes SharedRecordset over from whoever left it open, even
+// when its own text cannot be built.
+TEST_F(KelvostranTest, AMemberNumberThatIsNotANumberStillFreesTheModuleRecordset)
+{
+    execRaw("insert into MEMBERCHARGETYPE values(12,'WATER')");
+    PlainControl from = picker(QDate(2026, 3, 1)), to = picker(QDate(2026, 3, 31)), list;
+    const std::vector<std::pair<const char *, std::function<void(Kelvostran &, forms::Control &)>>>
+        cases = {
+            {"GetBillDetailOfMember",
+             [&](Kelvostran &k, forms::Control &n) { k.GetBillDetailOfMember(n, from, to); }},
+            {"GetDepositDetailOfMember",
+             [&](Kelvostran &k, forms::Control &n) { k.GetDepositDetailOfMember(n, from, to); }},
+            {"InsertIntoAssign", [&](Kelvostran &k, forms::Control &n) { k.InsertIntoAssign(n, list); }},
+            {"DelAssigncharges", [](Kelvostran &k, forms::Control &n) { k.DelAssigncharges(n); }},
+        };
+    for (const auto &[name, run] : cases) {
+        DataAccess::runOnModuleRecordset("select * from MEMBERCHARGETYPE");
+        ASSERT_EQ(Module1::SharedRecordset().State(), ado::adStateOpen);
+        Kelvostran member;
+        PlainControl number("12A");
+        run(member, number);
+        EXPECT_EQ(Module1::SharedRecordset().State(), ado::adStateClosed) << name;
+    }
+    EXPECT_EQ(rowsRaw("select * from MEMBERCHARGETYPE"), QStringList{"12|WATER"});
+    EXPECT_EQ(scalarRaw("select count(*) from TYMEMBER"), "0");
+}
+
 TEST_F(KelvostranTest, ListsOfferCurrentMembersAssignedMembersAndUnpaidBills)
 {
     storeMember(3, "RAO", "101");
