@@ -1,5 +1,6 @@
 #include "society/Kelvostran.h"
 
+#include "data/Module1.h"
 #include "data/SqlText.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/DataGrid.h"
@@ -32,6 +33,7 @@ const QString NotDeposited =
 struct Kelvostran::StatementSource {
     QString table;
     QString dateColumn;
+    QString periodColumn; // the date column as the period's condition spells it
     QString kind;
     double TymemberRecord::*amount; // the column that takes the line's FEEAMOUNT
 };
@@ -40,15 +42,15 @@ struct Kelvostran::StatementSource {
 
 void Kelvostran::FillMemberName(forms::Control &CMB)
 {
-    db_.fillOverCon(CMB,
-                    QStringLiteral("Select DISTINCT(Namex) from Memberx WHERE DOFLEAVING = '-' "
-                                   "order by Namex asc"),
-                    QStringLiteral("Namex"), false);
+    direct_.fillOverCon(CMB,
+                        QStringLiteral("Select DISTINCT(Namex) from Memberx WHERE DOFLEAVING = "
+                                       "'-' order by Namex asc"),
+                        QStringLiteral("Namex"), false);
 }
 
 void Kelvostran::FillMemberNum(forms::Control &CMB)
 {
-    db_.fillOverCon(
+    direct_.fillOverCon(
         CMB,
         QStringLiteral("Select Distinct(SN) from Memberx WHERE DOFLEAVING = '-' ORDER BY SN DESC"),
         QStringLiteral("SN"));
@@ -56,27 +58,28 @@ void Kelvostran::FillMemberNum(forms::Control &CMB)
 
 void Kelvostran::FillMemberNumAsAssigned(forms::Control &CMB)
 {
-    db_.fillOverCon(CMB,
-                    QStringLiteral("Select Distinct(MEMBERNUMBER) from MEMBERCHARGETYPE "
-                                   "ORDER BY MEMBERNUMBER asc"),
-                    QStringLiteral("MEMBERNUMBER"));
+    direct_.fillOverCon(CMB,
+                        QStringLiteral("Select Distinct(MEMBERNUMBER) from MEMBERCHARGETYPE "
+                                       "ORDER BY MEMBERNUMBER asc"),
+                        QStringLiteral("MEMBERNUMBER"));
 }
 
 void Kelvostran::FillBILLNumNotDeposited(forms::Control &CMB)
 {
-    db_.fillOverCon(CMB, QStringLiteral("Select Distinct(SN)") + NotDeposited,
-                    QStringLiteral("SN"));
+    direct_.fillOverCon(CMB, QStringLiteral("Select Distinct(SN)") + NotDeposited,
+                        QStringLiteral("SN"));
 }
 
 void Kelvostran::FillReceiptNumber(forms::Control &CMB)
 {
-    db_.fillOverCon(CMB, QStringLiteral("Select Distinct(SN) from DETAILSOFDEPOSITE"),
-                    QStringLiteral("SN"));
+    direct_.fillOverCon(CMB, QStringLiteral("Select Distinct(SN) from DETAILSOFDEPOSITE"),
+                        QStringLiteral("SN"));
 }
 
 void Kelvostran::FillBillNumber(forms::Control &CMB)
 {
-    db_.fillOverCon(CMB, QStringLiteral("Select Distinct(SN) from BILLX"), QStringLiteral("SN"));
+    direct_.fillOverCon(CMB, QStringLiteral("Select Distinct(SN) from BILLX"),
+                        QStringLiteral("SN"));
 }
 
 // The grid gets rows of its own rather than Rs, which the next statement of this object
@@ -100,7 +103,7 @@ double Kelvostran::memberPeriodSum(const QString &sumOver, const QString &MEMBER
 {
     double sum = 0;
     DataAccess::guarded(Label::Description, [&] {
-        const ado::Recordset &rows = db_.connectAndRun(
+        const ado::Recordset &rows = direct_.connectAndRun(
             sumOver + QStringLiteral(" where MEMBERNAME = ") + SqlText::quoted(MEMBERNAME)
             + QStringLiteral(" And DATEX >= ") + SqlText::date(DateFrom)
             + QStringLiteral(" And DATEX <= ") + SqlText::date(DateTo));
@@ -337,19 +340,10 @@ bool Kelvostran::UpdatePhotoAddress(std::int16_t, const QString &PHOTOADDRESS)
     return false;
 }
 
-bool Kelvostran::DELETEMember(std::int16_t)
-{
-    rewriteMember(QStringLiteral("DELETE * FROM Memberx WHERE SN = ") + SqlText::number(SN_),
-                  QStringLiteral("DELETED"));
-    return false;
-}
-
-// The photo statements put their text into the data-access object's own str.
 ado::Recordset &Kelvostran::photoRow(forms::Control &PhotoNumber)
 {
-    return DataAccess(common_, common_.str)
-        .connectAndRun(QStringLiteral("Select STRREM1 from Memberx where SN = ")
-                       + SqlText::bareNumber(PhotoNumber.Text().toString()));
+    return direct_.connectAndRun(QStringLiteral("Select STRREM1 from Memberx where SN = ")
+                                 + SqlText::bareNumber(PhotoNumber.Text().toString()));
 }
 
 rt::Variant Kelvostran::GetPhoto(forms::Control &PhotoNumber, forms::Image &IMG)
@@ -374,6 +368,13 @@ rt::Variant Kelvostran::GetPhotoOnfORM(forms::Control &PhotoNumber, forms::Image
         photoRow(PhotoNumber).Fields(QStringLiteral("STRREM1")).Value().toString();
     });
     return {};
+}
+
+bool Kelvostran::DELETEMember(std::int16_t)
+{
+    rewriteMember(QStringLiteral("DELETE * FROM Memberx WHERE SN = ") + SqlText::number(SN_),
+                  QStringLiteral("DELETED"));
+    return false;
 }
 
 bool Kelvostran::InsertIntoFlatHistory()
@@ -402,13 +403,17 @@ std::int16_t Kelvostran::FINDLASTFlatHistory()
 void Kelvostran::writeStatementRows(const StatementSource &source, forms::Control &MEMBERNUM,
                                     forms::Control &DTPfrom, forms::Control &DTPto)
 {
+    // Whatever another statement left on SharedRecordset goes, even when no select of
+    // ours takes its place.
+    Module1::CloseIfOpen(Module1::SharedRecordset());
     DataAccess::guarded(Label::Silent, [&] {
         const QString member = SqlText::bareNumber(MEMBERNUM.Text().toString());
         ado::Recordset &lines = DataAccess::runOnModuleRecordset(
             QStringLiteral("SELECT * FROM ") + source.table
                 + QStringLiteral(" WHERE MEMBERNUMBER = ") + member + QStringLiteral(" And ")
-                + source.dateColumn + QStringLiteral(" >= ") + SqlText::date(DTPfrom.Value().toDate())
-                + QStringLiteral(" And ") + source.dateColumn + QStringLiteral(" <= ")
+                + source.periodColumn + QStringLiteral(" >= ")
+                + SqlText::date(DTPfrom.Value().toDate()) + QStringLiteral(" And ")
+                + source.periodColumn + QStringLiteral(" <= ")
                 + SqlText::date(DTPto.Value().toDate()) + QStringLiteral(" ORDER BY ")
                 + source.dateColumn + QStringLiteral(" ASC"),
             str);
@@ -434,8 +439,8 @@ void Kelvostran::writeStatementRows(const StatementSource &source, forms::Contro
 std::int16_t Kelvostran::GetBillDetailOfMember(forms::Control &MEMBERNUM, forms::Control &DTPfrom,
                                                forms::Control &DTPto)
 {
-    writeStatementRows({QStringLiteral("BILLX"), QStringLiteral("DATEX"), QStringLiteral("Bill"),
-                        &TymemberRecord::BILLEDAMOUNT_},
+    writeStatementRows({QStringLiteral("BILLX"), QStringLiteral("DATEX"), QStringLiteral("Datex"),
+                        QStringLiteral("Bill"), &TymemberRecord::BILLEDAMOUNT_},
                        MEMBERNUM, DTPfrom, DTPto);
     return 0;
 }
@@ -444,7 +449,8 @@ std::int16_t Kelvostran::GetDepositDetailOfMember(forms::Control &MEMBERNUM,
                                                   forms::Control &DTPfrom, forms::Control &DTPto)
 {
     writeStatementRows({QStringLiteral("DETAILSOFDEPOSITE"), QStringLiteral("DATEOFDEPOSITE"),
-                        QStringLiteral("Receipt"), &TymemberRecord::RECEIVEDAMOUNT_},
+                        QStringLiteral("DATEOFDEPOSITE"), QStringLiteral("Receipt"),
+                        &TymemberRecord::RECEIVEDAMOUNT_},
                        MEMBERNUM, DTPfrom, DTPto);
     return 0;
 }
@@ -469,6 +475,7 @@ std::int16_t Kelvostran::DelTYMEMBER()
 std::int16_t Kelvostran::InsertIntoAssign(forms::Control &MEMBERNUM, forms::Control &Lst)
 {
     DataAccess::guarded(Label::Description, [&] {
+        Module1::CloseIfOpen(Module1::SharedRecordset());
         DataAccess::runOnModuleRecordset(
             QStringLiteral("insert into MEMBERCHARGETYPE values(")
                 + SqlText::bareNumber(MEMBERNUM.Text().toString()) + QLatin1Char(',')
@@ -480,6 +487,7 @@ std::int16_t Kelvostran::InsertIntoAssign(forms::Control &MEMBERNUM, forms::Cont
 
 rt::Variant Kelvostran::DelAssigncharges(forms::Control &MEMBERNUM)
 {
+    Module1::CloseIfOpen(Module1::SharedRecordset());
     DataAccess::guarded(Label::Silent, [&] {
         DataAccess::runOnModuleRecordset(
             QStringLiteral("Delete * from MEMBERCHARGETYPE where MEMBERNUMBER = ")

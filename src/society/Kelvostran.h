@@ -27,7 +27,7 @@ public:
 
     QString MemeberName;
     QString ExpenditureName;
-    // The statement text the members build and then run.
+    // The statement text the members build and then run (not the lookups').
     QString str;
     std::int16_t Num = 0;
 
@@ -91,16 +91,16 @@ public:
     // True, after saying so, when the flat has a member joined on the picker's date.
     bool FindFLATAlloted(const QString &WINGX, const QString &ACCOx,
                          forms::Control &DOFJOININGX);
-    // These three act on member SN_, whatever their SN argument.
+    // These two, and DELETEMember, act on member SN_, whatever their SN argument.
     bool UpdateMember(std::int16_t SN);
     bool UpdatePhotoAddress(std::int16_t SN, const QString &PHOTOADDRESS);
-    bool DELETEMember(std::int16_t SN);
     // Shows the photo of the member whose serial is PhotoNumber's text; empty for "-",
     // no member, a missing file or a file that is not a picture.
     rt::Variant GetPhoto(forms::Control &PhotoNumber, forms::Image &IMG);
     // Reads the photo path; there is no photo window to show it in, so it ends there,
     // leaving Con open.
     rt::Variant GetPhotoOnfORM(forms::Control &PhotoNumber, forms::Image &IMG);
+    bool DELETEMember(std::int16_t SN);
     // Copies the record into FlatHistory under a serial of its own, silently.
     bool InsertIntoFlatHistory();
     std::int16_t FINDLASTFlatHistory();
@@ -137,4 +137,7 @@ private:
 
     CommonClass common_;
     DataAccess db_{common_, str};
+    // Statements whose text stays out of str: the lookups hand theirs straight to Rs, the
+    // photo reads put theirs into the data-access object's own text.
+    DataAccess direct_{common_, common_.str};
 };

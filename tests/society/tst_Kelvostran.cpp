@@ -280,16 +280,25 @@ TEST_F(KelvostranTest, TheStatementHoldsARowForEveryLineOfThePeriodInDateOrder)
         Builder build;
         const char *member;
         QStringList rows;
+        QString lastText; // what the member's str holds afterwards
     };
+    const QString serial = "select max(sn) from TYMEMBER";
     const std::vector<Case> cases = {
         {&Kelvostran::GetBillDetailOfMember, "12",
          {"1|12|2026-03-01|MAINTENANCE|Bill|5|250.0|0.0", "2|12|2026-03-01|LIFT'S FUND|Bill|5|30.0|0.0",
-          "3|12|2026-03-31|MAINTENANCE|Bill|6|260.0|0.0"}},
+          "3|12|2026-03-31|MAINTENANCE|Bill|6|260.0|0.0"},
+         serial},
         {&Kelvostran::GetDepositDetailOfMember, "12",
          {"1|12|2026-03-10|MAINTENANCE|Receipt|9|0.0|250.0",
-          "2|12|2026-03-31|ADVANCE|Receipt|10|0.0|100.0"}},
-        {&Kelvostran::GetBillDetailOfMember, "14", {}},
-        {&Kelvostran::GetDepositDetailOfMember, "12 or 1=1", {}},
+          "2|12|2026-03-31|ADVANCE|Receipt|10|0.0|100.0"},
+         serial},
+        {&Kelvostran::GetBillDetailOfMember, "14", {},
+         "SELECT * FROM BILLX WHERE MEMBERNUMBER = 14 And Datex >= #01/03/2026# And "
+         "Datex <= #31/03/2026# ORDER BY DATEX ASC"},
+        {&Kelvostran::GetDepositDetailOfMember, "14", {},
+         "SELECT * FROM DETAILSOFDEPOSITE WHERE MEMBERNUMBER = 14 And DATEOFDEPOSITE >= "
+         "#01/03/2026# And DATEOFDEPOSITE <= #31/03/2026# ORDER BY DATEOFDEPOSITE ASC"},
+        {&Kelvostran::GetDepositDetailOfMember, "12 or 1=1", {}, "DELETE * FROM TYMEMBER"},
     };
     PlainControl from = picker(QDate(2026, 3, 1)), to = picker(QDate(2026, 3, 31));
     for (const Case &c : cases) {
@@ -298,6 +307,7 @@ TEST_F(KelvostranTest, TheStatementHoldsARowForEveryLineOfThePeriodInDateOrder)
         PlainControl number(c.member);
         (member.*c.build)(number, from, to);
         EXPECT_EQ(rowsRaw("select * from TYMEMBER order by SN"), c.rows) << c.member;
+        EXPECT_EQ(member.str, c.lastText) << c.member;
     }
 
     Kelvostran member;
@@ -347,6 +357,33 @@ TEST_F(KelvostranTest, AChargeTypeIsAssignedAsSelectedAndRemovedWithItsMemberOnl
     EXPECT_TRUE(boxes().shown().empty());
 }
 
+// Each of these statements takes SharedRecordset over from whoever left it open, even
+// when its own text cannot be built.
+TEST_F(KelvostranTest, AMemberNumberThatIsNotANumberStillFreesTheModuleRecordset)
+{
+    execRaw("insert into MEMBERCHARGETYPE values(12,'WATER')");
+    PlainControl from = picker(QDate(2026, 3, 1)), to = picker(QDate(2026, 3, 31)), list;
+    const std::vector<std::pair<const char *, std::function<void(Kelvostran &, forms::Control &)>>>
+        cases = {
+            {"GetBillDetailOfMember",
+             [&](Kelvostran &k, forms::Control &n) { k.GetBillDetailOfMember(n, from, to); }},
+            {"GetDepositDetailOfMember",
+             [&](Kelvostran &k, forms::Control &n) { k.GetDepositDetailOfMember(n, from, to); }},
+            {"InsertIntoAssign", [&](Kelvostran &k, forms::Control &n) { k.InsertIntoAssign(n, list); }},
+            {"DelAssigncharges", [](Kelvostran &k, forms::Control &n) { k.DelAssigncharges(n); }},
+        };
+    for (const auto &[name, run] : cases) {
+        DataAccess::runOnModuleRecordset("select * from MEMBERCHARGETYPE");
+        ASSERT_EQ(Module1::SharedRecordset().State(), ado::adStateOpen);
+        Kelvostran member;
+        PlainControl number("12A");
+        run(member, number);
+        EXPECT_EQ(Module1::SharedRecordset().State(), ado::adStateClosed) << name;
+    }
+    EXPECT_EQ(rowsRaw("select * from MEMBERCHARGETYPE"), QStringList{"12|WATER"});
+    EXPECT_EQ(scalarRaw("select count(*) from TYMEMBER"), "0");
+}
+
 TEST_F(KelvostranTest, ListsOfferCurrentMembersAssignedMembersAndUnpaidBills)
 {
     storeMember(3, "RAO", "101");
@@ -379,10 +416,12 @@ TEST_F(KelvostranTest, ListsOfferCurrentMembersAssignedMembersAndUnpaidBills)
                 execRaw(QStringLiteral("delete from %1").arg(table));
         for (const Case &c : cases) {
             Kelvostran member;
+            member.str = "kept";
             PlainControl list;
             list.AddItem("left over");
             (member.*c.fill)(list);
             EXPECT_EQ(items(list), empty ? QStringList() : c.items) << c.name;
+            EXPECT_EQ(member.str, QStringLiteral("kept")) << c.name << ": the query is not kept";
             const bool selected = c.selectsFirst && !empty;
             EXPECT_EQ(list.ListIndex(), selected ? 0 : -1) << c.name;
             EXPECT_EQ(list.clickCount(), selected ? 1 : 0) << c.name;
@@ -416,8 +455,10 @@ TEST_F(KelvostranTest, AMembersSumsCoverThePeriodWithBothEnds)
     for (const Case &c : cases) {
         boxes().clear();
         Kelvostran member;
+        member.str = "kept";
         EXPECT_DOUBLE_EQ((member.*c.sum)(c.name, c.from, c.to), c.expected) << c.name;
         EXPECT_EQ(boxTexts(), c.boxes) << c.name;
+        EXPECT_EQ(member.str, QStringLiteral("kept")) << c.name << ": the query is not kept";
     }
 }
 
