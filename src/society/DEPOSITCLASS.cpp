@@ -108,6 +108,16 @@ void DEPOSITCLASS::InsertintoDeposit(std::int16_t BILLNUMBER, forms::Control &DA
     });
 }
 
+void DEPOSITCLASS::GETLASTRECEIPT(std::int16_t &DepositNumber)
+{
+    Module1::OpenConnection();
+    DepositNumber = DataAccess::nextSerial([&]() -> ado::Recordset & {
+        return DataAccess::runOnModuleRecordset(
+            QStringLiteral("select max(sn) from DETAILSOFDEPOSITE"), common_.str, common_.Rs);
+    });
+    SN_ = DepositNumber;
+}
+
 // The words go onto every receipt line of the bill, earlier receipts' included, in the
 // same transaction as the new lines: a bill whose balance cannot be read gets no line.
 void DEPOSITCLASS::InsertintoDepositNEW(std::int16_t BILLNUMBER, forms::Control &DATEOFDEPOSITE,
@@ -136,16 +146,6 @@ void DEPOSITCLASS::InsertintoDepositNEW(std::int16_t BILLNUMBER, forms::Control 
                      + SqlText::quoted(amountInWords(FEEAMOUNT_))
                      + QStringLiteral(" WHERE BILLNUMBER = ") + bill);
     });
-}
-
-void DEPOSITCLASS::GETLASTRECEIPT(std::int16_t &DepositNumber)
-{
-    Module1::OpenConnection();
-    DepositNumber = DataAccess::nextSerial([&]() -> ado::Recordset & {
-        return DataAccess::runOnModuleRecordset(
-            QStringLiteral("select max(sn) from DETAILSOFDEPOSITE"), common_.str, common_.Rs);
-    });
-    SN_ = DepositNumber;
 }
 
 void DEPOSITCLASS::InsertMoneyInWord(std::int16_t SNx)
