@@ -202,7 +202,7 @@ bool DEPOSITCLASS::AssignToVariable(forms::Control &, forms::Control &DATEOFDEPO
     });
 }
 
-void DEPOSITCLASS::AssigntToOBJECT(forms::Control &DATEOFDEPOSITE, forms::Control &BILLNUMBER,
+bool DEPOSITCLASS::AssigntToOBJECT(forms::Control &DATEOFDEPOSITE, forms::Control &BILLNUMBER,
                                    forms::Control &BILLDATE, forms::Control &BILLMONTH,
                                    forms::Control &BILLYEAR, forms::Control &MEMBERNUMBER,
                                    forms::Control &MEMBERNAME, forms::Control &FLATNUMBER,
@@ -221,6 +221,7 @@ void DEPOSITCLASS::AssigntToOBJECT(forms::Control &DATEOFDEPOSITE, forms::Contro
         DataAccess::skipFailure([&] {
             RecordColumns::toControl(*control, *this, DETAILSOFDEPOSITEColumns[column]);
         });
+    return false;
 }
 
 // The first line becomes current only when read whole: a receipt with no line, or a

@@ -58,8 +58,9 @@ public:
     bool AssignToVariable(forms::Control &SN, forms::Control &DATEOFDEPOSITE,
                           forms::Control &CHEQUEORCASH, forms::Control &CHEQUEN,
                           forms::Control &BANKNAME, forms::Control &REMARK);
-    // Shows the line in the fourteen controls, skipping a control that fails.
-    void AssigntToOBJECT(forms::Control &DATEOFDEPOSITE, forms::Control &BILLNUMBER,
+    // Shows the line in the fourteen controls, skipping a control that fails; always
+    // false, as every copy back gives.
+    bool AssigntToOBJECT(forms::Control &DATEOFDEPOSITE, forms::Control &BILLNUMBER,
                          forms::Control &BILLDATE, forms::Control &BILLMONTH,
                          forms::Control &BILLYEAR, forms::Control &MEMBERNUMBER,
                          forms::Control &MEMBERNAME, forms::Control &FLATNUMBER,
