@@ -108,6 +108,16 @@ void DEPOSITCLASS::InsertintoDeposit(std::int16_t BILLNUMBER, forms::Control &DA
     });
 }
 
+void DEPOSITCLASS::GETLASTRECEIPT(std::int16_t &DepositNumber)
+{
+    Module1::OpenConnection();
+    DepositNumber = DataAccess::nextSerial([&]() -> ado::Recordset & {
+        return DataAccess::runOnModuleRecordset(
+            QStringLiteral("select max(sn) from DETAILSOFDEPOSITE"), common_.str, common_.Rs);
+    });
+    SN_ = DepositNumber;
+}
+
 // The words go onto every receipt line of the bill, earlier receipts' included, in the
 // same transaction as the new lines: a bill whose balance cannot be read gets no line.
 void DEPOSITCLASS::InsertintoDepositNEW(std::int16_t BILLNUMBER, forms::Control &DATEOFDEPOSITE,
@@ -136,16 +146,6 @@ void DEPOSITCLASS::InsertintoDepositNEW(std::int16_t BILLNUMBER, forms::Control 
                      + SqlText::quoted(amountInWords(FEEAMOUNT_))
                      + QStringLiteral(" WHERE BILLNUMBER = ") + bill);
     });
-}
-
-void DEPOSITCLASS::GETLASTRECEIPT(std::int16_t &DepositNumber)
-{
-    Module1::OpenConnection();
-    DepositNumber = DataAccess::nextSerial([&]() -> ado::Recordset & {
-        return DataAccess::runOnModuleRecordset(
-            QStringLiteral("select max(sn) from DETAILSOFDEPOSITE"), common_.str, common_.Rs);
-    });
-    SN_ = DepositNumber;
 }
 
 void DEPOSITCLASS::InsertMoneyInWord(std::int16_t SNx)
@@ -202,7 +202,7 @@ bool DEPOSITCLASS::AssignToVariable(forms::Control &, forms::Control &DATEOFDEPO
     });
 }
 
-void DEPOSITCLASS::AssigntToOBJECT(forms::Control &DATEOFDEPOSITE, forms::Control &BILLNUMBER,
+bool DEPOSITCLASS::AssigntToOBJECT(forms::Control &DATEOFDEPOSITE, forms::Control &BILLNUMBER,
                                    forms::Control &BILLDATE, forms::Control &BILLMONTH,
                                    forms::Control &BILLYEAR, forms::Control &MEMBERNUMBER,
                                    forms::Control &MEMBERNAME, forms::Control &FLATNUMBER,
@@ -221,6 +221,7 @@ void DEPOSITCLASS::AssigntToOBJECT(forms::Control &DATEOFDEPOSITE, forms::Contro
         DataAccess::skipFailure([&] {
             RecordColumns::toControl(*control, *this, DETAILSOFDEPOSITEColumns[column]);
         });
+    return false;
 }
 
 // The first line becomes current only when read whole: a receipt with no line, or a

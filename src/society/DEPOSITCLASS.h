@@ -37,15 +37,16 @@ public:
                            forms::Control &CHEQUEORCASH, forms::Control &CHEQUEN,
                            forms::Control &BANKNAME, forms::Control &REMARK,
                            forms::Control &CHEQUEDATE);
-    // The same, then every receipt line of the bill carries the words of the bill's
-    // total with its outstanding balance, rounded to rupees (kept in FEEAMOUNT_).
+    // The next receipt number, into DepositNumber and SN_; 1 for the first receipt.
+    // Past 32767 Overflow goes to the caller and both stay as they were.
+    void GETLASTRECEIPT(std::int16_t &DepositNumber);
+    // As InsertintoDeposit, then every receipt line of the bill carries the words of
+    // the bill's total with its outstanding balance, rounded to rupees (kept in
+    // FEEAMOUNT_).
     void InsertintoDepositNEW(std::int16_t BILLNUMBER, forms::Control &DATEOFDEPOSITE,
                               forms::Control &CHEQUEORCASH, forms::Control &CHEQUEN,
                               forms::Control &BANKNAME, forms::Control &REMARK,
                               forms::Control &CHEQUEDATE);
-    // The next receipt number, into DepositNumber and SN_; 1 for the first receipt.
-    // Past 32767 Overflow goes to the caller and both stay as they were.
-    void GETLASTRECEIPT(std::int16_t &DepositNumber);
     // Every line of receipt SNx carries the words of the receipt's total in rupees.
     void InsertMoneyInWord(std::int16_t SNx);
     // The next receipt number; 1 on any failure but Overflow.
@@ -57,8 +58,9 @@ public:
     bool AssignToVariable(forms::Control &SN, forms::Control &DATEOFDEPOSITE,
                           forms::Control &CHEQUEORCASH, forms::Control &CHEQUEN,
                           forms::Control &BANKNAME, forms::Control &REMARK);
-    // Shows the line in the fourteen controls, skipping a control that fails.
-    void AssigntToOBJECT(forms::Control &DATEOFDEPOSITE, forms::Control &BILLNUMBER,
+    // Shows the line in the fourteen controls, skipping a control that fails; always
+    // false, as every copy back gives.
+    bool AssigntToOBJECT(forms::Control &DATEOFDEPOSITE, forms::Control &BILLNUMBER,
                          forms::Control &BILLDATE, forms::Control &BILLMONTH,
                          forms::Control &BILLYEAR, forms::Control &MEMBERNUMBER,
                          forms::Control &MEMBERNAME, forms::Control &FLATNUMBER,

@@ -327,3 +327,34 @@ TEST_F(DEPOSITCLASSTest, TheCarryForwardGivesEachMemberAReceiptOfTheYearsBalance
 }
 
 } // namespace
+
+namespace {
+
+// A stored line loaded by its receipt number and shown again: every control but the one
+// that has no text gets its field, and the copy back answers False like every other.
+TEST_F(DEPOSITCLASSTest, AReceiptLineIsShownInItsControlsPastOneThatFails)
+{
+    storeReceiptLine(3, 7, 5, January, 1500.5);
+    DEPOSITCLASS receipt;
+    receipt.DATEOFDEPOSITE_ = QDate(2026, 2, 3); // not loaded: the caller's
+    receipt.FindDETAILSOFDEPOSIT(3);
+
+    std::array<PlainControl, 13> shown;
+    forms::Control noProperties;
+    auto &[deposited, bill, billDate, month, year, member, name, flat, feeType, fee, kind,
+           cheque, bank] = shown;
+    EXPECT_FALSE(receipt.AssigntToOBJECT(deposited, bill, billDate, month, year, member, name,
+                                         flat, feeType, fee, kind, cheque, bank,
+                                         noProperties));
+    EXPECT_EQ(deposited.Value().toDate(), QDate(2026, 2, 3));
+    EXPECT_EQ(billDate.Value().toDate(), January);
+    QStringList texts;
+    for (PlainControl *control : {&bill, &month, &year, &member, &name, &flat, &feeType, &fee,
+                                  &kind, &cheque, &bank})
+        texts << control->Text().toString();
+    EXPECT_EQ(texts, (QStringList{"7", "1", "2026", "5", "MEMBER 5", "F5", "MAINTENANCE", "1500.5",
+                                  "CASH", "-", "-"}));
+    EXPECT_TRUE(boxes().shown().empty());
+}
+
+} // namespace
