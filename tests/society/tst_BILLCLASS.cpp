@@ -312,8 +312,9 @@ TEST_F(BILLCLASSLateChargeTest, TheLateFeeOfABillIsTheNextBillsTotalAtTheSetPerc
         EXPECT_TRUE(raisedError([&] { fee = bill.GETLATEFEE(c.bill); }).startsWith(c.raised))
             << c.bill;
         EXPECT_EQ(fee, c.fee) << c.bill;
-        if (c.fee != 7) // done: the shared connection it read on is closed
+        if (c.fee != 7) { // done: the shared connection it read on is closed
             EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateClosed);
+        }
 
         bill.FEEAMOUNT_ = 7;
         bill.AssignToVariableWithLateFee(c.bill);
