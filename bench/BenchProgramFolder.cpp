@@ -1,5 +1,6 @@
 #include "BenchProgramFolder.h"
 
+#include "BulkInsert.h"
 #include "platform/printer/Printer.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/TestReset.h"
@@ -31,23 +32,13 @@ QString BenchProgramFolder::databasePath() const
 // Straight into the file in one transaction, outside the program's layers.
 void BenchProgramFolder::storeCheques(int count) const
 {
-    sqlite3 *database = nullptr;
-    sqlite3_open_v2(databasePath().toUtf8().constData(), &database, SQLITE_OPEN_READWRITE,
-                    nullptr);
-    sqlite3_exec(database, "begin", nullptr, nullptr, nullptr);
-    sqlite3_stmt *insert = nullptr;
-    sqlite3_prepare_v2(database,
-                       "insert into CHEQUETABLE values(?1,'STATE BANK','FORT','0012345',"
-                       "'R SHARMA','2024-03-09',1500.5,'ONE THOUSAND FIVE HUNDRED ONLY',?1,"
-                       "'09/03/2024','A KUMAR','R SHARMA','-','YES','-','-','-',0,0,0,0,"
-                       "'2024-03-09','2024-03-09')",
-                       -1, &insert, nullptr);
+    BulkInsert insert(databasePath(),
+                      "insert into CHEQUETABLE values(?1,'STATE BANK','FORT','0012345',"
+                      "'R SHARMA','2024-03-09',1500.5,'ONE THOUSAND FIVE HUNDRED ONLY',?1,"
+                      "'09/03/2024','A KUMAR','R SHARMA','-','YES','-','-','-',0,0,0,0,"
+                      "'2024-03-09','2024-03-09')");
     for (int serial = 1; serial <= count; ++serial) {
-        sqlite3_bind_int(insert, 1, serial);
-        sqlite3_step(insert);
-        sqlite3_reset(insert);
+        sqlite3_bind_int(insert.row(), 1, serial);
+        insert.store();
     }
-    sqlite3_finalize(insert);
-    sqlite3_exec(database, "commit", nullptr, nullptr, nullptr);
-    sqlite3_close(database);
 }

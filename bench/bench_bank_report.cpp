@@ -3,6 +3,7 @@
 // shows how.
 // Run: build/benchmarks --benchmark_filter=BankReport
 #include "BenchProgramFolder.h"
+#include "BulkInsert.h"
 #include "data/Module1.h"
 #include "platform/report/ReportEngineControl.h"
 #include "platform/runtime/App.h"
@@ -16,26 +17,17 @@ namespace {
 // Entries over three kinds and a year of dates, straight into the file in one transaction.
 void storeBankEntries(const QString &databasePath, int count)
 {
-    sqlite3 *database = nullptr;
-    sqlite3_open_v2(databasePath.toUtf8().constData(), &database, SQLITE_OPEN_READWRITE, nullptr);
-    sqlite3_exec(database, "begin", nullptr, nullptr, nullptr);
-    sqlite3_stmt *insert = nullptr;
-    sqlite3_prepare_v2(database,
-                       "insert into BANK values(?1,'STATE BANK OF INDIA','MAIN BRANCH',"
-                       "'00012345678','HOUSING SOCIETY',date('2026-04-01', '+' || (?1 % 365) || "
-                       "' days'),1500.5,'-',?2,'000123','28/03/2026','UNION BANK','A SHARMA',"
-                       "'SECRETARY','-','-','-','-','-',0,0,0,0,'2026-01-01','2026-01-01')",
-                       -1, &insert, nullptr);
+    BulkInsert insert(databasePath,
+                      "insert into BANK values(?1,'STATE BANK OF INDIA','MAIN BRANCH',"
+                      "'00012345678','HOUSING SOCIETY',date('2026-04-01', '+' || (?1 % 365) || "
+                      "' days'),1500.5,'-',?2,'000123','28/03/2026','UNION BANK','A SHARMA',"
+                      "'SECRETARY','-','-','-','-','-',0,0,0,0,'2026-01-01','2026-01-01')");
     const char *const kinds[] = {"CASH", "CHEQUE", "DRAFT"};
     for (int serial = 1; serial <= count; ++serial) {
-        sqlite3_bind_int(insert, 1, serial);
-        sqlite3_bind_text(insert, 2, kinds[serial % 3], -1, SQLITE_STATIC);
-        sqlite3_step(insert);
-        sqlite3_reset(insert);
+        sqlite3_bind_int(insert.row(), 1, serial);
+        sqlite3_bind_text(insert.row(), 2, kinds[serial % 3], -1, SQLITE_STATIC);
+        insert.store();
     }
-    sqlite3_finalize(insert);
-    sqlite3_exec(database, "commit", nullptr, nullptr, nullptr);
-    sqlite3_close(database);
 }
 
 void BM_BankReport(benchmark::State &state)

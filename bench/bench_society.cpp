@@ -8,12 +8,14 @@
 // and lists that read every receipt line:
 // build/benchmarks --benchmark_filter="MemberStatement|CashInHand|UnpaidBills"
 #include "BenchProgramFolder.h"
+#include "BulkInsert.h"
 #include "data/Module1.h"
 #include "platform/forms/PlainControl.h"
 #include "society/BANKCLASS.h"
 #include "society/BILLCLASS.h"
 #include "society/DEPOSITCLASS.h"
 #include "society/Kelvostran.h"
+#include "support/RawDatabase.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -34,31 +36,24 @@ const char *const ChargeTypes[LinesPerBill] = {"MAINTENANCE", "WATER", "PARKING"
 // year, ?6 the member and ?7 the charge type.
 void storeLines(const QString &databasePath, const char *insertLine, int bills)
 {
-    sqlite3 *database = nullptr;
-    sqlite3_open_v2(databasePath.toUtf8().constData(), &database, SQLITE_OPEN_READWRITE, nullptr);
-    sqlite3_exec(database, "begin", nullptr, nullptr, nullptr);
-    sqlite3_stmt *insert = nullptr;
-    sqlite3_prepare_v2(database, insertLine, -1, &insert, nullptr);
+    BulkInsert insert(databasePath, insertLine);
     for (int bill = 1; bill <= bills; ++bill) {
         const int month = (bill - 1) / Members;
         const QByteArray date = QDate(2000 + month / 12, month % 12 + 1, 28)
                                     .toString(Qt::ISODate)
                                     .toLatin1();
         for (int line = 1; line <= LinesPerBill; ++line) {
-            sqlite3_bind_int(insert, 1, bill);
-            sqlite3_bind_text(insert, 2, date.constData(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_int(insert, 3, line);
-            sqlite3_bind_int(insert, 4, month % 12 + 1);
-            sqlite3_bind_int(insert, 5, 2000 + month / 12);
-            sqlite3_bind_int(insert, 6, (bill - 1) % Members + 1);
-            sqlite3_bind_text(insert, 7, ChargeTypes[line - 1], -1, SQLITE_STATIC);
-            sqlite3_step(insert);
-            sqlite3_reset(insert);
+            sqlite3_stmt *row = insert.row();
+            sqlite3_bind_int(row, 1, bill);
+            sqlite3_bind_text(row, 2, date.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_int(row, 3, line);
+            sqlite3_bind_int(row, 4, month % 12 + 1);
+            sqlite3_bind_int(row, 5, 2000 + month / 12);
+            sqlite3_bind_int(row, 6, (bill - 1) % Members + 1);
+            sqlite3_bind_text(row, 7, ChargeTypes[line - 1], -1, SQLITE_STATIC);
+            insert.store();
         }
     }
-    sqlite3_finalize(insert);
-    sqlite3_exec(database, "commit", nullptr, nullptr, nullptr);
-    sqlite3_close(database);
 }
 
 void storeBills(const QString &databasePath, int bills)
@@ -144,28 +139,20 @@ void BillList(benchmark::State &state)
         bill.FillBILLNum(list);
 }
 
-void runRaw(const QString &databasePath, const QString &sql)
-{
-    sqlite3 *database = nullptr;
-    sqlite3_open_v2(databasePath.toUtf8().constData(), &database, SQLITE_OPEN_READWRITE, nullptr);
-    sqlite3_exec(database, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
-    sqlite3_close(database);
-}
-
 // Receipt b pays bill b, line for line, a month after it; the society's members are on
 // the register.
 void storeReceiptsAndMembers(const QString &databasePath)
 {
-    runRaw(databasePath,
-           QStringLiteral(
-               "begin;"
-               "insert into DETAILSOFDEPOSITE select SN, date(DATEX, '+1 month'), SN, DATEX, "
-               "BILLSERIALNUMBER, BILLMONTH, BILLYEAR, MEMBERNUMBER, MEMBERNAME, FLATNUMBER, "
-               "FEETYPE, FEEAMOUNT, 'CASH', '-', '-', '-', '-', '-', '-', '-', 0, 0, 0, 0, "
-               "DATEX, DATEX from BILLX order by SN, BILLSERIALNUMBER;"
-               "insert into Memberx (SN, NAMEX, WING, ACCO, DOFLEAVING) "
-               "select distinct MEMBERNUMBER, 'MEMBER', 'A', MEMBERNUMBER, '-' from BILLX;"
-               "commit;"));
+    RawDatabase(databasePath)
+        .exec(QStringLiteral(
+            "begin;"
+            "insert into DETAILSOFDEPOSITE select SN, date(DATEX, '+1 month'), SN, DATEX, "
+            "BILLSERIALNUMBER, BILLMONTH, BILLYEAR, MEMBERNUMBER, MEMBERNAME, FLATNUMBER, "
+            "FEETYPE, FEEAMOUNT, 'CASH', '-', '-', '-', '-', '-', '-', '-', 0, 0, 0, 0, "
+            "DATEX, DATEX from BILLX order by SN, BILLSERIALNUMBER;"
+            "insert into Memberx (SN, NAMEX, WING, ACCO, DOFLEAVING) "
+            "select distinct MEMBERNUMBER, 'MEMBER', 'A', MEMBERNUMBER, '-' from BILLX;"
+            "commit;"));
 }
 
 // Member 17's last bill and the two before it are left unpaid.
@@ -175,11 +162,11 @@ public:
         : Society(bills), lastBill_(bills - (bills - 17) % Members)
     {
         storeReceiptsAndMembers(folder_.databasePath());
-        runRaw(folder_.databasePath(),
-               QStringLiteral("delete from DETAILSOFDEPOSITE where SN in (%1, %2, %3)")
-                   .arg(lastBill_)
-                   .arg(lastBill_ - Members)
-                   .arg(lastBill_ - 2 * Members));
+        RawDatabase(folder_.databasePath())
+            .exec(QStringLiteral("delete from DETAILSOFDEPOSITE where SN in (%1, %2, %3)")
+                      .arg(lastBill_)
+                      .arg(lastBill_ - Members)
+                      .arg(lastBill_ - 2 * Members));
     }
 
     QString databasePath() const { return folder_.databasePath(); }
@@ -211,8 +198,8 @@ void TakePayment(benchmark::State &state)
         deposit.DepositOldBill(member, bill, date, kind, cheque, bank, remark, chequeDate);
         deposit.InsertMoneyInWord(receipt);
         state.PauseTiming();
-        runRaw(society.databasePath(),
-               QStringLiteral("delete from DETAILSOFDEPOSITE where SN = %1").arg(receipt));
+        RawDatabase(society.databasePath())
+            .exec(QStringLiteral("delete from DETAILSOFDEPOSITE where SN = %1").arg(receipt));
         state.ResumeTiming();
     }
 }

@@ -124,16 +124,12 @@ CRClass::~CRClass() = default;
 
 CommonClass &CRClass::common()
 {
-    if (!common_)
-        common_ = std::make_unique<CommonClass>();
-    return *common_;
+    return common_.get();
 }
 
 DEPOSITCLASS &CRClass::receipts()
 {
-    if (!receipts_)
-        receipts_ = std::make_unique<DEPOSITCLASS>();
-    return *receipts_;
+    return receipts_.get();
 }
 
 void CRClass::runOnOwnConnection(ReportLaunch &step)

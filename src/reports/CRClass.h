@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/runtime/OnFirstUse.h"
 #include "platform/runtime/Variant.h"
 #include "reports/ReportLaunch.h"
 
 #include <QString>
 #include <cstdint>
-#include <memory>
 
 class CommonClass;
 class DEPOSITCLASS;
@@ -134,6 +134,6 @@ private:
     rt::Variant connectedFirst(report::ReportControl &CR, const QString &reportFile,
                                const ReportLaunch::Filter &filter = {});
 
-    std::unique_ptr<CommonClass> common_;
-    std::unique_ptr<DEPOSITCLASS> receipts_;
+    rt::OnFirstUse<CommonClass> common_;
+    rt::OnFirstUse<DEPOSITCLASS> receipts_;
 };

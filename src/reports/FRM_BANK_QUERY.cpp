@@ -124,7 +124,5 @@ void FRM_BANK_QUERY::cmdasCashCheque_Click()
 
 CRClass &FRM_BANK_QUERY::launcher()
 {
-    if (!launcher_)
-        launcher_ = std::make_unique<CRClass>();
-    return *launcher_;
+    return launcher_.get();
 }

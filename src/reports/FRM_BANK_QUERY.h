@@ -2,6 +2,7 @@
 
 #include "platform/forms/Form.h"
 #include "platform/report/ReportControl.h"
+#include "platform/runtime/OnFirstUse.h"
 
 #include <memory>
 
@@ -47,5 +48,5 @@ private:
     CRClass &launcher();
 
     std::unique_ptr<report::ReportControl> CR;
-    std::unique_ptr<CRClass> launcher_;
+    rt::OnFirstUse<CRClass> launcher_;
 };

@@ -28,14 +28,13 @@ bool found(const QString &sql)
 
 } // namespace
 
+// Out of line, where DEPOSITCLASS is complete: the two classes hold each other.
 BILLCLASS::BILLCLASS() = default;
 BILLCLASS::~BILLCLASS() = default;
 
 DEPOSITCLASS &BILLCLASS::deposit()
 {
-    if (!deposit_)
-        deposit_ = std::make_unique<DEPOSITCLASS>();
-    return *deposit_;
+    return deposit_.get();
 }
 
 bool BILLCLASS::AssignToVariable(forms::Control &SN, forms::Control &DATEX,

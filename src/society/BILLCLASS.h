@@ -2,13 +2,13 @@
 
 #include "data/CommonClass.h"
 #include "data/DataAccess.h"
+#include "platform/runtime/OnFirstUse.h"
 #include "platform/runtime/Variant.h"
 #include "society/BillxRecord.h"
 
 #include <QDate>
 #include <QString>
 #include <cstdint>
-#include <memory>
 #include <optional>
 
 class DEPOSITCLASS;
@@ -107,5 +107,5 @@ private:
 
     CommonClass common_;
     DataAccess db_{common_, common_.str};
-    std::unique_ptr<DEPOSITCLASS> deposit_;
+    rt::OnFirstUse<DEPOSITCLASS> deposit_;
 };

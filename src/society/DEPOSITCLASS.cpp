@@ -34,14 +34,13 @@ QString chargeTypeQuery(const QString &columns, const QString &TYPEOFDEPOSITE)
 
 } // namespace
 
+// Out of line, where BILLCLASS is complete: the two classes hold each other.
 DEPOSITCLASS::DEPOSITCLASS() = default;
 DEPOSITCLASS::~DEPOSITCLASS() = default;
 
 BILLCLASS &DEPOSITCLASS::bill()
 {
-    if (!bill_)
-        bill_ = std::make_unique<BILLCLASS>();
-    return *bill_;
+    return bill_.get();
 }
 
 // The line as the fields hold it, under the given receipt number and cheque date.

@@ -3,12 +3,12 @@
 #include "cheque/CalculateClass.h"
 #include "data/CommonClass.h"
 #include "data/DataAccess.h"
+#include "platform/runtime/OnFirstUse.h"
 #include "society/DetailsOfDepositeRecord.h"
 
 #include <QDate>
 #include <QString>
 #include <cstdint>
-#include <memory>
 
 class BILLCLASS;
 
@@ -123,7 +123,7 @@ private:
     void carryForward(const rt::Variant &member);
     static double paidSum(forms::Control &Membernumberx, const QDate &from, const QDate &to);
 
-    std::unique_ptr<BILLCLASS> bill_;
+    rt::OnFirstUse<BILLCLASS> bill_;
     CommonClass common_;
     CalculateClass calculate_;
     DataAccess db_{common_, common_.str};

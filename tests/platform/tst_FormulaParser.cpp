@@ -41,7 +41,7 @@ QString parsed(const QString &formula)
 
 } // namespace
 
-TEST(FormulaParser, turnsFormulasIntoBoundConditionsAndNamesWhatItRejects)
+TEST(FormulaParserTest, turnsFormulasIntoBoundConditionsAndNamesWhatItRejects)
 {
     const struct {
         const char *formula;

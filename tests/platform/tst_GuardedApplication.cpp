@@ -22,7 +22,7 @@ protected:
     void keyPressEvent(QKeyEvent *) override { throw rt::RuntimeError::typeMismatch(); }
 };
 
-TEST(GuardedApplication, anErrorEscapingAHandlerIsShownAndTheProgramGoesOn)
+TEST(GuardedApplicationTest, anErrorEscapingAHandlerIsShownAndTheProgramGoesOn)
 {
     ensureApplication();
     forms::ScriptedMessageBoxes boxes;

@@ -27,7 +27,7 @@ QString readAll(const QString &path)
 
 // The bank report as the launcher runs it: from the program folder, the four header
 // formulas empty, on the data source "Cheque".
-class BankReportTest : public ProgramFolderTest {
+class BANKREPORTTest : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
@@ -72,7 +72,7 @@ protected:
 
 } // namespace
 
-TEST_F(BankReportTest, printsTheEntriesOfTheChosenDatesAndKindAsTheReferenceReads)
+TEST_F(BANKREPORTTest, printsTheEntriesOfTheChosenDatesAndKindAsTheReferenceReads)
 {
     const struct {
         const char *selection;
@@ -94,7 +94,7 @@ TEST_F(BankReportTest, printsTheEntriesOfTheChosenDatesAndKindAsTheReferenceRead
     }
 }
 
-TEST_F(BankReportTest, aStartAfterTheEndPrintsNoEntriesAndAZeroTotal)
+TEST_F(BANKREPORTTest, aStartAfterTheEndPrintsNoEntriesAndAZeroTotal)
 {
     control.setSelectionFormula(QStringLiteral(
         "{BANK.DATEOFENTRY} >= date(2027,1,5) and {BANK.DATEOFENTRY} <= date(2026,1,5)"));
@@ -105,7 +105,7 @@ TEST_F(BankReportTest, aStartAfterTheEndPrintsNoEntriesAndAZeroTotal)
                     "Deposited By Amount Grand total 0.00 Page 1 of 1");
 }
 
-TEST_F(BankReportTest, aMissingReportFileIsShownByTheLauncherAndNothingIsPrinted)
+TEST_F(BANKREPORTTest, aMissingReportFileIsShownByTheLauncherAndNothingIsPrinted)
 {
     QFile::remove(programFolder() + QStringLiteral("/BANKREPORT.rpt"));
     forms::PlainControl from, to;

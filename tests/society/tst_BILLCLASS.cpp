@@ -235,7 +235,7 @@ TEST_F(BILLCLASSTest, TheBillListAndTheGridShowWhatIsStored)
 
 // Member 3 owes bill 2 (10) and bill 5 (1.5 and 1), entered on their dates; bill 9 is
 // beyond the bill the charge is made for (8); member 4 has bill 6; the late fee is 1%.
-class LateChargeTest : public AccountTest {
+class BILLCLASSLateChargeTest : public AccountTest {
 protected:
     void SetUp() override
     {
@@ -259,7 +259,7 @@ protected:
     }
 };
 
-TEST_F(LateChargeTest, TheLateChargeEndsOrChargesTheLastBillUpToTheOneMade)
+TEST_F(BILLCLASSLateChargeTest, TheLateChargeEndsOrChargesTheLastBillUpToTheOneMade)
 {
     const QString added = QStringLiteral("5|3|1|3|0.12"); // 12.5 at 1%, half to even
     struct Case {
@@ -297,7 +297,7 @@ TEST_F(LateChargeTest, TheLateChargeEndsOrChargesTheLastBillUpToTheOneMade)
     EXPECT_TRUE(boxes().shown().empty());
 }
 
-TEST_F(LateChargeTest, TheLateFeeOfABillIsTheNextBillsTotalAtTheSetPercentage)
+TEST_F(BILLCLASSLateChargeTest, TheLateFeeOfABillIsTheNextBillsTotalAtTheSetPercentage)
 {
     execRaw("update gen set LATEFEE = 2");
     struct Case {

@@ -3,7 +3,7 @@
 #include "platform/ado/AccessSqlDialect.h"
 #include "platform/ado/AdoError.h"
 #include "platform/ado/DatabaseCheck.h"
-#include "platform/runtime/TestReset.h"
+#include "platform/runtime/OnFirstUse.h"
 
 #include <sqlite3.h>
 
@@ -14,13 +14,14 @@ namespace {
 // Long enough for another program holding the file to finish its write.
 constexpr int BusyTimeoutMilliseconds = 5000;
 
+struct BusyWait {
+    int milliseconds = BusyTimeoutMilliseconds;
+};
+
 int &busyWait()
 {
-    static int milliseconds = [] {
-        rt::registerTestReset([] { busyWait() = BusyTimeoutMilliseconds; });
-        return BusyTimeoutMilliseconds;
-    }();
-    return milliseconds;
+    static rt::OnFirstUse<BusyWait> wait;
+    return wait.get().milliseconds;
 }
 
 bool onlyBlanksAndSemicolons(const char *p, const char *end)

@@ -1,7 +1,7 @@
 #include "platform/ado/DatabaseCheck.h"
 
 #include "platform/ado/AdoError.h"
-#include "platform/runtime/TestReset.h"
+#include "platform/runtime/OnFirstUse.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -22,11 +22,8 @@ QStringList &systemTables()
 // runs once a run rather than at each of the many connections the forms make.
 QSet<QString> &checkedFiles()
 {
-    static QSet<QString> files = [] {
-        rt::registerTestReset([] { checkedFiles().clear(); });
-        return QSet<QString>();
-    }();
-    return files;
+    static rt::OnFirstUse<QSet<QString>> files;
+    return files.get();
 }
 
 // The first column of every row of a query. A file too damaged to answer gives one row,

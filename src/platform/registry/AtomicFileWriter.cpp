@@ -1,7 +1,7 @@
 #include "platform/registry/AtomicFileWriter.h"
 
 #include "platform/registry/Registry.h"
-#include "platform/runtime/TestReset.h"
+#include "platform/runtime/OnFirstUse.h"
 
 #include <QFile>
 #include <QTemporaryFile>
@@ -14,11 +14,8 @@ namespace {
 
 std::optional<AtomicFileWriter::Step> &failingStep()
 {
-    static std::optional<AtomicFileWriter::Step> step = [] {
-        rt::registerTestReset([] { failingStep().reset(); });
-        return std::optional<AtomicFileWriter::Step>();
-    }();
-    return step;
+    static rt::OnFirstUse<std::optional<AtomicFileWriter::Step>> step;
+    return step.get();
 }
 
 bool fails(AtomicFileWriter::Step step)
