@@ -34,8 +34,6 @@ class DataAccess {
 public:
     DataAccess(CommonClass &common, QString &text);
 
-    CommonClass &common() { return common_; }
-
     ado::Recordset &connectAndRun(const QString &sql);
     ado::Recordset &runOnCon(const QString &sql);
     // The same on another recordset of the caller's (RsTwo, RsThree, a module one).
