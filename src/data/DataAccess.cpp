@@ -48,8 +48,7 @@ void DataAccess::closeCon()
 
 ado::Recordset &DataAccess::runOnSharedConnection(const QString &sql)
 {
-    text_ = sql;
-    return openKeysetReadOnly(common_.Rs, text_, Module1::OpenSharedConnectionIfClosed());
+    return runOnModuleRecordset(sql, text_, common_.Rs);
 }
 
 ado::Recordset &DataAccess::runOnModuleRecordset(const QString &sql, QString &text,
