@@ -110,10 +110,7 @@ void DEPOSITCLASS::InsertintoDeposit(std::int16_t BILLNUMBER, forms::Control &DA
 void DEPOSITCLASS::GETLASTRECEIPT(std::int16_t &DepositNumber)
 {
     Module1::OpenConnection();
-    DepositNumber = DataAccess::nextSerial([&]() -> ado::Recordset & {
-        return DataAccess::runOnModuleRecordset(
-            QStringLiteral("select max(sn) from DETAILSOFDEPOSITE"), common_.str, common_.Rs);
-    });
+    DepositNumber = FINDLASTFORLASTYEAR();
     SN_ = DepositNumber;
 }
 
