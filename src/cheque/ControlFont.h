@@ -2,5 +2,5 @@
 
 #include <QFont>
 
-// The font of the cheque forms' buttons, boxes and captions.
+// The font of the forms' buttons, boxes and captions, one face for every form.
 QFont controlFont();

@@ -1,5 +1,6 @@
 #include "reports/FRM_BANK_QUERY.h"
 
+#include "cheque/ControlFont.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Figures.h"
 #include "platform/forms/FormControls.h"
@@ -21,11 +22,6 @@ const QColor Black(0, 0, 0);
 const QColor Grey = forms::FormControls::fromBgr(0xC0C0C0);
 const QColor LightGrey = forms::FormControls::fromBgr(0xE0E0E0);
 const QString PickerFormat = QStringLiteral("dd MMM yyyy");
-
-QFont controlFont()
-{
-    return forms::formFont(QStringLiteral("MS Sans Serif"), 9.75, true);
-}
 
 QLabel *label(QWidget *frame, const char *name, const QString &caption, const QRect &twips)
 {
