@@ -157,10 +157,7 @@ void BANKCLASS::FillBANKNUMBER(forms::Control &CMB)
 double BANKCLASS::sum(const QString &sql, ado::Recordset &recordset)
 {
     return DataAccess::valueOr(0.0, [&] {
-        return DataAccess::runOnModuleRecordset(sql, common_.str, recordset)
-            .Fields(0)
-            .Value()
-            .toDouble();
+        return DataAccess::sumOf(DataAccess::runOnModuleRecordset(sql, common_.str, recordset));
     });
 }
 
