@@ -5,6 +5,7 @@
 #include "platform/forms/TwipsLabel.h"
 #include "shell/MDI.h"
 #include "shell/frm_MainMain.h"
+#include "support/FormDriving.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -67,7 +68,7 @@ TEST_F(ChequeRoadTest, AChequePickedAfterTheEntryFormClosedIsTheOnePrinted)
     ASSERT_NE(entry, nullptr);
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(entry->TXTAMOUNT, &escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    deleteClosedForms();
     ASSERT_FALSE(openForm<FRM_BANK>("FRM_BANK"));
 
     pick(layout->cmbcheque, QStringLiteral("202"));

@@ -1,8 +1,8 @@
 #include "support/IsolatedTest.h"
 
 #include "platform/forms/GuardedApplication.h"
-
 #include "platform/runtime/TestReset.h"
+#include "support/FormDriving.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -10,12 +10,6 @@
 #include <QWidget>
 
 namespace {
-
-// Runs the deletions of windows that have been closed, as the event loop would.
-void deleteClosedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 QString describe(const QWidget *window)
 {
@@ -57,7 +51,7 @@ void IsolatedTest::SetUp()
 void IsolatedTest::TearDown()
 {
     if (QApplication::instance()) {
-        deleteClosedWindows();
+        deleteClosedForms();
         // A window with an owner (a combo box's popup) goes with its owner.
         QWidgetList windows;
         QStringList names;
