@@ -417,22 +417,26 @@ void Kelvostran::writeStatementRows(const StatementSource &source, forms::Contro
                 + SqlText::date(DTPto.Value().toDate()) + QStringLiteral(" ORDER BY ")
                 + source.dateColumn + QStringLiteral(" ASC"),
             str);
-        for (; !lines.Eof(); lines.MoveNext()) {
-            DataAccess::guarded(Label::Silent, [&] {
-                TymemberRecord row;
-                row.MEMBERNUMBER_ = member.toDouble();
-                row.DATEX_ = lines.Fields(source.dateColumn).Value().toDate();
-                row.FEETYPE_ = lines.Fields(QStringLiteral("FEETYPE")).Value().toString();
-                row.ENTRYKIND_ = source.kind;
-                row.DOCUMENTNUMBER_ = lines.Fields(QStringLiteral("SN")).Value().toInteger();
-                row.*source.amount = lines.Fields(QStringLiteral("FEEAMOUNT")).Value().toDouble();
-                row.SN_ = FINDLASTTYMEMBER();
-                DataAccess::runOnModuleRecordset(
-                    RecordColumns::insertStatement(QStringLiteral("TYMEMBER"),
-                                                   RecordColumns::sqlValues(row, TYMEMBERColumns)),
-                    common_.str, Module1::SharedRecordset2());
-            });
-        }
+        // One commit for the whole statement rather than one a row: the rows are written
+        // on the shared connection, so its transaction holds them all.
+        DataAccess::inTransaction(Module1::SharedConnection(), [&] {
+            for (; !lines.Eof(); lines.MoveNext()) {
+                DataAccess::guarded(Label::Silent, [&] {
+                    TymemberRecord row;
+                    row.MEMBERNUMBER_ = member.toDouble();
+                    row.DATEX_ = lines.Fields(source.dateColumn).Value().toDate();
+                    row.FEETYPE_ = lines.Fields(QStringLiteral("FEETYPE")).Value().toString();
+                    row.ENTRYKIND_ = source.kind;
+                    row.DOCUMENTNUMBER_ = lines.Fields(QStringLiteral("SN")).Value().toInteger();
+                    row.*source.amount = lines.Fields(QStringLiteral("FEEAMOUNT")).Value().toDouble();
+                    row.SN_ = FINDLASTTYMEMBER();
+                    DataAccess::runOnModuleRecordset(
+                        RecordColumns::insertStatement(QStringLiteral("TYMEMBER"),
+                                                       RecordColumns::sqlValues(row, TYMEMBERColumns)),
+                        common_.str, Module1::SharedRecordset2());
+                });
+            }
+        });
     });
 }
 
