@@ -13,8 +13,6 @@ namespace {
 
 using Label = DataAccess::Label;
 
-const QString Dash = QStringLiteral("-");
-
 } // namespace
 
 bool BANKCLASS::AssignToVariable(
@@ -39,9 +37,7 @@ bool BANKCLASS::AssignToVariable(
         CHEQUERECEIVEDFROM_ = CHEQUERECEIVEDFROM.Text().toString();
         DEPOSITEDBY_ = DEPOSITEDBY.Text().toString();
         REMARK_ = REMARK.Text().toString();
-        STRREM1_ = STRREM2_ = STRREM3_ = STRREM4_ = Dash;
-        INTREM1_ = INTREM2_ = INTREM3_ = INTREM4_ = 0;
-        DATEREM1_ = DATEREM2_ = QDate::currentDate();
+        setUnused(QDate::currentDate());
     });
 }
 

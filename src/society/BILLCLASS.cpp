@@ -13,7 +13,6 @@ namespace {
 
 using Label = DataAccess::Label;
 
-const QString Dash = QStringLiteral("-");
 const QString LateCharge = QStringLiteral("LATE CHARGE");
 
 double toCents(const rt::Variant &amount)
@@ -56,10 +55,9 @@ bool BILLCLASS::AssignToVariable(forms::Control &SN, forms::Control &DATEX,
         FEEAMOUNT_ = toCents(FEEAMOUNT.Text());
         DUEAMOUNT_ = toCents(DueAmount.Text());
         REMARK_ = REMARK.Text().toString();
-        STRREM1_ = WING.Text().toString();
-        STRREM2_ = STRREM3_ = STRREM4_ = Dash;
-        INTREM1_ = INTREM2_ = INTREM3_ = INTREM4_ = 0;
-        DATEREM1_ = DATEREM2_ = QDate::currentDate();
+        const QString wing = WING.Text().toString();
+        setUnused(QDate::currentDate());
+        STRREM1_ = wing;
     });
 }
 

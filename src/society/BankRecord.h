@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/RecordColumn.h"
+#include "society/SpareColumns.h"
 
 #include <QDate>
 #include <QString>
@@ -9,7 +10,7 @@
 
 // One entry of the society's bank book as the bank class holds it: a field per column
 // of BANK.
-struct BankRecord {
+struct BankRecord : SpareColumns {
     std::int16_t SN_ = 0;
     QString BANKNAME_;
     QString BANKBRANCH_;
@@ -25,16 +26,6 @@ struct BankRecord {
     QString CHEQUERECEIVEDFROM_;
     QString DEPOSITEDBY_;
     QString REMARK_;
-    QString STRREM1_;
-    QString STRREM2_;
-    QString STRREM3_;
-    QString STRREM4_;
-    double INTREM1_ = 0;
-    double INTREM2_ = 0;
-    double INTREM3_ = 0;
-    double INTREM4_ = 0;
-    QDate DATEREM1_ = RecordColumns::ZeroDate;
-    QDate DATEREM2_ = RecordColumns::ZeroDate;
 };
 
 // The columns of BANK in table order, each with its field.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/RecordColumn.h"
+#include "society/SpareColumns.h"
 
 #include <QDate>
 #include <QString>
@@ -9,7 +10,9 @@
 
 // One bill line as the bill class holds it: a field per column of BILLX. The lines
 // of one bill share SN and are numbered from 1 in BILLSERIALNUMBER.
-struct BillxRecord {
+// STRREM1 holds the member's wing, INTREM1 the member's advance and DATEREM1 the day
+// the line was copied in.
+struct BillxRecord : SpareColumns {
     std::int16_t SN_ = 0;
     QDate DATEX_ = RecordColumns::ZeroDate;
     std::int16_t BILLSERIALNUMBER_ = 0;
@@ -22,16 +25,6 @@ struct BillxRecord {
     double FEEAMOUNT_ = 0;
     double DUEAMOUNT_ = 0;
     QString REMARK_;
-    QString STRREM1_; // the member's wing
-    QString STRREM2_;
-    QString STRREM3_;
-    QString STRREM4_;
-    double INTREM1_ = 0; // the member's advance
-    double INTREM2_ = 0;
-    double INTREM3_ = 0;
-    double INTREM4_ = 0;
-    QDate DATEREM1_ = RecordColumns::ZeroDate; // the day the line was copied in
-    QDate DATEREM2_ = RecordColumns::ZeroDate;
 };
 
 // The columns of BILLX in table order, each with its field.

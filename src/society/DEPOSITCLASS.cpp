@@ -192,9 +192,7 @@ bool DEPOSITCLASS::AssignToVariable(forms::Control &, forms::Control &DATEOFDEPO
         CHEQUEN_ = CHEQUEN.Text().toString();
         BANKNAME_ = BANKNAME.Text().toString();
         REMARK_ = REMARK.Text().toString();
-        STRREM1_ = STRREM2_ = STRREM3_ = STRREM4_ = Dash;
-        INTREM1_ = INTREM2_ = INTREM3_ = INTREM4_ = 0;
-        DATEREM1_ = DATEREM2_ = QDate::currentDate();
+        setUnused(QDate::currentDate());
     });
 }
 

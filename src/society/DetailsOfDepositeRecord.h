@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/RecordColumn.h"
+#include "society/SpareColumns.h"
 
 #include <QDate>
 #include <QString>
@@ -10,7 +11,9 @@
 // One receipt line as the receipt class holds it: a field per column of
 // DETAILSOFDEPOSITE. The lines of one receipt share SN; each pays one line of a bill,
 // or with BILLNUMBER 0 is a payment not against a bill.
-struct DetailsOfDepositeRecord {
+// STRREM1 holds the amount in words, STRREM2 the cheque date as typed and DATEREM1 the
+// day the line was copied in.
+struct DetailsOfDepositeRecord : SpareColumns {
     std::int16_t SN_ = 0; // the current receipt number
     QDate DATEOFDEPOSITE_ = RecordColumns::ZeroDate;
     std::int16_t BILLNUMBER_ = 0;
@@ -27,16 +30,6 @@ struct DetailsOfDepositeRecord {
     QString CHEQUEN_;
     QString BANKNAME_;
     QString REMARK_;
-    QString STRREM1_; // the amount in words
-    QString STRREM2_; // the cheque date, as typed
-    QString STRREM3_;
-    QString STRREM4_;
-    double INTREM1_ = 0;
-    double INTREM2_ = 0;
-    double INTREM3_ = 0;
-    double INTREM4_ = 0;
-    QDate DATEREM1_ = RecordColumns::ZeroDate; // the day the line was copied in
-    QDate DATEREM2_ = RecordColumns::ZeroDate;
 };
 
 // The columns of DETAILSOFDEPOSITE in table order, each with its field.

@@ -159,9 +159,7 @@ bool Kelvostran::Assignx(const QString &NAMEX, const QString &WING, const QStrin
     NOMINEEAGE_ = NOMINEEAGE;
     NOMINEERELATION_ = NOMINEERELATION;
     DATEOFENTRY_ = DATEOFENTRY;
-    STRREM1_ = STRREM2_ = STRREM3_ = STRREM4_ = Dash;
-    INTREM1_ = INTREM2_ = INTREM3_ = INTREM4_ = 0;
-    DATEREM1_ = DATEREM2_ = RecordColumns::ZeroDate;
+    setUnused(RecordColumns::ZeroDate);
     return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/RecordColumn.h"
+#include "society/SpareColumns.h"
 
 #include <QDate>
 #include <QString>
@@ -9,7 +10,8 @@
 
 // One member of the register as the member class holds it: a field per column of
 // Memberx (and of FlatHistory, which keeps copies of the same record).
-struct MemberxRecord {
+// STRREM1 holds the path of the member's photo file, "-" for none.
+struct MemberxRecord : SpareColumns {
     std::int16_t SN_ = 0;
     QString NAMEX_;
     QString WING_;
@@ -31,16 +33,6 @@ struct MemberxRecord {
     std::int16_t NOMINEEAGE_ = 0;
     QString NOMINEERELATION_;
     QDate DATEOFENTRY_ = RecordColumns::ZeroDate;
-    QString STRREM1_; // the photo file, "-" for none
-    QString STRREM2_;
-    QString STRREM3_;
-    QString STRREM4_;
-    double INTREM1_ = 0;
-    double INTREM2_ = 0;
-    double INTREM3_ = 0;
-    double INTREM4_ = 0;
-    QDate DATEREM1_ = RecordColumns::ZeroDate;
-    QDate DATEREM2_ = RecordColumns::ZeroDate;
 };
 
 // The columns of Memberx in table order, each with its field.
