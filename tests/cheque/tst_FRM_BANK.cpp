@@ -399,3 +399,37 @@ TEST_F(FRM_BANKTest, EachDatePickerIsOneTabStop)
         EXPECT_EQ(picker->date(), date) << "key " << int(key);
     }
 }
+
+// Each picker takes the date typed into it, after a click or a double click on the day,
+// whatever month it showed.
+TEST_F(FRM_BANKTest, APickerTakesTheDateTypedIntoIt)
+{
+    openForm();
+    QApplication::setActiveWindow(form_);
+    for (QDateEdit *picker : {form_->DTP, form_->DTPCHEQUEDATE}) {
+        for (const bool doubleClick : {false, true}) {
+            for (const DateTypedOver &date : DatesTypedOverOthers) {
+                picker->setDate(date.shown);
+                typeDate(picker, date.typed, doubleClick);
+                EXPECT_EQ(picker->date().toString(Qt::ISODate), date.typed.toString(Qt::ISODate))
+                    << picker->objectName().toStdString() << " over "
+                    << date.shown.toString().toStdString() << (doubleClick ? ", twice" : "");
+            }
+        }
+    }
+    EXPECT_TRUE(boxes().shown().empty());
+
+    // A date that does not exist is refused once it is whole.
+    const auto notADate = [](const char *typed) {
+        return MessageBoxRecord{QString::fromLatin1(typed)
+                                    + QStringLiteral(" is not a date: the date stays 15/04/2025"),
+                                forms::vbOKOnly, forms::vbInformation,
+                                QStringLiteral("Error in Entry")};
+    };
+    QDateEdit *picker = form_->DTPCHEQUEDATE;
+    picker->setDate(QDate(2025, 4, 15));
+    clickDatePart(picker, 0);
+    QTest::keyClicks(picker, QStringLiteral("31/04/2026"));
+    EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{notADate("31/04/2026")});
+    EXPECT_EQ(picker->date(), QDate(2025, 4, 15));
+}

@@ -5,6 +5,7 @@
 #include "platform/forms/FormsRegistry.h"
 #include "reports/FRM_BANK_QUERY.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFrame>
@@ -139,4 +140,30 @@ TEST_F(FRM_BANK_QUERYTest, TypedKindArrivesInCapitalsAndShowAllDropsIt)
     pressKey(form->CMBCASHCASH->lineEdit(), Qt::Key_Escape);
     deleteClosedForms();
     EXPECT_TRUE(form.isNull());
+}
+
+// Each picker takes the date typed into it, the month by its name, whatever month it
+// showed; the report asks for exactly the typed days.
+TEST_F(FRM_BANK_QUERYTest, APickerTakesTheDateTypedIntoIt)
+{
+    QApplication::setActiveWindow(workspace);
+    for (QDateEdit *picker : {form->DTPfrom, form->DTPto}) {
+        for (const bool doubleClick : {false, true}) {
+            for (const DateTypedOver &date : DatesTypedOverOthers) {
+                picker->setDate(date.shown);
+                typeDate(picker, date.typed, doubleClick);
+                EXPECT_EQ(picker->date().toString(Qt::ISODate), date.typed.toString(Qt::ISODate))
+                    << picker->objectName().toStdString() << " over "
+                    << date.shown.toString().toStdString() << (doubleClick ? ", twice" : "");
+            }
+        }
+    }
+    form->DTPfrom->setDate(QDate(2025, 4, 15));
+    form->DTPto->setDate(QDate(2025, 4, 15));
+    typeDate(form->DTPto, QDate(2026, 3, 31));
+    form->cmdall->click();
+    EXPECT_EQ(selectionFormulas(),
+              QStringList{"SelectionFormula = {BANK.DATEOFENTRY} >= date(2025,4,15) and "
+                          "{BANK.DATEOFENTRY} <= date(2026,3,31)"});
+    EXPECT_TRUE(boxes().shown().empty());
 }

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QWidget>
 
 // Drives forms as a user does and reads what they show.
@@ -57,3 +60,45 @@ inline void deleteClosedForms()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+// A click (or a double click) with the mouse on a part of a date picker's text: 0 is
+// the first part of its format.
+inline void clickDatePart(QDateEdit *picker, int part, bool twice = false)
+{
+    auto *text = picker->findChild<QLineEdit *>();
+    const QString shown = text->text();
+    int start = 0;
+    for (int separators = 0; separators < part; ++start)
+        separators += shown.at(start).isLetterOrNumber() ? 0 : 1;
+    // Over the middle of the part's first character.
+    const int y = text->height() / 2;
+    int x = 0;
+    while (x < text->width() && text->cursorPositionAt(QPoint(x, y)) <= start)
+        ++x;
+    const QPoint point(x - 1, y);
+    if (twice)
+        QTest::mouseDClick(text, Qt::LeftButton, {}, point);
+    else
+        QTest::mouseClick(text, Qt::LeftButton, {}, point);
+}
+
+// A date typed from the day on, in the picker's own format (a month's name in small
+// letters), after a click or a double click on the day; Tab then leaves the picker.
+inline void typeDate(QDateEdit *picker, const QDate &date, bool doubleClick = false)
+{
+    clickDatePart(picker, 0, doubleClick);
+    QTest::keyClicks(picker, QLocale().toString(date, picker->displayFormat()).toLower());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+}
+
+// Dates typed over dates of shorter months, of other years and of a leap day: each is
+// the date typed, whatever the picker showed.
+struct DateTypedOver {
+    QDate typed;
+    QDate shown;
+};
+inline const DateTypedOver DatesTypedOverOthers[] = {
+    {QDate(2026, 3, 31), QDate(2025, 4, 15)},  {QDate(2026, 1, 31), QDate(2026, 2, 10)},
+    {QDate(2025, 12, 30), QDate(2026, 2, 10)}, {QDate(2028, 2, 29), QDate(2025, 6, 30)},
+    {QDate(2026, 5, 31), QDate(2026, 4, 30)},
+};
