@@ -20,7 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QShortcut>
+#include <QKeyEvent>
 
 namespace {
 
@@ -158,16 +158,6 @@ FRM_BANK::FRM_BANK(QWidget *parent) : forms::Form(parent)
     createControls();
     controls_ = std::make_unique<Controls>(*this);
 
-    // SAVE is the default button: Enter presses it, unless the focus is on another
-    // button, which Enter then presses instead.
-    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto *enter = new QShortcut(QKeySequence(key), this);
-        enter->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(enter, &QShortcut::activated, this, [this] {
-            auto *focusedButton = qobject_cast<QPushButton *>(focusWidget());
-            (focusedButton ? focusedButton : cmdlogin)->click();
-        });
-    }
     connect(cmdlogin, &QPushButton::clicked, this, &FRM_BANK::cmdlogin_Click);
     connect(cmdDELET, &QPushButton::clicked, this, &FRM_BANK::cmdDELET_Click);
     new forms::KeyPreview(this);
@@ -359,6 +349,19 @@ void FRM_BANK::TXTCHNUMBER_Click()
     }
     cheque().FindChequeDETAILAsPerChNo(chequeNumber);
     controls_->copy(cheque(), &CHEQUECLASS::AssigntToOBJECT);
+}
+
+// SAVE is the default button: Enter presses it, unless the focus is on another button,
+// which Enter then presses instead. The key arrives here when the control that has the
+// focus leaves it alone: an open list keeps its Enter to pick an item.
+void FRM_BANK::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        forms::Form::keyPressEvent(event);
+        return;
+    }
+    auto *focusedButton = qobject_cast<QPushButton *>(focusWidget());
+    (focusedButton ? focusedButton : cmdlogin)->click();
 }
 
 void FRM_BANK::Form_Unload()

@@ -50,6 +50,7 @@ public slots:
     void TXTCHNUMBER_Click();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void Form_Unload() override;
 
 private:

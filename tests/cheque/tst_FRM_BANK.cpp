@@ -7,6 +7,7 @@
 #include "support/ProgramFolderTest.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <cmath>
+#include <functional>
 
 using forms::MessageBoxRecord;
 
@@ -419,17 +421,105 @@ TEST_F(FRM_BANKTest, APickerTakesTheDateTypedIntoIt)
     }
     EXPECT_TRUE(boxes().shown().empty());
 
-    // A date that does not exist is refused once it is whole.
+    // A date that does not exist is refused once it is whole, or when Enter ends the
+    // typing; that Enter saves nothing.
     const auto notADate = [](const char *typed) {
         return MessageBoxRecord{QString::fromLatin1(typed)
                                     + QStringLiteral(" is not a date: the date stays 15/04/2025"),
                                 forms::vbOKOnly, forms::vbInformation,
                                 QStringLiteral("Error in Entry")};
     };
+    fillEntry(QStringLiteral("250"), QStringLiteral("8"));
     QDateEdit *picker = form_->DTPCHEQUEDATE;
     picker->setDate(QDate(2025, 4, 15));
     clickDatePart(picker, 0);
     QTest::keyClicks(picker, QStringLiteral("31/04/2026"));
     EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{notADate("31/04/2026")});
     EXPECT_EQ(picker->date(), QDate(2025, 4, 15));
+
+    boxes().clear();
+    clickDatePart(picker, 0);
+    QTest::keyClicks(picker, QStringLiteral("31"));
+    QTest::keyClick(picker, Qt::Key_Return);
+    EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{notADate("31/04/2025")});
+    EXPECT_EQ(picker->date(), QDate(2025, 4, 15));
+    EXPECT_EQ(rowCount(), 0);
+}
+
+// A cheque number typed by hand is the new cheque's: however the typing ends, it loads
+// no stored cheque, and a stored one is refused at SAVE with the typed cheque kept.
+// Typed names are not completed from the lists.
+TEST_F(FRM_BANKTest, TypingNeverLoadsAStoredChequeNorCompletesANameOfTheList)
+{
+    storedCheque(1, 100201, QStringLiteral("STATE BANK OF INDIA"), QStringLiteral("20"));
+    storedCheque(2, 100202, QStringLiteral("AXIS"), QStringLiteral("30"));
+    storedCheque(3, 100203, QStringLiteral("HDFC"), QStringLiteral("40"));
+    const MessageBoxRecord duplicate{QStringLiteral("Duplicate Cheque No Entry"),
+                                     forms::vbOKOnly, 0, AppTitle};
+    struct Ending {
+        const char *name;
+        std::function<void(FRM_BANK &)> end;
+        std::vector<MessageBoxRecord> says;
+    };
+    const Ending endings[] = {
+        {"Tab", [](FRM_BANK &f) { QTest::keyClick(f.TXTCHNUMBER, Qt::Key_Tab); }, {}},
+        {"Enter", [](FRM_BANK &f) { QTest::keyClick(f.TXTCHNUMBER, Qt::Key_Return); },
+         {duplicate}},
+        {"SAVE", [](FRM_BANK &f) { QTest::mouseClick(f.cmdlogin, Qt::LeftButton); },
+         {duplicate}},
+    };
+    openForm();
+    QApplication::setActiveWindow(form_);
+    for (const Ending &ending : endings) {
+        boxes().clear();
+        for (QComboBox *box : {form_->cmbBankname, form_->TXTCHNUMBER})
+            box->clearEditText();
+        QTest::keyClicks(form_->cmbBankname, QStringLiteral("state bank"));
+        QTest::keyClick(form_->cmbBankname, Qt::Key_Tab);
+        for (QLineEdit *box : {form_->TXTAMOUNT, form_->TXTChequeIssuedto, form_->TXTREMARK})
+            box->clear();
+        QTest::keyClicks(form_->TXTAMOUNT, QStringLiteral("12500"));
+        QTest::keyClicks(form_->TXTChequeIssuedto, QStringLiteral("green leaf gardeners"));
+        QTest::keyClicks(form_->TXTREMARK, QStringLiteral("garden upkeep"));
+        form_->TXTCHNUMBER->setFocus();
+        QTest::keyClicks(form_->TXTCHNUMBER, QStringLiteral("10020"));
+        EXPECT_EQ(form_->TXTCHNUMBER->currentText(), "10020") << ending.name;
+        QTest::keyClicks(form_->TXTCHNUMBER, QStringLiteral("2"));
+        ending.end(*form_);
+
+        EXPECT_EQ(boxes().shown(), ending.says) << ending.name;
+        EXPECT_EQ(form_->cmbBankname->currentText(), "STATE BANK") << ending.name;
+        EXPECT_EQ(form_->TXTCHNUMBER->currentText(), "100202") << ending.name;
+        EXPECT_EQ(form_->TXTAMOUNT->text(), "12500") << ending.name;
+        EXPECT_EQ(form_->TXTChequeIssuedto->text(), "GREEN LEAF GARDENERS") << ending.name;
+        EXPECT_EQ(form_->TXTREMARK->text(), "GARDEN UPKEEP") << ending.name;
+        EXPECT_EQ(rowCount(), 3) << ending.name;
+    }
+}
+
+// Enter in the open list of cheque numbers picks the number and loads its cheque, and
+// does nothing else; with the list closed, Enter is SAVE's.
+TEST_F(FRM_BANKTest, EnterInTheOpenListOnlyPicks)
+{
+    storedCheque(1, 100201, QStringLiteral("AXIS"), QStringLiteral("20"));
+    storedCheque(2, 100202, QStringLiteral("HDFC"), QStringLiteral("30"));
+    openForm();
+    QApplication::setActiveWindow(form_);
+    QTest::mouseClick(form_->TXTCHNUMBER, Qt::LeftButton);
+    QTest::keyClick(form_->TXTCHNUMBER, Qt::Key_Down, Qt::AltModifier);
+    QAbstractItemView *list = form_->TXTCHNUMBER->view();
+    ASSERT_TRUE(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(boxes().shown().empty());
+    EXPECT_EQ(form_->TXTCHNUMBER->currentText(), "100202");
+    EXPECT_EQ(form_->cmbBankname->currentText(), "HDFC");
+    EXPECT_EQ(rowCount(), 2);
+
+    QTest::keyClick(form_->TXTCHNUMBER, Qt::Key_Return);
+    EXPECT_EQ(boxes().shown(), (std::vector<MessageBoxRecord>{
+                                   {QStringLiteral("Duplicate Cheque No Entry"),
+                                    forms::vbOKOnly, 0, AppTitle}}));
 }

@@ -74,6 +74,11 @@ QComboBox *comboBox(QWidget *container, const char *name, const QRect &twips, co
     auto *box = place(new QComboBox(container), name, twips, font);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    // An editable box would select the item that matches a typed text, and report it
+    // as picked, on Enter and when the focus leaves; a typed text is not a pick.
+    QObject::disconnect(box->lineEdit(), &QLineEdit::returnPressed, box, nullptr);
+    QObject::disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
     return box;
 }
 

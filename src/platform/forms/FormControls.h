@@ -44,7 +44,9 @@ QLineEdit *textBox(QWidget *container, const char *name, const QRect &twips,
 QLineEdit *maskedTextBox(QWidget *container, const char *name, const QRect &twips,
                          const QFont &font);
 
-// A combo box the user may also type into; what is typed is never added to its list.
+// A combo box the user may also type into. What is typed stays as typed: it is never
+// completed from the list, never added to it, and never taken for a pick from it (only
+// the open list and the arrow keys pick an item).
 QComboBox *comboBox(QWidget *container, const char *name, const QRect &twips,
                     const QFont &font);
 

@@ -35,7 +35,7 @@ void TextBoxControl::setText(const rt::Variant &text)
     alive(box_).setText(text.toString());
 }
 
-// A combo box lays out its list and its completer again for every row it gains or
+// A combo box lays out its list again for every row it gains or
 // loses: a list of thousands cleared and filled again one item at a time spends most
 // of its time there. Code's changes to the list therefore wait here and reach the box
 // in one step, and a list filled again with mostly the same items keeps the rows it
