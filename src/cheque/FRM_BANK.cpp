@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <cmath>
 #include <QKeyEvent>
 
 namespace {
@@ -84,15 +85,26 @@ QIcon chequeIcon()
     return QIcon(picture);
 }
 
-// The amount check of the entry: cheques are written for whole rupees above 0, up to
-// the largest amount whose words can be written.
-bool isWholeRupees(const QString &amount)
+// Why a typed amount cannot be written on a cheque, or nothing when it can: cheques are
+// written for whole rupees above 0 (the words carry no paise), up to the largest amount
+// whose words can be written.
+QString amountRefusal(const QString &amount)
 {
+    const QString tooLarge = QStringLiteral("Please write an AMOUNT of at most 99,99,99,999");
+    double rupees = 0;
     try {
-        return CalculateClass::WritesInWords(rt::textToDouble(amount));
-    } catch (const rt::RuntimeError &) {
-        return false;
+        rupees = rt::textToDouble(amount);
+    } catch (const rt::RuntimeError &error) {
+        return error.Number() == rt::errOverflow ? tooLarge
+                                                 : QStringLiteral("Please write AMOUNT IN NUMERIC");
     }
+    if (rupees > CalculateClass::LargestAmount)
+        return tooLarge;
+    if (rupees != std::floor(rupees))
+        return QStringLiteral("Please write the AMOUNT in whole rupees: a cheque carries no paise");
+    if (rupees <= 0)
+        return QStringLiteral("Please write an AMOUNT above 0");
+    return QString();
 }
 
 // The digits of the whole amount, whatever way it was typed ("1500.00", " 1500").
@@ -300,8 +312,8 @@ bool FRM_BANK::CheckChequeEntry()
         return refuse(QStringLiteral("Please write Account Number"));
     if (cmbaccountholder->currentText().isEmpty())
         return refuse(QStringLiteral("Please write Account Holder"));
-    if (!isWholeRupees(TXTAMOUNT->text()))
-        return refuse(QStringLiteral("Please write AMOUNT IN NUMERIC"));
+    if (const QString refusal = amountRefusal(TXTAMOUNT->text()); !refusal.isEmpty())
+        return refuse(refusal);
     for (QLineEdit *box : {TXTChequeIssuedto, TXTIssuedBy, TXTREMARK}) {
         if (box->text().isEmpty())
             box->setText(QStringLiteral("-"));

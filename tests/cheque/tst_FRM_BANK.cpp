@@ -255,9 +255,20 @@ TEST_F(FRM_BANKTest, RefusesAnEntryInTheOrderOfItsChecks)
     form_->cmbAccountnumber->setEditText(QStringLiteral("1"));
     EXPECT_EQ(save(), Boxes{entryError("Please write Account Holder")});
     form_->cmbaccountholder->setEditText(QStringLiteral("ME"));
-    for (const char *amount : {"", "ABC", "1500.75", "0", "-5", "1000000000", "1e22", "1e308"}) {
+    // An amount that is a number but cannot be written on a cheque says why.
+    const char *notNumeric = "Please write AMOUNT IN NUMERIC";
+    const char *paise = "Please write the AMOUNT in whole rupees: a cheque carries no paise";
+    const char *tooLarge = "Please write an AMOUNT of at most 99,99,99,999";
+    const std::pair<const char *, const char *> amounts[] = {
+        {"", notNumeric},          {"ABC", notNumeric},
+        {"150000.50", paise},      {"1500.75", paise},
+        {"1000000000", tooLarge},  {"1e22", tooLarge},
+        {"1e400", tooLarge},       {"0", "Please write an AMOUNT above 0"},
+        {"-5", "Please write an AMOUNT above 0"},
+    };
+    for (const auto &[amount, message] : amounts) {
         form_->TXTAMOUNT->setText(QString::fromLatin1(amount));
-        EXPECT_EQ(save(), Boxes{entryError("Please write AMOUNT IN NUMERIC")}) << amount;
+        EXPECT_EQ(save(), Boxes{entryError(message)}) << amount;
     }
     EXPECT_EQ(form_->TXTChequeIssuedto->text(), "");
     EXPECT_EQ(rowCount(), 0);
