@@ -4,7 +4,9 @@
 #include "support/IsolatedTest.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -41,6 +43,13 @@ protected:
 
     static QSize pageShown(report::ReportWindow *window) { return window->pageArea->widget()->size(); }
     static QScrollBar *bar(report::ReportWindow *window) { return window->pageArea->verticalScrollBar(); }
+
+    // The page's number in the box and its top in view.
+    static void expectTopOf(report::ReportWindow *window, int number)
+    {
+        EXPECT_EQ(window->pageBox->text(), QString::number(number));
+        EXPECT_EQ(bar(window)->value(), 0);
+    }
 
     QList<QPointer<report::ReportWindow>> opened;
 };
@@ -112,4 +121,56 @@ TEST_F(ReportWindowTest, aFurtherWindowStandsAStepFromTheLowestOpenOneAtTheTopCe
         EXPECT_TRUE(available.contains(window->frameGeometry()));
     EXPECT_TRUE(third->x() > first->x() && third->y() > first->y());
     EXPECT_TRUE(fourth->x() > third->x() && fourth->y() > third->y());
+}
+
+// A page is turned by a button or by its number typed and Enter.
+TEST_F(ReportWindowTest, everyPageTurnShowsTheTopOfThePage)
+{
+    report::ReportWindow *window = open(5, false);
+    const struct {
+        QPushButton *button;
+        const char *typed;
+        int page;
+    } cases[] = {
+        {window->nextButton, "", 2}, {window->lastButton, "", 5}, {window->previousButton, "", 4},
+        {window->firstButton, "", 1}, {nullptr, "99", 5}, {nullptr, "0", 1}, {nullptr, "3", 3},
+        {nullptr, "", 3},
+    };
+    for (const auto &row : cases) {
+        bar(window)->setValue(bar(window)->maximum());
+        QTest::mouseClick(row.button ? row.button : static_cast<QWidget *>(window->pageBox),
+                          Qt::LeftButton);
+        if (!row.button) {
+            QTest::keyClick(window->pageBox, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(window->pageBox, Qt::Key_Delete);
+            QTest::keyClicks(window->pageBox, QString::fromLatin1(row.typed));
+            QTest::keyClick(window->pageBox, Qt::Key_Return);
+        }
+        expectTopOf(window, row.page);
+        EXPECT_EQ(window->previousButton->isEnabled(), row.page > 1);
+        EXPECT_EQ(window->lastButton->isEnabled(), row.page < 5);
+    }
+}
+
+// The page keys scroll and turn wherever the focus stands.
+TEST_F(ReportWindowTest, pageKeysTurnThePageAtItsEnds)
+{
+    for (int focus = 0; focus < 4; ++focus) {
+        SCOPED_TRACE(focus);
+        report::ReportWindow *window = open(2, false);
+        QWidget *focused = QList<QWidget *>{window->pageArea, window->pageBox, window->zoomBox,
+                                            window->nextButton}[focus];
+        focused->setFocus();
+
+        QTest::keyClick(focused, Qt::Key_PageUp);
+        expectTopOf(window, 1);
+        for (int turn = 0; turn < 10 && bar(window)->value() < bar(window)->maximum(); ++turn)
+            QTest::keyClick(focused, Qt::Key_PageDown);
+        EXPECT_EQ(window->pageBox->text(), "1");
+        QTest::keyClick(focused, Qt::Key_PageDown);
+        expectTopOf(window, 2);
+        QTest::keyClick(focused, Qt::Key_PageUp);
+        expectTopOf(window, 1);
+        EXPECT_EQ(window->zoomBox->currentText(), "Fit width");
+    }
 }

@@ -12,10 +12,13 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace report {
@@ -97,6 +100,7 @@ ReportWindow::ReportWindow(ReportDocument document, QWidget *parent)
     setWindowTitle(document_.title());
     createControls();
     connectControls();
+    pageArea->setFocus();
     showPage(0);
 }
 
@@ -104,9 +108,16 @@ void ReportWindow::createControls()
 {
     printButton = new QPushButton(QStringLiteral("Print"), this);
     saveButton = new QPushButton(QStringLiteral("Save as PDF"), this);
+    firstButton = new QPushButton(QStringLiteral("First page"), this);
     previousButton = new QPushButton(QStringLiteral("Previous page"), this);
+    pageBox = new QLineEdit(this);
+    pageBox->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), pageBox));
+    // Six digits and the box's own margins.
+    pageBox->setMaximumWidth(pageBox->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+    pageLabel = new QLabel(QStringLiteral("of %1").arg(document_.pages().size()), this);
     nextButton = new QPushButton(QStringLiteral("Next page"), this);
-    pageLabel = new QLabel(this);
+    lastButton = new QPushButton(QStringLiteral("Last page"), this);
     zoomBox = new QComboBox(this);
     zoomBox->addItem(QStringLiteral("Fit width"), FitWidth);
     zoomBox->addItem(QStringLiteral("Fit page"), FitPage);
@@ -114,8 +125,9 @@ void ReportWindow::createControls()
         zoomBox->addItem(QStringLiteral("%1%").arg(percent), percent);
 
     auto *buttons = new QHBoxLayout;
-    for (QWidget *widget :
-         QList<QWidget *>{printButton, saveButton, previousButton, nextButton, pageLabel})
+    for (QWidget *widget : QList<QWidget *>{printButton, saveButton, firstButton, previousButton,
+                                            new QLabel(QStringLiteral("Page"), this), pageBox,
+                                            pageLabel, nextButton, lastButton})
         buttons->addWidget(widget);
     buttons->addStretch();
     buttons->addWidget(zoomBox);
@@ -137,9 +149,17 @@ void ReportWindow::connectControls()
 {
     connect(printButton, &QPushButton::clicked, this, &ReportWindow::printReport);
     connect(saveButton, &QPushButton::clicked, this, &ReportWindow::askAndSavePdf);
+    connect(firstButton, &QPushButton::clicked, this, [this] { showPage(0); });
     connect(previousButton, &QPushButton::clicked, this, [this] { showPage(current_ - 1); });
     connect(nextButton, &QPushButton::clicked, this, [this] { showPage(current_ + 1); });
+    connect(lastButton, &QPushButton::clicked, this, [this] { showPage(lastPage()); });
+    connect(pageBox, &QLineEdit::returnPressed, this, &ReportWindow::goToTypedPage);
     connect(zoomBox, &QComboBox::currentIndexChanged, this, &ReportWindow::applyZoom);
+    // Shortcuts, so that the keys reach the page wherever the focus stands in the window.
+    connect(new QShortcut(Qt::Key_PageDown, this), &QShortcut::activated, this,
+            [this] { pageKey(true); });
+    connect(new QShortcut(Qt::Key_PageUp, this), &QShortcut::activated, this,
+            [this] { pageKey(false); });
     pageArea->viewport()->installEventFilter(this);
 }
 
@@ -196,14 +216,38 @@ void ReportWindow::showPage(int index)
 {
     current_ = std::clamp(index, 0, lastPage());
     pageViewOf(pageView_)->setPage(&document_.pages()[current_]);
-    pageLabel->setText(QStringLiteral("Page %1 of %2").arg(current_ + 1).arg(lastPage() + 1));
+    pageArea->verticalScrollBar()->setValue(0);
+    pageBox->setText(QString::number(current_ + 1));
+    firstButton->setEnabled(current_ > 0);
     previousButton->setEnabled(current_ > 0);
     nextButton->setEnabled(current_ < lastPage());
+    lastButton->setEnabled(current_ < lastPage());
 }
 
 int ReportWindow::lastPage() const
 {
     return static_cast<int>(document_.pages().size()) - 1;
+}
+
+// A number beyond the pages goes to the nearest page; anything else stays where it is.
+void ReportWindow::goToTypedPage()
+{
+    bool isNumber = false;
+    const int number = pageBox->text().toInt(&isNumber);
+    showPage(isNumber ? number - 1 : current_);
+}
+
+// At a page's end the key turns the page; elsewhere it scrolls.
+void ReportWindow::pageKey(bool down)
+{
+    QScrollBar *bar = pageArea->verticalScrollBar();
+    const bool atEnd = bar->value() == (down ? bar->maximum() : bar->minimum());
+    const int turned = current_ + (down ? 1 : -1);
+    if (!atEnd)
+        bar->triggerAction(down ? QAbstractSlider::SliderPageStepAdd
+                                : QAbstractSlider::SliderPageStepSub);
+    else if (turned >= 0 && turned <= lastPage())
+        showPage(turned);
 }
 
 bool ReportWindow::eventFilter(QObject *watched, QEvent *event)

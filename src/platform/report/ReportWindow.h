@@ -6,14 +6,16 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QScrollArea;
 
 namespace report {
 
 // The window a report run shows: one page at a time, fitted to the window or zoomed, with
-// "Print" (through the printer layer), "Save as PDF" and the buttons to turn the pages.
-// Closed, it is deleted.
+// "Print" (through the printer layer), "Save as PDF", the buttons to turn the pages and a
+// box for the number of a page to go to. PageDown at the bottom of a page turns to the
+// next, PageUp at its top to the one before. Closed, the window is deleted.
 class ReportWindow : public QWidget {
     Q_OBJECT
 public:
@@ -26,6 +28,7 @@ public:
     void open(Qt::WindowState state);
 
     int currentPage() const { return current_; }
+    // Shows the page from its top.
     void showPage(int index);
 
     // Failures show their description in a message box.
@@ -34,9 +37,12 @@ public:
 
     QPushButton *printButton = nullptr;
     QPushButton *saveButton = nullptr;
+    QPushButton *firstButton = nullptr;
     QPushButton *previousButton = nullptr;
-    QPushButton *nextButton = nullptr;
+    QLineEdit *pageBox = nullptr;
     QLabel *pageLabel = nullptr;
+    QPushButton *nextButton = nullptr;
+    QPushButton *lastButton = nullptr;
     QComboBox *zoomBox = nullptr;
     QScrollArea *pageArea = nullptr;
 
@@ -48,6 +54,8 @@ private:
     void createControls();
     void connectControls();
     int lastPage() const;
+    void goToTypedPage();
+    void pageKey(bool down);
     void applyZoom();
     double zoom() const;
     QSize wholePageWidthSize() const;
