@@ -152,12 +152,12 @@ TEST_F(ReportWindowTest, everyPageTurnShowsTheTopOfThePage)
     }
 }
 
-// The page keys scroll and turn wherever the focus stands.
-TEST_F(ReportWindowTest, pageKeysTurnThePageAtItsEnds)
+// The page keys scroll and turn, Esc closes, wherever the focus stands.
+TEST_F(ReportWindowTest, pageKeysTurnThePageAtItsEndsAndEscapeClosesTheWindow)
 {
     for (int focus = 0; focus < 4; ++focus) {
         SCOPED_TRACE(focus);
-        report::ReportWindow *window = open(2, false);
+        QPointer<report::ReportWindow> window = open(2, false);
         QWidget *focused = QList<QWidget *>{window->pageArea, window->pageBox, window->zoomBox,
                                             window->nextButton}[focus];
         focused->setFocus();
@@ -172,5 +172,9 @@ TEST_F(ReportWindowTest, pageKeysTurnThePageAtItsEnds)
         QTest::keyClick(focused, Qt::Key_PageUp);
         expectTopOf(window, 1);
         EXPECT_EQ(window->zoomBox->currentText(), "Fit width");
+
+        QTest::keyClick(focused, Qt::Key_Escape);
+        deleteClosedForms();
+        EXPECT_TRUE(window.isNull());
     }
 }

@@ -1,5 +1,6 @@
 #include "platform/report/ReportWindow.h"
 
+#include "platform/forms/KeyFilter.h"
 #include "platform/forms/MessageBox.h"
 #include "platform/forms/Screen.h"
 #include "platform/forms/Twips.h"
@@ -100,6 +101,7 @@ ReportWindow::ReportWindow(ReportDocument document, QWidget *parent)
     setWindowTitle(document_.title());
     createControls();
     connectControls();
+    new forms::KeyPreview(this, forms::KeyPreview::Keys::EscapeOnly);
     pageArea->setFocus();
     showPage(0);
 }

@@ -15,7 +15,7 @@ namespace report {
 // The window a report run shows: one page at a time, fitted to the window or zoomed, with
 // "Print" (through the printer layer), "Save as PDF", the buttons to turn the pages and a
 // box for the number of a page to go to. PageDown at the bottom of a page turns to the
-// next, PageUp at its top to the one before. Closed, the window is deleted.
+// next, PageUp at its top to the one before. Esc closes the window; closed, it is deleted.
 class ReportWindow : public QWidget {
     Q_OBJECT
 public:
