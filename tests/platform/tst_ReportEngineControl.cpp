@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -171,7 +172,8 @@ TEST_F(ReportEngineControlTest, theWindowShowsThePagesMaximisedAndPrintsOrSavesT
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isMaximized());
     EXPECT_EQ(window->windowTitle(), "CHEQUES BY BANK");
-    EXPECT_EQ(window->pageLabel->text(), "Page 1 of 1");
+    EXPECT_EQ(window->pageBox->text(), "1");
+    EXPECT_EQ(window->pageLabel->text(), "of 1");
     EXPECT_FALSE(window->nextButton->isEnabled());
 
     window->printButton->click();

@@ -1,8 +1,8 @@
 #include "platform/forms/Twips.h"
 
-#include <QGuiApplication>
+#include "platform/forms/Screen.h"
+
 #include <QMdiSubWindow>
-#include <QScreen>
 #include <QWidget>
 #include <cmath>
 
@@ -17,7 +17,7 @@ int pixelsFromSingle(float twips)
 
 int screenWidthTwips()
 {
-    return pixelsToTwips(QGuiApplication::primaryScreen()->geometry().width());
+    return pixelsToTwips(Screen::geometry().width());
 }
 
 // Inside an MDI area the sub-window's frame is what moves, as the outer frame of a

@@ -11,6 +11,22 @@
 
 namespace report {
 
+namespace {
+
+Qt::WindowState shownState(std::int32_t windowState)
+{
+    switch (windowState) {
+    case ReportEngineControl::Maximised:
+        return Qt::WindowMaximized;
+    case ReportEngineControl::Minimised:
+        return Qt::WindowMinimized;
+    default:
+        return Qt::WindowNoState;
+    }
+}
+
+} // namespace
+
 void ReportEngineControl::setReportFileName(const QString &fileName)
 {
     reportFileName_ = fileName;
@@ -96,15 +112,8 @@ QStringList ReportEngineControl::formulaTexts(const ReportDefinition &definition
 
 void ReportEngineControl::showWindow(ReportDocument document)
 {
-    auto *window = new ReportWindow(std::move(document));
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window_ = window;
-    if (windowState_ == Maximised)
-        window->showMaximized();
-    else if (windowState_ == Minimised)
-        window->showMinimized();
-    else
-        window->show();
+    window_ = new ReportWindow(std::move(document));
+    window_->open(shownState(windowState_));
 }
 
 } // namespace report
