@@ -73,20 +73,6 @@ bool DataAccess::guarded(Label label, const std::function<void()> &steps,
     }
 }
 
-void DataAccess::inTransaction(ado::Connection &connection, const std::function<void()> &steps)
-{
-    connection.BeginTrans();
-    try {
-        steps();
-    } catch (...) {
-        // A connection the steps closed has undone its changes already.
-        if (connection.State() == ado::adStateOpen)
-            connection.RollbackTrans();
-        throw;
-    }
-    connection.CommitTrans();
-}
-
 bool DataAccess::copyFromControls(const std::function<void()> &steps)
 {
     return !guarded(Label::Silent, steps, [](const rt::RuntimeError &error) {

@@ -53,10 +53,6 @@ public:
     static bool guarded(Label label, const std::function<void()> &steps,
                         const std::function<void(const rt::RuntimeError &)> &atLabel = {});
 
-    // Rows that belong together: the steps' statements on `connection` are kept only
-    // when every step ran; a failure undoes them all and goes on to the caller.
-    static void inTransaction(ado::Connection &connection, const std::function<void()> &steps);
-
     // The value kind of the label: what the steps give, or `onError` when they fail.
     template <class T>
     static T valueOr(T onError, const std::type_identity_t<std::function<T()>> &steps)
