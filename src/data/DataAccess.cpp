@@ -110,26 +110,25 @@ bool DataAccess::deleteRows(const std::function<void()> &runDelete)
 }
 
 void DataAccess::fill(forms::Control &CMB, Label label,
-                      const std::function<ado::Recordset &()> &query, const QString &column,
-                      const std::function<void()> &afterRows,
-                      const std::function<void(const rt::RuntimeError &)> &atLabel)
+                      const std::function<ado::Recordset &()> &query, const QString &column)
 {
-    fillRows(CMB, label, query, column, afterRows, atLabel, true);
+    fillRows(CMB, label, query, column, {}, {}, Selection::First);
 }
 
 void DataAccess::fillOverCon(forms::Control &CMB, const QString &sql, const QString &column,
-                             bool selectFirst)
+                             Label label, Selection selection,
+                             const std::function<void(const rt::RuntimeError &)> &atLabel)
 {
     fillRows(
-        CMB, Label::Silent, [&]() -> ado::Recordset & { return connectAndRun(sql); }, column,
-        [&] { closeCon(); }, {}, selectFirst);
+        CMB, label, [&]() -> ado::Recordset & { return connectAndRun(sql); }, column,
+        [&] { closeCon(); }, atLabel, selection);
 }
 
 void DataAccess::fillRows(forms::Control &CMB, Label label,
                           const std::function<ado::Recordset &()> &query, const QString &column,
                           const std::function<void()> &afterRows,
                           const std::function<void(const rt::RuntimeError &)> &atLabel,
-                          bool selectFirst)
+                          Selection selection)
 {
     CMB.Clear();
     guarded(
@@ -142,7 +141,7 @@ void DataAccess::fillRows(forms::Control &CMB, Label label,
             }
             if (afterRows)
                 afterRows();
-            if (selectFirst)
+            if (selection == Selection::First)
                 CMB.setListIndex(0);
         },
         atLabel);

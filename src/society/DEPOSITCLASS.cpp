@@ -267,13 +267,9 @@ bool DEPOSITCLASS::DELETEDETAILSOFDEPOSITE(std::int16_t SNx)
 
 void DEPOSITCLASS::FillDETAILSOFDEPOSITENum(forms::Control &CMB)
 {
-    DataAccess::fill(
-        CMB, Label::Silent,
-        [&]() -> ado::Recordset & {
-            return db_.connectAndRun(
-                QStringLiteral("Select distinct(SN) from DETAILSOFDEPOSITE ORDER BY SN DESC"));
-        },
-        QStringLiteral("SN"), [&] { db_.closeCon(); });
+    db_.fillOverCon(CMB,
+                    QStringLiteral("Select distinct(SN) from DETAILSOFDEPOSITE ORDER BY SN DESC"),
+                    QStringLiteral("SN"));
 }
 
 double DEPOSITCLASS::FindDEPOSITEVALUE(forms::Control &TYPEOFDEPOSITE)
@@ -314,13 +310,10 @@ bool DEPOSITCLASS::FindDEPOSITEDATA(forms::Control &TYPEOFDEPOSITE,
 
 void DEPOSITCLASS::FillTypesofDeposit(forms::Control &CMB)
 {
-    DataAccess::fill(
-        CMB, Label::Silent,
-        [&]() -> ado::Recordset & {
-            return db_.connectAndRun(QStringLiteral(
-                "Select TYPEOFDEPOSITE from TYPEDEPOSITE ORDER BY TYPEOFDEPOSITE ASC"));
-        },
-        QStringLiteral("TYPEOFDEPOSITE"), [&] { db_.closeCon(); });
+    db_.fillOverCon(CMB,
+                    QStringLiteral("Select TYPEOFDEPOSITE from TYPEDEPOSITE ORDER BY "
+                                   "TYPEOFDEPOSITE ASC"),
+                    QStringLiteral("TYPEOFDEPOSITE"));
 }
 
 // A list box is filled with the first column of every row and left with nothing

@@ -46,7 +46,7 @@ void Kelvostran::FillMemberName(forms::Control &CMB)
     direct_.fillOverCon(CMB,
                         QStringLiteral("Select DISTINCT(Namex) from Memberx WHERE DOFLEAVING = "
                                        "'-' order by Namex asc"),
-                        QStringLiteral("Namex"), false);
+                        QStringLiteral("Namex"), Label::Silent, DataAccess::Selection::None);
 }
 
 void Kelvostran::FillMemberNum(forms::Control &CMB)
