@@ -43,45 +43,36 @@ bool CommonClass::connect()
 // The lookup fillers: each lists one column of its query in the query's order and
 // selects the first item, which raises the combo's Click. They differ in what a
 // failure (an empty list included) does.
-void CommonClass::fillFromOwnConnection(
-    forms::Control &CMB, const QString &sql, const QString &column, DataAccess::Label label,
-    const std::function<void(const rt::RuntimeError &)> &atLabel)
-{
-    DataAccess::fill(
-        CMB, label, [&]() -> ado::Recordset & { return own().connectAndRun(sql); }, column,
-        [&] { own().closeCon(); }, atLabel);
-}
-
 void CommonClass::FillTypesofDeposit(forms::Control &CMB)
 {
-    fillFromOwnConnection(CMB,
-                          QStringLiteral("Select Distinct(TYPEOFDEPOSITE) from TYPEDEPOSITE "
-                                         "order by TYPEOFDEPOSITE asc"),
-                          QStringLiteral("TYPEOFDEPOSITE"), DataAccess::Label::Silent);
+    own().fillOverCon(CMB,
+                      QStringLiteral("Select Distinct(TYPEOFDEPOSITE) from TYPEDEPOSITE "
+                                     "order by TYPEOFDEPOSITE asc"),
+                      QStringLiteral("TYPEOFDEPOSITE"));
 }
 
 void CommonClass::FillGENERALTypesofDeposit(forms::Control &CMB)
 {
-    fillFromOwnConnection(CMB,
-                          QStringLiteral("Select Distinct(TYPEOFDEPOSITE) from TYPEDEPOSITE "
-                                         "WHERE DURATIONOFDEPOSITE = 0 order by "
-                                         "TYPEOFDEPOSITE asc"),
-                          QStringLiteral("TYPEOFDEPOSITE"), DataAccess::Label::Silent);
+    own().fillOverCon(CMB,
+                      QStringLiteral("Select Distinct(TYPEOFDEPOSITE) from TYPEDEPOSITE "
+                                     "WHERE DURATIONOFDEPOSITE = 0 order by TYPEOFDEPOSITE asc"),
+                      QStringLiteral("TYPEOFDEPOSITE"));
 }
 
 void CommonClass::FillTypesofEXPENDITURE(forms::Control &CMB)
 {
-    fillFromOwnConnection(CMB,
-                          QStringLiteral("Select Distinct(EXPENDITURE) from TypeOfExpenditure "
-                                         "ORDER BY EXPENDITURE ASC"),
-                          QStringLiteral("EXPENDITURE"), DataAccess::Label::Description);
+    own().fillOverCon(CMB,
+                      QStringLiteral("Select Distinct(EXPENDITURE) from TypeOfExpenditure "
+                                     "ORDER BY EXPENDITURE ASC"),
+                      QStringLiteral("EXPENDITURE"), DataAccess::Label::Description);
 }
 
 void CommonClass::FillUID(forms::Control &CMB)
 {
-    fillFromOwnConnection(CMB, QStringLiteral("Select Distinct(Userx) from UserTable"),
-                          QStringLiteral("Userx"), DataAccess::Label::Silent,
-                          [&](const rt::RuntimeError &) { own().closeCon(); });
+    own().fillOverCon(CMB, QStringLiteral("Select Distinct(Userx) from UserTable"),
+                      QStringLiteral("Userx"), DataAccess::Label::Silent,
+                      DataAccess::Selection::First,
+                      [&](const rt::RuntimeError &) { own().closeCon(); });
 }
 
 void CommonClass::Changepassword(forms::Control &txtUID, forms::Control &txtPwd,

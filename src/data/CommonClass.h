@@ -47,7 +47,4 @@ public:
 private:
     // The statements of this class: its own connection, the text in str.
     DataAccess own();
-    void fillFromOwnConnection(forms::Control &CMB, const QString &sql, const QString &column,
-                               DataAccess::Label label,
-                               const std::function<void(const rt::RuntimeError &)> &atLabel = {});
 };

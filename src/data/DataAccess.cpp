@@ -73,20 +73,6 @@ bool DataAccess::guarded(Label label, const std::function<void()> &steps,
     }
 }
 
-void DataAccess::inTransaction(ado::Connection &connection, const std::function<void()> &steps)
-{
-    connection.BeginTrans();
-    try {
-        steps();
-    } catch (...) {
-        // A connection the steps closed has undone its changes already.
-        if (connection.State() == ado::adStateOpen)
-            connection.RollbackTrans();
-        throw;
-    }
-    connection.CommitTrans();
-}
-
 bool DataAccess::copyFromControls(const std::function<void()> &steps)
 {
     return !guarded(Label::Silent, steps, [](const rt::RuntimeError &error) {
@@ -124,26 +110,25 @@ bool DataAccess::deleteRows(const std::function<void()> &runDelete)
 }
 
 void DataAccess::fill(forms::Control &CMB, Label label,
-                      const std::function<ado::Recordset &()> &query, const QString &column,
-                      const std::function<void()> &afterRows,
-                      const std::function<void(const rt::RuntimeError &)> &atLabel)
+                      const std::function<ado::Recordset &()> &query, const QString &column)
 {
-    fillRows(CMB, label, query, column, afterRows, atLabel, true);
+    fillRows(CMB, label, query, column, {}, {}, Selection::First);
 }
 
 void DataAccess::fillOverCon(forms::Control &CMB, const QString &sql, const QString &column,
-                             bool selectFirst)
+                             Label label, Selection selection,
+                             const std::function<void(const rt::RuntimeError &)> &atLabel)
 {
     fillRows(
-        CMB, Label::Silent, [&]() -> ado::Recordset & { return connectAndRun(sql); }, column,
-        [&] { closeCon(); }, {}, selectFirst);
+        CMB, label, [&]() -> ado::Recordset & { return connectAndRun(sql); }, column,
+        [&] { closeCon(); }, atLabel, selection);
 }
 
 void DataAccess::fillRows(forms::Control &CMB, Label label,
                           const std::function<ado::Recordset &()> &query, const QString &column,
                           const std::function<void()> &afterRows,
                           const std::function<void(const rt::RuntimeError &)> &atLabel,
-                          bool selectFirst)
+                          Selection selection)
 {
     CMB.Clear();
     guarded(
@@ -156,7 +141,7 @@ void DataAccess::fillRows(forms::Control &CMB, Label label,
             }
             if (afterRows)
                 afterRows();
-            if (selectFirst)
+            if (selection == Selection::First)
                 CMB.setListIndex(0);
         },
         atLabel);

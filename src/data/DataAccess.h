@@ -53,10 +53,6 @@ public:
     static bool guarded(Label label, const std::function<void()> &steps,
                         const std::function<void(const rt::RuntimeError &)> &atLabel = {});
 
-    // Rows that belong together: the steps' statements on `connection` are kept only
-    // when every step ran; a failure undoes them all and goes on to the caller.
-    static void inTransaction(ado::Connection &connection, const std::function<void()> &steps);
-
     // The value kind of the label: what the steps give, or `onError` when they fail.
     template <class T>
     static T valueOr(T onError, const std::type_identity_t<std::function<T()>> &steps)
@@ -91,23 +87,23 @@ public:
     static bool deleteRows(const std::function<void()> &runDelete);
 
     // The Fill family: clears the list, then, guarded, adds the column of every row the
-    // query gives, runs `afterRows` and selects the first item, which raises the
-    // combo's Click. An empty result fails that selection and goes to the label.
+    // query gives and selects the first item, which raises the combo's Click. An empty
+    // result fails that selection and goes to the label.
     static void fill(forms::Control &CMB, Label label,
-                     const std::function<ado::Recordset &()> &query, const QString &column,
-                     const std::function<void()> &afterRows = {},
-                     const std::function<void(const rt::RuntimeError &)> &atLabel = {});
-    // A fill over the own connection: connect, add the rows, close Con; the first item
-    // is then selected when `selectFirst`. A failure ends it silently with Con open.
+                     const std::function<ado::Recordset &()> &query, const QString &column);
+    // The same over the own connection: connect, add the rows, close Con, then select
+    // the first item unless told not to. A failure goes to the label with Con open.
+    enum class Selection { First, None };
     void fillOverCon(forms::Control &CMB, const QString &sql, const QString &column,
-                     bool selectFirst = true);
+                     Label label = Label::Silent, Selection selection = Selection::First,
+                     const std::function<void(const rt::RuntimeError &)> &atLabel = {});
 
 private:
     static void fillRows(forms::Control &CMB, Label label,
                          const std::function<ado::Recordset &()> &query, const QString &column,
                          const std::function<void()> &afterRows,
                          const std::function<void(const rt::RuntimeError &)> &atLabel,
-                         bool selectFirst);
+                         Selection selection);
 
     CommonClass &common_;
     QString &text_;

@@ -11,10 +11,12 @@ public:
     static QString quoted(const QString &text);
     // #dd/MM/yyyy#
     static QString date(const QDate &date);
-    // A number bare, in the general form (1500, 1500.5).
+    // A number bare, in the general form (1500, 1500.5). A number that is not finite,
+    // or whose paise are not (1e308, the largest double), raises Overflow: it never
+    // reaches the database.
     static QString number(double value);
     // A control's text that goes bare into a statement: it must be a number (blanks
-    // around it allowed); anything else raises the error of a rejected statement and
-    // never reaches the database.
+    // around it allowed), written as number() writes it; anything else raises the error
+    // of a rejected statement and never reaches the database.
     static QString bareNumber(const QString &text);
 };

@@ -212,13 +212,8 @@ bool BILLCLASS::FindBILLNAMEFLAT(forms::Control &SN, forms::Control &DATEX,
 
 void BILLCLASS::FillBILLNum(forms::Control &CMB)
 {
-    DataAccess::fill(
-        CMB, Label::Silent,
-        [&]() -> ado::Recordset & {
-            return db_.connectAndRun(
-                QStringLiteral("Select DISTINCT(SN) from BILLX ORDER BY SN DESC"));
-        },
-        QStringLiteral("SN"), [&] { db_.closeCon(); });
+    db_.fillOverCon(CMB, QStringLiteral("Select DISTINCT(SN) from BILLX ORDER BY SN DESC"),
+                    QStringLiteral("SN"));
 }
 
 // The grid keeps rows of its own, bound even when the bill has no line, so neither a

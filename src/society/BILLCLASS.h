@@ -78,10 +78,11 @@ public:
     // Writes the member's receipts minus bills of the period onto every line of bill
     // BillN. Closes the shared connection.
     bool UpdateAdvanceAmount(forms::Control &Membernumberx, std::int16_t BillN);
-    // The late charge. True when the member's receipts of the period exceed the unpaid
-    // bills up to SNx. Otherwise, unless the member's last bill up to SNx is paid or
-    // charged already, a "LATE CHARGE" line on that bill when DATEX_ is later than
-    // the day its lines were entered.
+    // The late charge, on the member's last bill up to SNx. False when that bill is
+    // paid or carries a "LATE CHARGE" line already. Otherwise True when the member's
+    // receipts of the period exceed the unpaid bills up to SNx; else False, after adding
+    // a "LATE CHARGE" line to the bill when DATEX_ is later than the day its lines were
+    // entered and it has no "LATE FEE" line. A failure gives False.
     bool CHECKLASTBILLNumDeposited(forms::Control &SNx, forms::Control &MEMBERNUM);
     // Prepares a "LATE CHARGE" line of bill SN with the late fee of bill SN + 1.
     bool AssignToVariableWithLateFee(std::int16_t SN);

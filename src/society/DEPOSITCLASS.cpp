@@ -2,6 +2,7 @@
 
 #include "data/Module1.h"
 #include "data/SqlText.h"
+#include "data/Transaction.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/MessageBox.h"
 #include "platform/forms/PlainControl.h"
@@ -101,10 +102,10 @@ void DEPOSITCLASS::InsertintoDeposit(std::int16_t BILLNUMBER, forms::Control &DA
                                      forms::Control &CHEQUEDATE)
 {
     common_.connect();
-    DataAccess::inTransaction(common_.Con, [&] {
-        insertBillLines(BILLNUMBER, InLineOrder, DATEOFDEPOSITE, CHEQUEORCASH, CHEQUEN, BANKNAME,
-                        REMARK, CHEQUEDATE);
-    });
+    Transaction receipt(common_.Con);
+    insertBillLines(BILLNUMBER, InLineOrder, DATEOFDEPOSITE, CHEQUEORCASH, CHEQUEN, BANKNAME,
+                    REMARK, CHEQUEDATE);
+    receipt.commit();
 }
 
 void DEPOSITCLASS::GETLASTRECEIPT(std::int16_t &DepositNumber)
@@ -122,26 +123,25 @@ void DEPOSITCLASS::InsertintoDepositNEW(std::int16_t BILLNUMBER, forms::Control 
                                         forms::Control &CHEQUEDATE)
 {
     common_.connect();
-    DataAccess::inTransaction(common_.Con, [&] {
-        insertBillLines(BILLNUMBER, QString(), DATEOFDEPOSITE, CHEQUEORCASH, CHEQUEN, BANKNAME,
-                        REMARK, CHEQUEDATE);
-        const QString bill = number(BILLNUMBER);
-        double total =
-            db_.runOnCon(QStringLiteral("select DUEAMOUNT from billx where sn = ") + bill,
-                         common_.RsThree)
-                .Fields(QStringLiteral("DUEAMOUNT"))
-                .Value()
-                .toDouble();
-        total += db_.runOnCon(QStringLiteral("select SUM(FEEAMOUNT) from billx where sn = ") + bill,
-                              Module1::SharedRecordset())
-                     .Fields(0)
-                     .Value()
-                     .toDouble();
-        FEEAMOUNT_ = rt::roundHalfEven(total);
-        db_.runOnCon(QStringLiteral("UPDATE DETAILSOFDEPOSITE SET STRREM1 = ")
-                     + SqlText::quoted(amountInWords(FEEAMOUNT_))
-                     + QStringLiteral(" WHERE BILLNUMBER = ") + bill);
-    });
+    Transaction receipt(common_.Con);
+    insertBillLines(BILLNUMBER, QString(), DATEOFDEPOSITE, CHEQUEORCASH, CHEQUEN, BANKNAME,
+                    REMARK, CHEQUEDATE);
+    const QString bill = number(BILLNUMBER);
+    double total = db_.runOnCon(QStringLiteral("select DUEAMOUNT from billx where sn = ") + bill,
+                                common_.RsThree)
+                       .Fields(QStringLiteral("DUEAMOUNT"))
+                       .Value()
+                       .toDouble();
+    total += db_.runOnCon(QStringLiteral("select SUM(FEEAMOUNT) from billx where sn = ") + bill,
+                          Module1::SharedRecordset())
+                 .Fields(0)
+                 .Value()
+                 .toDouble();
+    FEEAMOUNT_ = rt::roundHalfEven(total);
+    db_.runOnCon(QStringLiteral("UPDATE DETAILSOFDEPOSITE SET STRREM1 = ")
+                 + SqlText::quoted(amountInWords(FEEAMOUNT_))
+                 + QStringLiteral(" WHERE BILLNUMBER = ") + bill);
+    receipt.commit();
 }
 
 void DEPOSITCLASS::InsertMoneyInWord(std::int16_t SNx)
@@ -267,13 +267,9 @@ bool DEPOSITCLASS::DELETEDETAILSOFDEPOSITE(std::int16_t SNx)
 
 void DEPOSITCLASS::FillDETAILSOFDEPOSITENum(forms::Control &CMB)
 {
-    DataAccess::fill(
-        CMB, Label::Silent,
-        [&]() -> ado::Recordset & {
-            return db_.connectAndRun(
-                QStringLiteral("Select distinct(SN) from DETAILSOFDEPOSITE ORDER BY SN DESC"));
-        },
-        QStringLiteral("SN"), [&] { db_.closeCon(); });
+    db_.fillOverCon(CMB,
+                    QStringLiteral("Select distinct(SN) from DETAILSOFDEPOSITE ORDER BY SN DESC"),
+                    QStringLiteral("SN"));
 }
 
 double DEPOSITCLASS::FindDEPOSITEVALUE(forms::Control &TYPEOFDEPOSITE)
@@ -314,13 +310,10 @@ bool DEPOSITCLASS::FindDEPOSITEDATA(forms::Control &TYPEOFDEPOSITE,
 
 void DEPOSITCLASS::FillTypesofDeposit(forms::Control &CMB)
 {
-    DataAccess::fill(
-        CMB, Label::Silent,
-        [&]() -> ado::Recordset & {
-            return db_.connectAndRun(QStringLiteral(
-                "Select TYPEOFDEPOSITE from TYPEDEPOSITE ORDER BY TYPEOFDEPOSITE ASC"));
-        },
-        QStringLiteral("TYPEOFDEPOSITE"), [&] { db_.closeCon(); });
+    db_.fillOverCon(CMB,
+                    QStringLiteral("Select TYPEOFDEPOSITE from TYPEDEPOSITE ORDER BY "
+                                   "TYPEOFDEPOSITE ASC"),
+                    QStringLiteral("TYPEOFDEPOSITE"));
 }
 
 // A list box is filled with the first column of every row and left with nothing
@@ -414,13 +407,13 @@ void DEPOSITCLASS::DepositOldBill(forms::Control &CMBMEMBERNUM, forms::Control &
             + SqlText::bareNumber(CMBMEMBERNUM.Text().toString()) + QStringLiteral(" And SN < ")
             + SqlText::bareNumber(CMBBILL.Text().toString()));
         common_.connect();
-        DataAccess::inTransaction(common_.Con, [&] {
-            for (; !bills.Eof(); bills.MoveNext()) {
-                CMBBILL.setText(bills.Fields(0).Value().toString());
-                insertBillLines(CMBBILL.Text().toInteger(), InLineOrder, DTP, CmbBy, txtcheque,
-                                txtbank, TXTREMARK, CHEQUEDATEE);
-            }
-        });
+        Transaction receipt(common_.Con);
+        for (; !bills.Eof(); bills.MoveNext()) {
+            CMBBILL.setText(bills.Fields(0).Value().toString());
+            insertBillLines(CMBBILL.Text().toInteger(), InLineOrder, DTP, CmbBy, txtcheque,
+                            txtbank, TXTREMARK, CHEQUEDATEE);
+        }
+        receipt.commit();
     });
 }
 
@@ -440,16 +433,18 @@ std::int16_t DEPOSITCLASS::FindBILLNUMBER(std::int16_t DepositNumber)
 
 // Every statement of the carry-forward runs on the shared connection, so one
 // transaction there holds all the members' lines, and each new receipt number counts
-// the lines written before it.
+// the lines written before it. A sum that fails counts as 0; one that fails because the
+// engine undid the transaction leaves the next statement refused, so no member's line
+// is kept without the others.
 void DEPOSITCLASS::InsertLastYeareData()
 {
-    DataAccess::inTransaction(Module1::OpenSharedConnectionIfClosed(), [&] {
-        ado::Recordset &members = DataAccess::runOnModuleRecordset(
-            QStringLiteral("Select Distinct(SN) from Memberx ORDER BY SN ASC"),
-            Module1::SharedSql(), Module1::SharedRecordset4());
-        for (; !members.Eof(); members.MoveNext())
-            carryForward(members.Fields(0).Value());
-    });
+    Transaction carried(Module1::OpenSharedConnectionIfClosed());
+    ado::Recordset &members = DataAccess::runOnModuleRecordset(
+        QStringLiteral("Select Distinct(SN) from Memberx ORDER BY SN ASC"), Module1::SharedSql(),
+        Module1::SharedRecordset4());
+    for (; !members.Eof(); members.MoveNext())
+        carryForward(members.Fields(0).Value());
+    carried.commit();
 }
 
 // One receipt of its own holding the member's receipts minus bills of the period.

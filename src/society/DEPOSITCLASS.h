@@ -80,7 +80,8 @@ public:
     // The amount of the charge type named by the control's text; 0 when there is none.
     double FindDEPOSITEVALUE(forms::Control &TYPEOFDEPOSITE);
     void FillTypesofDeposit(forms::Control &CMB);
-    // The charge types assigned to members, into a list box; nothing selected.
+    // The charge types whose DURATIONOFDEPOSITE is 1, A to Z, into a list box; nothing
+    // selected. A failure goes to the caller.
     void FillTypesofCHARGES(forms::Control &Lst);
     // The charge types assigned to the member whose number is MEMBERNUM's text.
     void FillTypesofCHARGESAsAssigned(forms::Control &Lst, forms::Control &MEMBERNUM);

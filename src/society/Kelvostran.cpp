@@ -2,6 +2,7 @@
 
 #include "data/Module1.h"
 #include "data/SqlText.h"
+#include "data/Transaction.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Image.h"
@@ -45,7 +46,7 @@ void Kelvostran::FillMemberName(forms::Control &CMB)
     direct_.fillOverCon(CMB,
                         QStringLiteral("Select DISTINCT(Namex) from Memberx WHERE DOFLEAVING = "
                                        "'-' order by Namex asc"),
-                        QStringLiteral("Namex"), false);
+                        QStringLiteral("Namex"), Label::Silent, DataAccess::Selection::None);
 }
 
 void Kelvostran::FillMemberNum(forms::Control &CMB)
@@ -416,26 +417,31 @@ void Kelvostran::writeStatementRows(const StatementSource &source, forms::Contro
                 + source.dateColumn + QStringLiteral(" ASC"),
             str);
         // One commit for the whole statement rather than one a row: the rows are written
-        // on the shared connection, so its transaction holds them all.
-        DataAccess::inTransaction(Module1::SharedConnection(), [&] {
-            for (; !lines.Eof(); lines.MoveNext()) {
-                DataAccess::guarded(Label::Silent, [&] {
-                    TymemberRecord row;
-                    row.MEMBERNUMBER_ = member.toDouble();
-                    row.DATEX_ = lines.Fields(source.dateColumn).Value().toDate();
-                    row.FEETYPE_ = lines.Fields(QStringLiteral("FEETYPE")).Value().toString();
-                    row.ENTRYKIND_ = source.kind;
-                    row.DOCUMENTNUMBER_ = lines.Fields(QStringLiteral("SN")).Value().toInteger();
-                    row.*source.amount = lines.Fields(QStringLiteral("FEEAMOUNT")).Value().toDouble();
-                    row.SN_ = FINDLASTTYMEMBER();
-                    DataAccess::runOnModuleRecordset(
-                        RecordColumns::insertStatement(QStringLiteral("TYMEMBER"),
-                                                       RecordColumns::sqlValues(row, TYMEMBERColumns)),
-                        common_.str, Module1::SharedRecordset2());
-                });
-            }
-        });
+        // on the shared connection, so its transaction holds them all. A line the engine
+        // refuses is passed over; once the engine has undone the transaction the rows
+        // written so far are gone, and the statement stops with none of them.
+        Transaction statement(Module1::SharedConnection());
+        for (; !lines.Eof() && statement.isOpen(); lines.MoveNext())
+            DataAccess::guarded(Label::Silent, [&] { writeStatementRow(source, member, lines); });
+        statement.commit();
     });
+}
+
+void Kelvostran::writeStatementRow(const StatementSource &source, const QString &member,
+                                   const ado::Recordset &lines)
+{
+    TymemberRecord row;
+    row.MEMBERNUMBER_ = member.toDouble();
+    row.DATEX_ = lines.Fields(source.dateColumn).Value().toDate();
+    row.FEETYPE_ = lines.Fields(QStringLiteral("FEETYPE")).Value().toString();
+    row.ENTRYKIND_ = source.kind;
+    row.DOCUMENTNUMBER_ = lines.Fields(QStringLiteral("SN")).Value().toInteger();
+    row.*source.amount = lines.Fields(QStringLiteral("FEEAMOUNT")).Value().toDouble();
+    row.SN_ = FINDLASTTYMEMBER();
+    DataAccess::runOnModuleRecordset(
+        RecordColumns::insertStatement(QStringLiteral("TYMEMBER"),
+                                       RecordColumns::sqlValues(row, TYMEMBERColumns)),
+        common_.str, Module1::SharedRecordset2());
 }
 
 std::int16_t Kelvostran::GetBillDetailOfMember(forms::Control &MEMBERNUM, forms::Control &DTPfrom,

@@ -108,7 +108,8 @@ public:
     // The member statement (TYMEMBER): one row for every bill line, or every receipt
     // line, of member MEMBERNUM's text from DTPfrom to DTPto (both days included), in
     // date order, each under its own serial. Silent; a line that cannot be written is
-    // passed over.
+    // passed over, but a failure after which the engine undoes the whole write (a full
+    // disk) or a commit that fails leaves TYMEMBER as it was before the call.
     std::int16_t GetBillDetailOfMember(forms::Control &MEMBERNUM, forms::Control &DTPfrom,
                                        forms::Control &DTPto);
     std::int16_t GetDepositDetailOfMember(forms::Control &MEMBERNUM, forms::Control &DTPfrom,
@@ -134,6 +135,8 @@ private:
     struct StatementSource;
     void writeStatementRows(const StatementSource &source, forms::Control &MEMBERNUM,
                             forms::Control &DTPfrom, forms::Control &DTPto);
+    void writeStatementRow(const StatementSource &source, const QString &member,
+                           const ado::Recordset &lines);
 
     CommonClass common_;
     DataAccess db_{common_, str};

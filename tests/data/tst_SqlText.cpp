@@ -5,6 +5,10 @@
 #include "data/Module1.h"
 #include "platform/runtime/RuntimeError.h"
 #include "support/ProgramFolderTest.h"
+#include "support/RaisedError.h"
+
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -59,6 +63,16 @@ TEST_F(SqlTextTest, ATextThatIsNotANumberNeverReachesTheDatabase)
         }
     }
     EXPECT_EQ(scalarRaw("select count(*) from DATAX"), QStringLiteral("1"));
+}
+
+TEST_F(SqlTextTest, ANumberWhosePaiseAreNotFiniteIsRefusedWithOverflow)
+{
+    const double largest = std::numeric_limits<double>::max();
+    const double infinity = std::numeric_limits<double>::infinity();
+    for (const double value : {1e308, largest, -largest, infinity, -infinity, std::nan("")})
+        EXPECT_EQ(raisedError([&] { SqlText::number(value); }), "6 Overflow") << value;
+    EXPECT_EQ(raisedError([] { SqlText::bareNumber("1e400"); }), "6 Overflow");
+    EXPECT_EQ(SqlText::number(-1e306), QStringLiteral("-1E+306"));
 }
 
 TEST_F(SqlTextTest, TheDatabaseRefusesSecondRowsWithTheirOwnNumbers)

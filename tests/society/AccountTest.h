@@ -46,13 +46,4 @@ protected:
                     .arg(sn)
                     .arg(QString(name).replace("'", "''"), flat));
     }
-
-    // Makes every insert into `table` whose `condition` holds on the new row fail, as
-    // a full disk or a broken file would.
-    void failInsertsWhen(const QString &table, const QString &condition)
-    {
-        execRaw(QStringLiteral("CREATE TRIGGER failing BEFORE INSERT ON %1 WHEN %2 "
-                               "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END")
-                    .arg(table, condition));
-    }
 };

@@ -322,6 +322,39 @@ TEST_F(KelvostranTest, TheStatementHoldsARowForEveryLineOfThePeriodInDateOrder)
     EXPECT_TRUE(boxes().shown().empty());
 }
 
+// A line the engine refuses is passed over; a failure after which the engine undoes the
+// whole write (a full disk) leaves the statement as it was before the call. Either way
+// the next call writes the statement whole.
+TEST_F(KelvostranTest, AStatementIsWrittenWithoutTheLinesRefusedOrNotAtAll)
+{
+    struct Case {
+        InsertFailure billFive; // how the row of bill 5's line fails
+        QStringList bills;
+    };
+    const Case cases[] = {
+        {InsertFailure::Refused, {"1", "4", "6"}},
+        {InsertFailure::UndoesTransaction, {"1"}},
+    };
+    execRaw("insert into BILLX (SN, DATEX, MEMBERNUMBER, FEETYPE, FEEAMOUNT) values "
+            "(4,'2026-03-02',12,'WATER',40), (5,'2026-03-03',12,'LIFT',30), "
+            "(6,'2026-03-04',12,'MAINTENANCE',250)");
+    PlainControl member("12"), from = picker(QDate(2026, 3, 1)), to = picker(QDate(2026, 3, 31));
+    for (const Case &c : cases) {
+        execRaw("delete from TYMEMBER");
+        execRaw("insert into TYMEMBER values(1,13,'2026-01-05','WATER','Bill',1,40,0)");
+        failInsertsWhen("TYMEMBER", "NEW.DOCUMENTNUMBER = 5", c.billFive);
+        Kelvostran statement;
+        statement.GetBillDetailOfMember(member, from, to);
+        EXPECT_EQ(rowsRaw("select DOCUMENTNUMBER from TYMEMBER order by SN"), c.bills);
+
+        execRaw("DROP TRIGGER failing");
+        statement.GetBillDetailOfMember(member, from, to);
+        EXPECT_EQ(rowsRaw("select DOCUMENTNUMBER from TYMEMBER order by SN").mid(c.bills.size()),
+                  (QStringList{"4", "5", "6"}));
+    }
+    EXPECT_TRUE(boxes().shown().empty());
+}
+
 TEST_F(KelvostranTest, AChargeTypeIsAssignedAsSelectedAndRemovedWithItsMemberOnly)
 {
     struct Case {

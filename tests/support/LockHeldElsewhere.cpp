@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-LockHeldElsewhere::LockHeldElsewhere(const QString &path, const QString &insert,
-                                     std::chrono::milliseconds holdFor)
+LockHeldElsewhere::LockHeldElsewhere(const QString &path, const QString &statements,
+                                     std::chrono::milliseconds holdFor, Lock lock)
 {
+    const QString begin = (lock == Lock::Write ? "BEGIN EXCLUSIVE; " : "BEGIN; ") + statements;
     std::future<void> locked = locked_.get_future();
-    thread_ = std::thread(&LockHeldElsewhere::hold, this, path.toUtf8(), insert.toUtf8(), holdFor);
+    thread_ = std::thread(&LockHeldElsewhere::hold, this, path.toUtf8(), begin.toUtf8(), holdFor);
     locked.wait();
 }
 
@@ -27,12 +28,11 @@ void LockHeldElsewhere::release()
         thread_.join();
 }
 
-void LockHeldElsewhere::hold(const QByteArray &path, const QByteArray &insert,
+void LockHeldElsewhere::hold(const QByteArray &path, const QByteArray &begin,
                              std::chrono::milliseconds holdFor)
 {
     sqlite3 *database = nullptr;
     sqlite3_open_v2(path.constData(), &database, SQLITE_OPEN_READWRITE, nullptr);
-    const QByteArray begin = "BEGIN EXCLUSIVE; " + insert;
     EXPECT_EQ(sqlite3_exec(database, begin.constData(), nullptr, nullptr, nullptr), SQLITE_OK)
         << sqlite3_errmsg(database);
     locked_.set_value();

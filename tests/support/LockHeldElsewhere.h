@@ -7,13 +7,16 @@
 #include <mutex>
 #include <thread>
 
-// Another program holding a database file's write lock: a connection of its own, on a
-// thread of its own, that runs `insert` inside BEGIN EXCLUSIVE and commits once
-// `holdFor` has passed, or sooner when released or destroyed.
+// Another program holding a database file: a connection of its own, on a thread of its
+// own, that runs `statements` inside a transaction and commits once `holdFor` has
+// passed, or sooner when released or destroyed. Writing, it holds the write lock
+// (BEGIN EXCLUSIVE); reading, the read lock, under which others may write but no
+// commit of theirs goes through.
 class LockHeldElsewhere {
 public:
-    LockHeldElsewhere(const QString &path, const QString &insert,
-                      std::chrono::milliseconds holdFor);
+    enum class Lock { Write, Read };
+    LockHeldElsewhere(const QString &path, const QString &statements,
+                      std::chrono::milliseconds holdFor, Lock lock = Lock::Write);
     ~LockHeldElsewhere();
     LockHeldElsewhere(const LockHeldElsewhere &) = delete;
     LockHeldElsewhere &operator=(const LockHeldElsewhere &) = delete;
@@ -22,7 +25,7 @@ public:
     void release();
 
 private:
-    void hold(const QByteArray &path, const QByteArray &insert, std::chrono::milliseconds holdFor);
+    void hold(const QByteArray &path, const QByteArray &begin, std::chrono::milliseconds holdFor);
 
     std::promise<void> locked_;
     std::mutex mutex_;

@@ -45,3 +45,13 @@ QString ProgramFolderTest::scalarRaw(const QString &sql)
 {
     return RawDatabase(databasePath()).scalar(sql);
 }
+
+void ProgramFolderTest::failInsertsWhen(const QString &table, const QString &condition,
+                                        InsertFailure failure)
+{
+    execRaw(QStringLiteral("CREATE TRIGGER failing BEFORE INSERT ON %1 WHEN %2 "
+                           "BEGIN SELECT RAISE(%3, 'disk I/O error'); END")
+                .arg(table, condition,
+                     failure == InsertFailure::Refused ? QStringLiteral("ABORT")
+                                                       : QStringLiteral("ROLLBACK")));
+}

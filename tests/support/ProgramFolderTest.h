@@ -30,6 +30,13 @@ protected:
     // Every row of a query, each as its columns joined by "|".
     QStringList rowsRaw(const QString &sql);
 
+    // Makes every insert into `table` whose `condition` holds on the new row fail, as a
+    // full disk or a broken file would: refused on its own, or undoing the whole
+    // transaction it is part of. The trigger doing it is named "failing".
+    enum class InsertFailure { Refused, UndoesTransaction };
+    void failInsertsWhen(const QString &table, const QString &condition,
+                         InsertFailure failure = InsertFailure::Refused);
+
 private:
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<forms::ScriptedMessageBoxes> boxes_;

@@ -81,20 +81,23 @@ long Connection::Execute(const QString &commandText, long)
 
 long Connection::BeginTrans()
 {
-    database()->runCommand("begin");
+    database()->beginTransaction();
     return 1;
 }
 
 void Connection::CommitTrans()
 {
-    database()->runCommand("commit");
+    database()->commitTransaction();
 }
 
 void Connection::RollbackTrans()
 {
-    const std::shared_ptr<Database> open = database();
-    if (open->inTransaction())
-        open->runCommand("rollback");
+    database()->rollBackTransaction();
+}
+
+bool Connection::inTransaction() const
+{
+    return shared_->database && shared_->database->inTransaction();
 }
 
 std::shared_ptr<Database> Connection::database() const

@@ -34,12 +34,17 @@ public:
     // A transaction: what the statements on this connection change after BeginTrans is
     // kept by CommitTrans, or undone whole by RollbackTrans. Transactions do not nest:
     // a second BeginTrans before the end of the first raises the rejected-statement
-    // error. Closing the connection undoes a transaction still open. RollbackTrans
-    // with nothing left to undo (the engine undoes a transaction itself on some
-    // failures) does nothing.
+    // error. Closing the connection undoes a transaction still open. A CommitTrans that
+    // fails leaves the transaction to RollbackTrans. The engine undoes a transaction
+    // itself on some failures (a full disk, an I/O error, a trigger's RAISE(ROLLBACK)):
+    // every statement and CommitTrans is then refused until RollbackTrans, which has
+    // nothing left to undo, ends it.
     long BeginTrans();
     void CommitTrans();
     void RollbackTrans();
+    // True from BeginTrans until the transaction ends: by CommitTrans, RollbackTrans,
+    // closing, or the engine.
+    bool inTransaction() const;
 
     // The open database; raises "connection closed" when the connection is not open.
     std::shared_ptr<Database> database() const;

@@ -81,6 +81,7 @@ Database::~Database()
 
 Statement Database::prepare(const QString &statementText)
 {
+    refuseWhileTransactionUndone();
     const QByteArray sql = AccessSqlDialect::toSqlite(statementText);
     const char *const end = sql.constData() + sql.size();
     sqlite3_stmt *prepared = nullptr;
@@ -104,9 +105,38 @@ void Database::runCommand(const char *command)
         raiseLastError();
 }
 
+void Database::beginTransaction()
+{
+    refuseWhileTransactionUndone();
+    runCommand("begin");
+    transactionBegun_ = true;
+}
+
+void Database::commitTransaction()
+{
+    refuseWhileTransactionUndone();
+    runCommand("commit");
+    transactionBegun_ = false;
+}
+
+void Database::rollBackTransaction()
+{
+    if (sqlite3_get_autocommit(handle_) == 0)
+        runCommand("rollback");
+    transactionBegun_ = false;
+}
+
 bool Database::inTransaction() const
 {
-    return sqlite3_get_autocommit(handle_) == 0;
+    return transactionBegun_ && sqlite3_get_autocommit(handle_) == 0;
+}
+
+void Database::refuseWhileTransactionUndone() const
+{
+    if (transactionBegun_ && sqlite3_get_autocommit(handle_) != 0)
+        throw AdoError::statementRejected(
+            QStringLiteral("The changes were undone by the database engine after a failure; "
+                           "none of them was saved."));
 }
 
 long long Database::totalChanges() const

@@ -27,9 +27,17 @@ public:
     // goes on after its statement.
     Statement prepare(const QString &statementText);
 
-    // Runs one of the engine's own commands (begin, commit, rollback) as it is written.
-    void runCommand(const char *command);
-    // True between a begin and its commit or rollback.
+    // A transaction. The engine ends one itself on some failures (a full disk, an I/O
+    // error, a trigger's RAISE(ROLLBACK)); from then until rollBackTransaction every
+    // statement, begin and commit is refused, since each would otherwise be kept on its
+    // own while the caller takes it for part of the transaction. A commit that fails
+    // leaves the transaction to rollBackTransaction as well.
+    void beginTransaction();
+    void commitTransaction();
+    // Ends the transaction, undoing what is left of it; nothing to undo does nothing.
+    void rollBackTransaction();
+    // True from beginTransaction until the transaction ends, by a commit, a rollback or
+    // the engine.
     bool inTransaction() const;
 
     // Rows inserted, updated or deleted since the database was opened.
@@ -45,12 +53,17 @@ public:
     static void setBusyWaitForTesting(int milliseconds);
 
 private:
+    // Runs one of the engine's own commands (begin, commit, rollback) as it is written.
+    void runCommand(const char *command);
+    // Raises while the engine has ended a transaction that was not rolled back yet.
+    void refuseWhileTransactionUndone() const;
     // The last failure was another program's lock outlasting the busy wait.
     bool inUse() const;
     [[noreturn]] void raiseOpeningError() const;
 
     QString path_;
     sqlite3 *handle_ = nullptr;
+    bool transactionBegun_ = false;
 };
 
 } // namespace ado
