@@ -346,3 +346,45 @@ TEST_F(ReportFilesTest, ABillSaysItsTotalInTheWordsOfACheque)
             << printed.toStdString();
     }
 }
+
+// Amounts print rounded to paise, a half to the even paisa; totals and balances add the
+// amounts as printed, so sums of binary fractions that miss zero print 0.00, never -0.00.
+TEST_F(ReportFilesTest, AmountsPrintRoundedToPaiseAndNeverAsMinusZero)
+{
+    for (const char *table : {"DETAILSOFDEPOSITE", "BANK", "EXPENDITURE", "PERMANENTITEM", "TYMEMBER"})
+        execRaw(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
+    execRaw(QStringLiteral(
+        "INSERT INTO TYMEMBER VALUES (1, 1, '2026-04-05', 'WATER', 'BILL', 7, 0.1, 0), "
+        "(2, 1, '2026-04-06', 'LIFT', 'BILL', 8, 0.2, 0), "
+        "(3, 1, '2026-04-20', 'RECEIPT', 'RECEIPT', 12, 0, 0.3), "
+        "(4, 2, '2026-04-05', 'WATER', 'BILL', 9, 0.125, 0), "
+        "(5, 2, '2026-04-06', 'LIFT', 'BILL', 10, 0.375, 0)"));
+    execRaw(QStringLiteral(
+        "INSERT INTO DETAILSOFDEPOSITE (SN, DATEOFDEPOSITE, BILLNUMBER, MEMBERNUMBER, FLATNUMBER, "
+        "FEETYPE, FEEAMOUNT) VALUES (12, '2026-04-20', 7, 1, '101', 'WATER', 0.3)"));
+    execRaw(QStringLiteral(
+        "INSERT INTO BANK (SN, BANKNAME, DATEOFENTRY, AMOUNT, CHEQUEORCASH) VALUES "
+        "(1, 'SBI', '2026-04-21', 0.1, 'CASH'), (2, 'SBI', '2026-04-22', 0.2, 'CASH')"));
+    forms::PlainControl member2{QStringLiteral("2")};
+    const struct {
+        const char *name;
+        Launch launch;
+        QStringList printed;
+    } table[] = {
+        {"a statement whose bills the receipt clears",
+         [&](auto &l, auto &CR) { l.ShowMemerReport(CR, member1, april1, may31); },
+         {"LIFT 0.20 0.00 -0.30", "RECEIPT 0.00 0.30 0.00"}},
+        {"cash in hand of a receipt banked in parts", [&](auto &l, auto &CR) { l.BalanceSheet(CR); },
+         {"BALANCE AT BANK 0.30", "CASH IN HAND 0.00", "Grand total 0.30 0.30"}},
+        {"halves of a paisa",
+         [&](auto &l, auto &CR) { l.ShowMemerReport(CR, member2, april1, may31); },
+         {"WATER 0.12 0.00 -0.12", "LIFT 0.38 0.00 -0.50", "Total 2 0.50 0.00"}},
+    };
+    for (const auto &row : table) {
+        SCOPED_TRACE(row.name);
+        const QString printed = printedBy(row.launch);
+        for (const QString &text : row.printed)
+            EXPECT_TRUE(printed.contains(text)) << text.toStdString() << "\n" << printed.toStdString();
+        EXPECT_FALSE(printed.contains(QStringLiteral("-0.00"))) << printed.toStdString();
+    }
+}

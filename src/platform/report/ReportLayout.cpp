@@ -97,13 +97,20 @@ QString ReportLayout::cellText(const rt::Variant &value, const ReportColumn &col
             return rt::shortDateText(stored);
         break;
     case ValueFormat::Number:
-        return QString::number(value.toDouble(), 'f', column.decimals);
+        return QString::number(printedAmount(value.toDouble(), column.decimals), 'f',
+                               column.decimals);
     case ValueFormat::Words:
-        return AmountInWords::of(value.toDouble());
+        return AmountInWords::of(printedAmount(value.toDouble(), column.decimals));
     case ValueFormat::Text:
         break;
     }
     return value.toString();
+}
+
+double ReportLayout::printedAmount(double amount, int decimals)
+{
+    const double rounded = rt::roundHalfEven(amount, decimals);
+    return rounded == 0 ? 0.0 : rounded;
 }
 
 void ReportLayout::startPage()
@@ -176,7 +183,7 @@ void ReportLayout::printRow(const ReportRow &row)
         const ReportColumn &column = definition_.columns[index];
         const rt::Variant &value = row[column.field];
         if (column.running && !value.isNull())
-            runningTotals_[index] += value.toDouble();
+            runningTotals_[index] += printedAmount(value.toDouble(), column.decimals);
         text(cellText(column.running ? rt::Variant(runningTotals_[index]) : value, column),
              QRectF(columnLeft(index) + ColumnPadding / 2, y_, column.widthTwips - ColumnPadding,
                     LineHeight),
@@ -220,7 +227,7 @@ void ReportLayout::addTotals(const ReportRow &row)
         const rt::Variant &value = row[column.field];
         if (!column.total || value.isNull())
             continue;
-        const double amount = value.toDouble();
+        const double amount = printedAmount(value.toDouble(), column.decimals);
         grandTotals_[index] += amount;
         for (QList<double> &totals : groupTotals_)
             totals[index] += amount;

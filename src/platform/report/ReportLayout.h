@@ -22,8 +22,11 @@ public:
 
     QList<ReportPage> layOut(const QList<ReportRow> &rows);
 
-    // A value as a column prints it.
+    // A value as a column prints it; an amount rounded as printedAmount says.
     static QString cellText(const rt::Variant &value, const ReportColumn &column);
+    // An amount as it prints with that many decimals, and as totals and balances count
+    // it: rounded, halves to the even neighbour, and never a negative zero.
+    static double printedAmount(double amount, int decimals);
 
 private:
     void startPage();
