@@ -311,7 +311,8 @@ TEST_F(ReportFilesTest, BillReceiptStatementAndBalanceSheetPrintAsTheirReference
 }
 
 // A bill says its total, outstanding amount included, in the words a cheque of that
-// amount carries; a total with paise gets no words rather than words without the paise.
+// amount carries, once the total is rounded to paise; a total with paise, or below zero,
+// gets no words rather than words without the paise, and no empty label either.
 TEST_F(ReportFilesTest, ABillSaysItsTotalInTheWordsOfACheque)
 {
     const struct {
@@ -323,7 +324,9 @@ TEST_F(ReportFilesTest, ABillSaysItsTotalInTheWordsOfACheque)
         {"lines and an outstanding amount", "1500, 500", "250", "2250"},
         {"a lakh and more", "100000, 2345", "0", "102345"},
         {"crores", "12000000", "5", "12000005"},
+        {"lines whose binary sum misses the whole rupee", "0.1, 0.2, 2.7", "0", "3"},
         {"paise in the total", "1500.50", "0", nullptr},
+        {"a total below zero", "-1500", "0", nullptr},
     };
     for (const auto &row : table) {
         SCOPED_TRACE(row.name);
@@ -341,9 +344,11 @@ TEST_F(ReportFilesTest, ABillSaysItsTotalInTheWordsOfACheque)
 
         const QString printed = printedBy([](auto &l, auto &CR) { l.ShowBillAsNumber(CR, 20); });
 
-        EXPECT_TRUE(printed.contains(
-            QStringLiteral("Amount in words: %1 1 MAINTENANCE").arg(words).simplified()))
+        const QString heading = row.words ? QStringLiteral("Amount in words: ") + words
+                                          : QStringLiteral("Member: A SHARMA");
+        EXPECT_TRUE(printed.contains((heading + QStringLiteral(" 1 MAINTENANCE")).simplified()))
             << printed.toStdString();
+        EXPECT_EQ(printed.contains(QStringLiteral("Amount in words")), row.words != nullptr);
     }
 }
 

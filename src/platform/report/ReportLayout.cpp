@@ -148,7 +148,7 @@ void ReportLayout::makeRoomFor(double height)
 }
 
 // A group's heading, and its details each on a line of its own, keep at least one of its
-// rows with them.
+// rows with them. A detail without a value prints no line: a label alone says nothing.
 void ReportLayout::openGroup(int level, const ReportRow &row)
 {
     const ReportGroup &group = definition_.groups[level];
@@ -157,9 +157,11 @@ void ReportLayout::openGroup(int level, const ReportRow &row)
     std::fill(groupTotals_[level].begin(), groupTotals_[level].end(), 0.0);
     std::fill(runningTotals_.begin(), runningTotals_.end(), 0.0);
     groupLine(labelled(group.label, groupText(level)), true);
-    for (const ReportLabelledField &detail : group.details)
-        groupLine(labelled(detail.label, fieldText(detail.field, row[detail.field], detail.format)),
-                  false);
+    for (const ReportLabelledField &detail : group.details) {
+        const QString value = fieldText(detail.field, row[detail.field], detail.format);
+        if (!value.isEmpty())
+            groupLine(labelled(detail.label, value), false);
+    }
 }
 
 void ReportLayout::groupLine(const QString &caption, bool bold)
