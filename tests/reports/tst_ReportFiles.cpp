@@ -352,6 +352,41 @@ TEST_F(ReportFilesTest, ABillSaysItsTotalInTheWordsOfACheque)
     }
 }
 
+// A receipt of someone the register does not hold, the caterer's hall rent under member
+// number 0, prints under the payer's own name as a group of its own, without empty labels.
+TEST_F(ReportFilesTest, ANonMembersReceiptPrintsUnderThePayersOwnName)
+{
+    execRaw(QStringLiteral(
+        "INSERT INTO DETAILSOFDEPOSITE (SN, DATEOFDEPOSITE, BILLNUMBER, BILLDATE, "
+        "BILLSERIALNUMBER, BILLMONTH, BILLYEAR, MEMBERNUMBER, MEMBERNAME, FLATNUMBER, FEETYPE, "
+        "FEEAMOUNT, CHEQUEORCASH, CHEQUEN, BANKNAME) VALUES (20, '2026-05-10', 0, '2026-05-10', 0, "
+        "5, 2026, 0, 'SUNRISE CATERERS', '-', 'HALL RENT', 5000, 'CASH', '-', 'NONE')"));
+    const QString caterers = QStringLiteral("SUNRISE CATERERS");
+    const struct {
+        const char *name;
+        Launch launch;
+        QStringList printed;
+    } table[] = {
+        {"the payer's receipt lines",
+         [&](auto &l, auto &CR) { l.DepositDetail(CR, caterers, april1, may31); },
+         {"Member: SUNRISE CATERERS Flat: - 10/05/2026 20 0 HALL RENT CASH - 5000.00",
+          "Total SUNRISE CATERERS 5000.00"}},
+        {"every member's receipts", [&](auto &l, auto &CR) { l.MemberDepositDetailALL(CR); },
+         {"Member: SUNRISE CATERERS Flat: - Receipt No.: 20", "Total SUNRISE CATERERS 5000.00",
+          "Grand total 11800.00"}},
+        {"the payer's receipts in short",
+         [&](auto &l, auto &CR) { l.MemberDepositDetailShort(CR, caterers, april1, may31); },
+         {"Member: SUNRISE CATERERS Flat: - 20 10/05/2026 CASH - NONE 5000.00"}},
+    };
+    for (const auto &row : table) {
+        SCOPED_TRACE(row.name);
+        const QString printed = printedBy(row.launch);
+        for (const QString &text : row.printed)
+            EXPECT_TRUE(printed.contains(text)) << text.toStdString() << "\n" << printed.toStdString();
+        EXPECT_FALSE(printed.contains(QStringLiteral("Wing: Flat"))) << printed.toStdString();
+    }
+}
+
 // Amounts print rounded to paise, a half to the even paisa; totals and balances add the
 // amounts as printed, so sums of binary fractions that miss zero print 0.00, never -0.00.
 TEST_F(ReportFilesTest, AmountsPrintRoundedToPaiseAndNeverAsMinusZero)
