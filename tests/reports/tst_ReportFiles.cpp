@@ -27,6 +27,25 @@ protected:
         return printedText(pdfPath()).simplified().replace(QChar(0xFB01), QStringLiteral("fi"));
     }
 
+    // A launch with the texts it prints.
+    struct PrintedBy {
+        const char *name;
+        Launch launch;
+        QStringList printed;
+    };
+
+    // Runs each launch afresh: each of its texts stands in what it prints, `never` in none.
+    void expectEachPrints(const QList<PrintedBy> &table, const QString &never)
+    {
+        for (const PrintedBy &row : table) {
+            SCOPED_TRACE(row.name);
+            const QString printed = printedBy(row.launch);
+            for (const QString &text : row.printed)
+                EXPECT_TRUE(printed.contains(text)) << text.toStdString() << "\n" << printed.toStdString();
+            EXPECT_FALSE(printed.contains(never)) << printed.toStdString();
+        }
+    }
+
     forms::PlainControl lastJan1, jan1, march5, april1, april30, may1, may31, member1{QStringLiteral("1")}, wingA{QStringLiteral("A")},
         flat101{QStringLiteral("101")}, ravi{QStringLiteral("RAVI")},
         bMehta{QStringLiteral("B MEHTA")}, lift{QStringLiteral("LIFT")},
@@ -362,11 +381,7 @@ TEST_F(ReportFilesTest, ANonMembersReceiptPrintsUnderThePayersOwnName)
         "FEEAMOUNT, CHEQUEORCASH, CHEQUEN, BANKNAME) VALUES (20, '2026-05-10', 0, '2026-05-10', 0, "
         "5, 2026, 0, 'SUNRISE CATERERS', '-', 'HALL RENT', 5000, 'CASH', '-', 'NONE')"));
     const QString caterers = QStringLiteral("SUNRISE CATERERS");
-    const struct {
-        const char *name;
-        Launch launch;
-        QStringList printed;
-    } table[] = {
+    const QList<PrintedBy> table = {
         {"the payer's receipt lines",
          [&](auto &l, auto &CR) { l.DepositDetail(CR, caterers, april1, may31); },
          {"Member: SUNRISE CATERERS Flat: - 10/05/2026 20 0 HALL RENT CASH - 5000.00",
@@ -378,13 +393,7 @@ TEST_F(ReportFilesTest, ANonMembersReceiptPrintsUnderThePayersOwnName)
          [&](auto &l, auto &CR) { l.MemberDepositDetailShort(CR, caterers, april1, may31); },
          {"Member: SUNRISE CATERERS Flat: - 20 10/05/2026 CASH - NONE 5000.00"}},
     };
-    for (const auto &row : table) {
-        SCOPED_TRACE(row.name);
-        const QString printed = printedBy(row.launch);
-        for (const QString &text : row.printed)
-            EXPECT_TRUE(printed.contains(text)) << text.toStdString() << "\n" << printed.toStdString();
-        EXPECT_FALSE(printed.contains(QStringLiteral("Wing: Flat"))) << printed.toStdString();
-    }
+    expectEachPrints(table, QStringLiteral("Wing: Flat"));
 }
 
 // Amounts print rounded to paise, a half to the even paisa; totals and balances add the
@@ -406,11 +415,7 @@ TEST_F(ReportFilesTest, AmountsPrintRoundedToPaiseAndNeverAsMinusZero)
         "INSERT INTO BANK (SN, BANKNAME, DATEOFENTRY, AMOUNT, CHEQUEORCASH) VALUES "
         "(1, 'SBI', '2026-04-21', 0.1, 'CASH'), (2, 'SBI', '2026-04-22', 0.2, 'CASH')"));
     forms::PlainControl member2{QStringLiteral("2")};
-    const struct {
-        const char *name;
-        Launch launch;
-        QStringList printed;
-    } table[] = {
+    const QList<PrintedBy> table = {
         {"a statement whose bills the receipt clears",
          [&](auto &l, auto &CR) { l.ShowMemerReport(CR, member1, april1, may31); },
          {"LIFT 0.20 0.00 -0.30", "RECEIPT 0.00 0.30 0.00"}},
@@ -420,11 +425,5 @@ TEST_F(ReportFilesTest, AmountsPrintRoundedToPaiseAndNeverAsMinusZero)
          [&](auto &l, auto &CR) { l.ShowMemerReport(CR, member2, april1, may31); },
          {"WATER 0.12 0.00 -0.12", "LIFT 0.38 0.00 -0.50", "Total 2 0.50 0.00"}},
     };
-    for (const auto &row : table) {
-        SCOPED_TRACE(row.name);
-        const QString printed = printedBy(row.launch);
-        for (const QString &text : row.printed)
-            EXPECT_TRUE(printed.contains(text)) << text.toStdString() << "\n" << printed.toStdString();
-        EXPECT_FALSE(printed.contains(QStringLiteral("-0.00"))) << printed.toStdString();
-    }
+    expectEachPrints(table, QStringLiteral("-0.00"));
 }
