@@ -27,6 +27,25 @@ protected:
         return printedText(pdfPath()).simplified().replace(QChar(0xFB01), QStringLiteral("fi"));
     }
 
+    // A launch with the texts it prints.
+    struct PrintedBy {
+        const char *name;
+        Launch launch;
+        QStringList printed;
+    };
+
+    // Runs each launch afresh: each of its texts stands in what it prints, `never` in none.
+    void expectEachPrints(const QList<PrintedBy> &table, const QString &never)
+    {
+        for (const PrintedBy &row : table) {
+            SCOPED_TRACE(row.name);
+            const QString printed = printedBy(row.launch);
+            for (const QString &text : row.printed)
+                EXPECT_TRUE(printed.contains(text)) << text.toStdString() << "\n" << printed.toStdString();
+            EXPECT_FALSE(printed.contains(never)) << printed.toStdString();
+        }
+    }
+
     forms::PlainControl lastJan1, jan1, march5, april1, april30, may1, may31, member1{QStringLiteral("1")}, wingA{QStringLiteral("A")},
         flat101{QStringLiteral("101")}, ravi{QStringLiteral("RAVI")},
         bMehta{QStringLiteral("B MEHTA")}, lift{QStringLiteral("LIFT")},
@@ -311,7 +330,8 @@ TEST_F(ReportFilesTest, BillReceiptStatementAndBalanceSheetPrintAsTheirReference
 }
 
 // A bill says its total, outstanding amount included, in the words a cheque of that
-// amount carries; a total with paise gets no words rather than words without the paise.
+// amount carries, once the total is rounded to paise; a total with paise, or below zero,
+// gets no words rather than words without the paise, and no empty label either.
 TEST_F(ReportFilesTest, ABillSaysItsTotalInTheWordsOfACheque)
 {
     const struct {
@@ -323,7 +343,9 @@ TEST_F(ReportFilesTest, ABillSaysItsTotalInTheWordsOfACheque)
         {"lines and an outstanding amount", "1500, 500", "250", "2250"},
         {"a lakh and more", "100000, 2345", "0", "102345"},
         {"crores", "12000000", "5", "12000005"},
+        {"lines whose binary sum misses the whole rupee", "0.1, 0.2, 2.7", "0", "3"},
         {"paise in the total", "1500.50", "0", nullptr},
+        {"a total below zero", "-1500", "0", nullptr},
     };
     for (const auto &row : table) {
         SCOPED_TRACE(row.name);
@@ -341,8 +363,67 @@ TEST_F(ReportFilesTest, ABillSaysItsTotalInTheWordsOfACheque)
 
         const QString printed = printedBy([](auto &l, auto &CR) { l.ShowBillAsNumber(CR, 20); });
 
-        EXPECT_TRUE(printed.contains(
-            QStringLiteral("Amount in words: %1 1 MAINTENANCE").arg(words).simplified()))
+        const QString heading = row.words ? QStringLiteral("Amount in words: ") + words
+                                          : QStringLiteral("Member: A SHARMA");
+        EXPECT_TRUE(printed.contains((heading + QStringLiteral(" 1 MAINTENANCE")).simplified()))
             << printed.toStdString();
+        EXPECT_EQ(printed.contains(QStringLiteral("Amount in words")), row.words != nullptr);
     }
+}
+
+// A receipt of someone the register does not hold, the caterer's hall rent under member
+// number 0, prints under the payer's own name as a group of its own, without empty labels.
+TEST_F(ReportFilesTest, ANonMembersReceiptPrintsUnderThePayersOwnName)
+{
+    execRaw(QStringLiteral(
+        "INSERT INTO DETAILSOFDEPOSITE (SN, DATEOFDEPOSITE, BILLNUMBER, BILLDATE, "
+        "BILLSERIALNUMBER, BILLMONTH, BILLYEAR, MEMBERNUMBER, MEMBERNAME, FLATNUMBER, FEETYPE, "
+        "FEEAMOUNT, CHEQUEORCASH, CHEQUEN, BANKNAME) VALUES (20, '2026-05-10', 0, '2026-05-10', 0, "
+        "5, 2026, 0, 'SUNRISE CATERERS', '-', 'HALL RENT', 5000, 'CASH', '-', 'NONE')"));
+    const QString caterers = QStringLiteral("SUNRISE CATERERS");
+    const QList<PrintedBy> table = {
+        {"the payer's receipt lines",
+         [&](auto &l, auto &CR) { l.DepositDetail(CR, caterers, april1, may31); },
+         {"Member: SUNRISE CATERERS Flat: - 10/05/2026 20 0 HALL RENT CASH - 5000.00",
+          "Total SUNRISE CATERERS 5000.00"}},
+        {"every member's receipts", [&](auto &l, auto &CR) { l.MemberDepositDetailALL(CR); },
+         {"Member: SUNRISE CATERERS Flat: - Receipt No.: 20", "Total SUNRISE CATERERS 5000.00",
+          "Grand total 11800.00"}},
+        {"the payer's receipts in short",
+         [&](auto &l, auto &CR) { l.MemberDepositDetailShort(CR, caterers, april1, may31); },
+         {"Member: SUNRISE CATERERS Flat: - 20 10/05/2026 CASH - NONE 5000.00"}},
+    };
+    expectEachPrints(table, QStringLiteral("Wing: Flat"));
+}
+
+// Amounts print rounded to paise, a half to the even paisa; totals and balances add the
+// amounts as printed, so sums of binary fractions that miss zero print 0.00, never -0.00.
+TEST_F(ReportFilesTest, AmountsPrintRoundedToPaiseAndNeverAsMinusZero)
+{
+    for (const char *table : {"DETAILSOFDEPOSITE", "BANK", "EXPENDITURE", "PERMANENTITEM", "TYMEMBER"})
+        execRaw(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
+    execRaw(QStringLiteral(
+        "INSERT INTO TYMEMBER VALUES (1, 1, '2026-04-05', 'WATER', 'BILL', 7, 0.1, 0), "
+        "(2, 1, '2026-04-06', 'LIFT', 'BILL', 8, 0.2, 0), "
+        "(3, 1, '2026-04-20', 'RECEIPT', 'RECEIPT', 12, 0, 0.3), "
+        "(4, 2, '2026-04-05', 'WATER', 'BILL', 9, 0.125, 0), "
+        "(5, 2, '2026-04-06', 'LIFT', 'BILL', 10, 0.375, 0)"));
+    execRaw(QStringLiteral(
+        "INSERT INTO DETAILSOFDEPOSITE (SN, DATEOFDEPOSITE, BILLNUMBER, MEMBERNUMBER, FLATNUMBER, "
+        "FEETYPE, FEEAMOUNT) VALUES (12, '2026-04-20', 7, 1, '101', 'WATER', 0.3)"));
+    execRaw(QStringLiteral(
+        "INSERT INTO BANK (SN, BANKNAME, DATEOFENTRY, AMOUNT, CHEQUEORCASH) VALUES "
+        "(1, 'SBI', '2026-04-21', 0.1, 'CASH'), (2, 'SBI', '2026-04-22', 0.2, 'CASH')"));
+    forms::PlainControl member2{QStringLiteral("2")};
+    const QList<PrintedBy> table = {
+        {"a statement whose bills the receipt clears",
+         [&](auto &l, auto &CR) { l.ShowMemerReport(CR, member1, april1, may31); },
+         {"LIFT 0.20 0.00 -0.30", "RECEIPT 0.00 0.30 0.00"}},
+        {"cash in hand of a receipt banked in parts", [&](auto &l, auto &CR) { l.BalanceSheet(CR); },
+         {"BALANCE AT BANK 0.30", "CASH IN HAND 0.00", "Grand total 0.30 0.30"}},
+        {"halves of a paisa",
+         [&](auto &l, auto &CR) { l.ShowMemerReport(CR, member2, april1, may31); },
+         {"WATER 0.12 0.00 -0.12", "LIFT 0.38 0.00 -0.50", "Total 2 0.50 0.00"}},
+    };
+    expectEachPrints(table, QStringLiteral("-0.00"));
 }

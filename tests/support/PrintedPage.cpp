@@ -35,19 +35,19 @@ double attribute(const QXmlStreamReader &xml, const char *name)
     return xml.attributes().value(QLatin1String(name)).toDouble();
 }
 
-} // namespace
-
-PrintedPage::PrintedPage(const QString &pdfPath) : path_(pdfPath)
+// The pages pdftotext -bbox reads with these arguments, the file's path last.
+QList<PrintedWords> wordBoxes(const QStringList &arguments)
 {
-    QXmlStreamReader words(run(QStringLiteral("pdftotext"),
-                               {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
-                                QStringLiteral("-l"), QStringLiteral("1"), pdfPath,
-                                QStringLiteral("-")}));
+    QXmlStreamReader words(
+        run(QStringLiteral("pdftotext"),
+            QStringList{QStringLiteral("-bbox")} + arguments + QStringList{QStringLiteral("-")}));
+    QList<PrintedWords> pages;
     while (!words.atEnd()) {
         if (words.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (words.name() == QLatin1String("page")) {
-            size_ = QSizeF(attribute(words, "width"), attribute(words, "height")) * TwipsPerPoint;
+            pages.append({QSizeF(attribute(words, "width"), attribute(words, "height")) * TwipsPerPoint,
+                          {}});
         } else if (words.name() == QLatin1String("word")) {
             PrintedText word;
             word.left = attribute(words, "xMin") * TwipsPerPoint;
@@ -55,8 +55,22 @@ PrintedPage::PrintedPage(const QString &pdfPath) : path_(pdfPath)
             word.right = attribute(words, "xMax") * TwipsPerPoint;
             word.bottom = attribute(words, "yMax") * TwipsPerPoint;
             word.text = words.readElementText();
-            words_.append(word);
+            pages.last().words.append(word);
         }
+    }
+    return pages;
+}
+
+} // namespace
+
+PrintedPage::PrintedPage(const QString &pdfPath) : path_(pdfPath)
+{
+    const QList<PrintedWords> first =
+        wordBoxes({QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                   QStringLiteral("1"), pdfPath});
+    if (!first.isEmpty()) {
+        size_ = first[0].sizeTwips;
+        words_ = first[0].words;
     }
 
     // pdftohtml names the font and colour of each run of text.
@@ -190,4 +204,9 @@ QStringList printedFiles(const QString &programFolder)
     for (const QString &name : names)
         files.append(printed.filePath(name));
     return files;
+}
+
+QList<PrintedWords> printedWords(const QString &pdfPath)
+{
+    return wordBoxes({pdfPath});
 }

@@ -63,5 +63,14 @@ private:
 // pages parted by a form feed.
 QString printedText(const QString &pdfPath);
 
+// The words of one page of a PDF file with the size of its paper, in twips.
+struct PrintedWords {
+    QSizeF sizeTwips;
+    QList<PrintedText> words;
+};
+
+// The words of every page of a PDF file, in page order.
+QList<PrintedWords> printedWords(const QString &pdfPath);
+
 // The PDF files printed into the program folder, oldest name first.
 QStringList printedFiles(const QString &programFolder);

@@ -16,15 +16,20 @@ constexpr double PaperLongSide = 16838;
 constexpr double Margin = 720;
 constexpr double TitleHeight = 440;
 constexpr double TitleSize = 14;
+// A row of one line; each further line of a wrapped value adds less, so that the lines
+// of one value read as one.
 constexpr double LineHeight = 260;
+constexpr double WrappedLineHeight = 220;
 constexpr double HeadingHeight = 280;
 constexpr double TextSize = 9;
 constexpr double FooterSize = 8;
 constexpr double Gap = 120;
 constexpr double RuleThickness = 15;
-// Space between neighbouring columns, split on both sides of each.
-constexpr double ColumnPadding = 60;
+// Space between neighbouring columns, split on both sides of each: a number that ends at
+// its column's right edge stays clear of the text that begins the next one.
+constexpr double ColumnPadding = 120;
 const QString ReportFont = QStringLiteral("MS Sans Serif");
+const QString Continued = QStringLiteral(" (continued)");
 
 // Texts that differ only in letter case sort together in the database, so they make one
 // group too.
@@ -35,6 +40,15 @@ bool sameGroup(const rt::Variant &value, const rt::Variant &group)
     return value == group;
 }
 
+QFont reportFont(bool bold)
+{
+    printer::PrintableLabel label;
+    label.fontName = ReportFont;
+    label.fontSize = TextSize;
+    label.bold = bold;
+    return printer::fontInTwips(label);
+}
+
 } // namespace
 
 ReportLayout::ReportLayout(const ReportDefinition &definition, QStringList formulaTexts,
@@ -42,12 +56,18 @@ ReportLayout::ReportLayout(const ReportDefinition &definition, QStringList formu
     : definition_(definition), formulaTexts_(std::move(formulaTexts)), jobName_(std::move(jobName)),
       paper_(definition.landscape ? QSizeF(PaperLongSide, PaperShortSide)
                                   : QSizeF(PaperShortSide, PaperLongSide)),
-      bodyBottom_(paper_.height() - Margin - LineHeight - Gap)
+      bodyBottom_(paper_.height() - Margin - LineHeight - Gap), plain_(reportFont(false)),
+      bold_(reportFont(true))
 {
     double left = Margin;
     columnLefts_.append(left);
     for (const ReportColumn &column : definition_.columns)
         columnLefts_.append(left += column.widthTwips);
+    for (qsizetype index = 0; index < definition_.columns.size(); ++index) {
+        const ReportColumn &column = definition_.columns[index];
+        columnHeadings_.append(wrap(column.heading, columnLeft(index) + ColumnPadding / 2,
+                                    column.widthTwips - ColumnPadding, column.alignment, true));
+    }
 }
 
 QList<ReportPage> ReportLayout::layOut(const QList<ReportRow> &rows)
@@ -56,23 +76,32 @@ QList<ReportPage> ReportLayout::layOut(const QList<ReportRow> &rows)
     const QList<double> zeros(definition_.columns.size(), 0.0);
     groupTotals_ = QList<QList<double>>(levels, zeros);
     groupValues_ = QList<rt::Variant>(levels);
+    headings_ = QList<Heading>(levels);
     grandTotals_ = zeros;
     runningTotals_ = zeros;
     startPage();
+    int changed = 0;
     for (qsizetype index = 0; index < rows.size(); ++index) {
         const ReportRow &row = rows[index];
-        int changed = 0;
         if (index > 0) {
-            while (changed < levels
-                   && sameGroup(row[definition_.groups[changed].field], groupValues_[changed]))
-                ++changed;
             for (int level = levels - 1; level >= changed; --level)
                 closeGroup(level);
         }
-        for (int level = changed; level < levels; ++level)
+        double height = 0;
+        for (int level = changed; level < levels; ++level) {
             openGroup(level, row);
-        printRow(row);
+            height += headingHeight(headings_[level]);
+        }
+        const bool last = index + 1 == rows.size();
+        const int closing = last ? 0 : firstChangedLevel(rows[index + 1]);
+        const QList<Wrapped> cells = rowCells(row);
+        keepTogether(height + tallest(cells) + closingHeight(closing, last), changed);
+        for (int level = changed; level < levels; ++level)
+            printHeading(headings_[level], false);
+        placeAll(cells);
+        y_ += tallest(cells);
         addTotals(row);
+        changed = closing;
     }
     if (!rows.isEmpty()) {
         for (int level = levels - 1; level >= 0; --level)
@@ -97,13 +126,20 @@ QString ReportLayout::cellText(const rt::Variant &value, const ReportColumn &col
             return rt::shortDateText(stored);
         break;
     case ValueFormat::Number:
-        return QString::number(value.toDouble(), 'f', column.decimals);
+        return QString::number(printedAmount(value.toDouble(), column.decimals), 'f',
+                               column.decimals);
     case ValueFormat::Words:
-        return AmountInWords::of(value.toDouble());
+        return AmountInWords::of(printedAmount(value.toDouble(), column.decimals));
     case ValueFormat::Text:
         break;
     }
     return value.toString();
+}
+
+double ReportLayout::printedAmount(double amount, int decimals)
+{
+    const double rounded = rt::roundHalfEven(amount, decimals);
+    return rounded == 0 ? 0.0 : rounded;
 }
 
 void ReportLayout::startPage()
@@ -117,49 +153,66 @@ void ReportLayout::startPage()
         const QString value = formulaTexts_.value(index);
         if (value.isEmpty())
             continue;
-        text(labelled(definition_.formulas[index].label, value),
-             QRectF(Margin, y_, width, LineHeight), Qt::AlignHCenter, TextSize, false);
-        y_ += LineHeight;
+        const Wrapped formula = wrap(labelled(definition_.formulas[index].label, value), Margin,
+                                     width, Qt::AlignHCenter, false);
+        place(formula);
+        y_ += heightOf(formula);
     }
     y_ += Gap;
-    for (qsizetype index = 0; index < definition_.columns.size(); ++index) {
-        const ReportColumn &column = definition_.columns[index];
-        text(column.heading,
-             QRectF(columnLeft(index) + ColumnPadding / 2, y_, column.widthTwips - ColumnPadding,
-                    HeadingHeight),
-             column.alignment, TextSize, true);
-    }
-    y_ += HeadingHeight;
-    rule(y_, Margin, columnLeft(definition_.columns.size()) - Margin);
+    printColumnHeadings();
+    bodyTop_ = y_;
+}
+
+void ReportLayout::printColumnHeadings()
+{
+    placeAll(columnHeadings_);
+    y_ += tallest(columnHeadings_) + HeadingHeight - LineHeight;
+    rule(y_, Margin, tableWidth());
     y_ += Gap / 2;
 }
 
-void ReportLayout::makeRoomFor(double height)
+void ReportLayout::keepTogether(double height, int level)
 {
-    if (y_ + height > bodyBottom_)
-        startPage();
+    if (y_ + height <= bodyBottom_ || y_ <= bodyTop_)
+        return;
+    startPage();
+    for (int open = 0; open < level; ++open)
+        printHeading(headings_[open], true);
 }
 
-// A group's heading, and its details each on a line of its own, keep at least one of its
-// rows with them.
 void ReportLayout::openGroup(int level, const ReportRow &row)
 {
     const ReportGroup &group = definition_.groups[level];
-    makeRoomFor((2 + group.details.size()) * LineHeight);
     groupValues_[level] = row[group.field];
     std::fill(groupTotals_[level].begin(), groupTotals_[level].end(), 0.0);
     std::fill(runningTotals_.begin(), runningTotals_.end(), 0.0);
-    groupLine(labelled(group.label, groupText(level)), true);
-    for (const ReportLabelledField &detail : group.details)
-        groupLine(labelled(detail.label, fieldText(detail.field, row[detail.field], detail.format)),
-                  false);
+    Heading &heading = headings_[level];
+    heading.caption = labelled(group.label, groupText(level));
+    heading.details.clear();
+    for (const ReportLabelledField &detail : group.details) {
+        const QString value = fieldText(detail.field, row[detail.field], detail.format);
+        if (!value.isEmpty())
+            heading.details.append(fullWidth(labelled(detail.label, value), false));
+    }
 }
 
-void ReportLayout::groupLine(const QString &caption, bool bold)
+double ReportLayout::headingHeight(const Heading &heading)
 {
-    text(caption, QRectF(Margin, y_, columnLeft(definition_.columns.size()) - Margin, LineHeight),
-         Qt::AlignLeft, TextSize, bold);
-    y_ += LineHeight;
+    double height = heightOf(fullWidth(heading.caption, true));
+    for (const Wrapped &detail : heading.details)
+        height += heightOf(detail);
+    return height;
+}
+
+void ReportLayout::printHeading(const Heading &heading, bool continued)
+{
+    const Wrapped caption = fullWidth(continued ? heading.caption + Continued : heading.caption, true);
+    place(caption);
+    y_ += heightOf(caption);
+    for (const Wrapped &detail : heading.details) {
+        place(detail);
+        y_ += heightOf(detail);
+    }
 }
 
 void ReportLayout::closeGroup(int level)
@@ -169,48 +222,60 @@ void ReportLayout::closeGroup(int level)
     y_ += LineHeight / 2;
 }
 
-void ReportLayout::printRow(const ReportRow &row)
+QList<ReportLayout::Wrapped> ReportLayout::rowCells(const ReportRow &row)
 {
-    makeRoomFor(LineHeight);
+    QList<Wrapped> cells;
     for (qsizetype index = 0; index < definition_.columns.size(); ++index) {
         const ReportColumn &column = definition_.columns[index];
         const rt::Variant &value = row[column.field];
         if (column.running && !value.isNull())
-            runningTotals_[index] += value.toDouble();
-        text(cellText(column.running ? rt::Variant(runningTotals_[index]) : value, column),
-             QRectF(columnLeft(index) + ColumnPadding / 2, y_, column.widthTwips - ColumnPadding,
-                    LineHeight),
-             column.alignment, TextSize, false);
+            runningTotals_[index] += printedAmount(value.toDouble(), column.decimals);
+        cells.append(wrap(cellText(column.running ? rt::Variant(runningTotals_[index]) : value, column),
+                          columnLeft(index) + ColumnPadding / 2, column.widthTwips - ColumnPadding,
+                          column.alignment, false));
     }
-    y_ += LineHeight;
+    return cells;
 }
 
 // The label fills the columns before the first total; each total stands under its
 // column with a rule above it.
 void ReportLayout::printTotals(const QString &label, const QList<double> &totals)
 {
-    makeRoomFor(LineHeight + Gap / 2);
-    qsizetype firstTotal = 0;
-    while (!definition_.columns[firstTotal].total)
-        ++firstTotal;
-    for (qsizetype index = firstTotal; index < definition_.columns.size(); ++index) {
+    QList<Wrapped> texts{totalsLabel(label)};
+    for (qsizetype index = 0; index < definition_.columns.size(); ++index) {
         const ReportColumn &column = definition_.columns[index];
         if (!column.total)
             continue;
         rule(y_, columnLeft(index), column.widthTwips);
-        text(cellText(totals[index], column),
-             QRectF(columnLeft(index) + ColumnPadding / 2, y_ + Gap / 2,
-                    column.widthTwips - ColumnPadding, LineHeight),
-             column.alignment, TextSize, true);
+        texts.append(wrap(cellText(totals[index], column), columnLeft(index) + ColumnPadding / 2,
+                          column.widthTwips - ColumnPadding, column.alignment, true));
     }
     y_ += Gap / 2;
-    text(label,
-         QRectF(Margin + ColumnPadding / 2, y_,
-                std::max(columnLeft(firstTotal) - Margin, double(definition_.columns[0].widthTwips))
-                    - ColumnPadding,
-                LineHeight),
-         Qt::AlignLeft, TextSize, true);
-    y_ += LineHeight;
+    placeAll(texts);
+    y_ += tallest(texts);
+}
+
+ReportLayout::Wrapped ReportLayout::totalsLabel(const QString &label)
+{
+    qsizetype firstTotal = 0;
+    while (!definition_.columns[firstTotal].total)
+        ++firstTotal;
+    const double width =
+        std::max(columnLeft(firstTotal) - Margin, double(definition_.columns[0].widthTwips));
+    return wrap(label, Margin + ColumnPadding / 2, width - ColumnPadding, Qt::AlignLeft, true);
+}
+
+double ReportLayout::closingHeight(int level, bool last)
+{
+    if (!hasTotals())
+        return 0;
+    double height = 0;
+    for (int open = static_cast<int>(definition_.groups.size()) - 1; open >= level; --open)
+        height += Gap / 2 + heightOf(totalsLabel(QStringLiteral("Total ") + groupText(open)))
+                  + LineHeight / 2;
+    if (last)
+        height += Gap / 2 + LineHeight;
+    return height;
 }
 
 void ReportLayout::addTotals(const ReportRow &row)
@@ -220,11 +285,58 @@ void ReportLayout::addTotals(const ReportRow &row)
         const rt::Variant &value = row[column.field];
         if (!column.total || value.isNull())
             continue;
-        const double amount = value.toDouble();
+        const double amount = printedAmount(value.toDouble(), column.decimals);
         grandTotals_[index] += amount;
         for (QList<double> &totals : groupTotals_)
             totals[index] += amount;
     }
+}
+
+int ReportLayout::firstChangedLevel(const ReportRow &row) const
+{
+    int level = 0;
+    while (level < definition_.groups.size()
+           && sameGroup(row[definition_.groups[level].field], groupValues_[level]))
+        ++level;
+    return level;
+}
+
+ReportLayout::Wrapped ReportLayout::wrap(const QString &caption, double left, double width,
+                                         Qt::Alignment alignment, bool bold)
+{
+    return {(bold ? bold_ : plain_).lines(caption, width), left, width, alignment, bold};
+}
+
+ReportLayout::Wrapped ReportLayout::fullWidth(const QString &caption, bool bold)
+{
+    return wrap(caption, Margin, tableWidth(), Qt::AlignLeft, bold);
+}
+
+double ReportLayout::heightOf(const Wrapped &text)
+{
+    return LineHeight + (text.lines.size() - 1) * WrappedLineHeight;
+}
+
+double ReportLayout::tallest(const QList<Wrapped> &texts)
+{
+    double height = LineHeight;
+    for (const Wrapped &text : texts)
+        height = std::max(height, heightOf(text));
+    return height;
+}
+
+void ReportLayout::place(const Wrapped &wrapped)
+{
+    for (qsizetype line = 0; line < wrapped.lines.size(); ++line)
+        text(wrapped.lines[line],
+             QRectF(wrapped.left, y_ + line * WrappedLineHeight, wrapped.width, LineHeight),
+             wrapped.alignment, TextSize, wrapped.bold);
+}
+
+void ReportLayout::placeAll(const QList<Wrapped> &texts)
+{
+    for (const Wrapped &wrapped : texts)
+        place(wrapped);
 }
 
 void ReportLayout::rule(double top, double left, double width)
@@ -269,6 +381,11 @@ void ReportLayout::numberPages()
 double ReportLayout::columnLeft(qsizetype column) const
 {
     return columnLefts_[column];
+}
+
+double ReportLayout::tableWidth() const
+{
+    return columnLeft(definition_.columns.size()) - Margin;
 }
 
 QString ReportLayout::groupText(int level) const

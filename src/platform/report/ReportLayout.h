@@ -2,6 +2,7 @@
 
 #include "platform/report/ReportPage.h"
 #include "platform/report/ReportQuery.h"
+#include "platform/report/TextWrapper.h"
 
 #include <QList>
 #include <QStringList>
@@ -14,7 +15,10 @@ enum class ValueFormat;
 
 // Lays a report's rows out on pages: on every page the title, the formula texts and the
 // column headings; then the rows with a heading and totals for every group, the grand
-// totals at the end, and "Page n of m" at the foot. One pass over the rows.
+// totals at the end, and "Page n of m" at the foot. A value wider than its column wraps
+// and its row grows to hold it. A heading keeps the headings nested in it and a row with
+// it, a row keeps the totals that follow it, and a group that goes on over a page break
+// repeats its headings, marked as continued. One pass over the rows.
 class ReportLayout {
 public:
     // formulaTexts holds the text of each formula field of the definition, in its order.
@@ -22,24 +26,63 @@ public:
 
     QList<ReportPage> layOut(const QList<ReportRow> &rows);
 
-    // A value as a column prints it.
+    // A value as a column prints it; an amount rounded as printedAmount says.
     static QString cellText(const rt::Variant &value, const ReportColumn &column);
+    // An amount as it prints with that many decimals, and as totals and balances count
+    // it: rounded, halves to the even neighbour, and never a negative zero.
+    static double printedAmount(double amount, int decimals);
 
 private:
+    // A text broken into the lines that fit its width.
+    struct Wrapped {
+        QStringList lines;
+        double left = 0;
+        double width = 0;
+        Qt::Alignment alignment = Qt::AlignLeft;
+        bool bold = false;
+    };
+    // A group's heading and details as its first row gave them.
+    struct Heading {
+        QString caption;
+        QList<Wrapped> details;
+    };
+
     void startPage();
-    void makeRoomFor(double height);
+    void printColumnHeadings();
+    // Starts a new page when the height does not fit below what the page holds; the
+    // groups open above `level` then go on under their headings, marked as continued.
+    void keepTogether(double height, int level);
+    // Takes the group's value and heading from its first row; printed later, once it is
+    // known to fit with what it keeps.
     void openGroup(int level, const ReportRow &row);
-    void groupLine(const QString &caption, bool bold);
+    double headingHeight(const Heading &heading);
+    void printHeading(const Heading &heading, bool continued);
     void closeGroup(int level);
-    void printRow(const ReportRow &row);
+    QList<Wrapped> rowCells(const ReportRow &row);
     void printTotals(const QString &label, const QList<double> &totals);
+    Wrapped totalsLabel(const QString &label);
+    // The height of the totals that close the groups from `level` inwards, and of the
+    // grand totals when the rows end there.
+    double closingHeight(int level, bool last);
     void addTotals(const ReportRow &row);
+    // The first group level whose value the row does not share; the number of levels
+    // when it shares them all.
+    int firstChangedLevel(const ReportRow &row) const;
+    Wrapped wrap(const QString &caption, double left, double width, Qt::Alignment alignment,
+                 bool bold);
+    Wrapped fullWidth(const QString &caption, bool bold);
+    static double heightOf(const Wrapped &text);
+    static double tallest(const QList<Wrapped> &texts);
+    // Places the lines from the current line down; the current line stays.
+    void place(const Wrapped &text);
+    void placeAll(const QList<Wrapped> &texts);
     void rule(double top, double left, double width);
     void text(const QString &caption, const QRectF &twips, Qt::Alignment alignment, double size,
               bool bold);
     void numberPages();
     // The left edge of a column; of the table's right edge for one past the last.
     double columnLeft(qsizetype column) const;
+    double tableWidth() const;
     QString groupText(int level) const;
     // A field's value in words when the format says so; else as the column showing it
     // prints it, if one does, else in the format.
@@ -52,15 +95,21 @@ private:
     QString jobName_;
     QSizeF paper_;
     double bodyBottom_ = 0;
+    // Where the rows of the current page begin.
+    double bodyTop_ = 0;
     QList<double> columnLefts_;
+    TextWrapper plain_;
+    TextWrapper bold_;
     double y_ = 0;
     QList<ReportPage> pages_;
+    QList<Wrapped> columnHeadings_;
     // Totals of each open group, then of the whole report, one per column.
     QList<QList<double>> groupTotals_;
     QList<double> grandTotals_;
     // The running balance of each column so far in the current group.
     QList<double> runningTotals_;
     QList<rt::Variant> groupValues_;
+    QList<Heading> headings_;
 };
 
 } // namespace report
