@@ -2,9 +2,9 @@
 
 #include "cheque/CHEQUECLASS.h"
 #include "cheque/ChequeForm.h"
-#include "cheque/ControlFont.h"
 #include "cheque/ModuleData.h"
 #include "data/Module1.h"
+#include "platform/forms/ControlFont.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Figures.h"
 #include "platform/forms/FormControls.h"
@@ -68,14 +68,15 @@ QFont defaultFont()
 QLabel *label(QWidget *container, const char *name, const QString &caption, const QRect &twips,
               Qt::Alignment alignment = Qt::AlignLeft)
 {
-    return forms::FormControls::label(container, name, caption, twips, controlFont(),
+    return forms::FormControls::label(container, name, caption, twips, forms::controlFont(),
                                       alignment | Qt::AlignTop);
 }
 
 QPushButton *button(QWidget *container, const char *name, const QString &caption,
                     const QRect &twips, const QString &toolTip = QString())
 {
-    QPushButton *made = forms::FormControls::button(container, name, caption, twips, controlFont());
+    QPushButton *made =
+        forms::FormControls::button(container, name, caption, twips, forms::controlFont());
     made->setToolTip(toolTip);
     return made;
 }
@@ -92,7 +93,7 @@ QPushButton *downwardButton(QWidget *container, const char *name, const QRect &t
 QLineEdit *positionBox(QWidget *container, const char *name, int left, int top)
 {
     return forms::FormControls::textBox(container, name, QRect(left, top, 735, 285),
-                                        controlFont());
+                                        forms::controlFont());
 }
 
 QString fieldName(int box)
@@ -214,7 +215,8 @@ void Cheque_200_90::buildAlignmentFrame()
     Label2 = label(Frame2, "Label2", QStringLiteral("Custom Name :"), QRect(120, 300, 1815, 255),
                    Qt::AlignRight);
     cmbcustomname = forms::FormControls::comboBox(Frame2, "cmbcustomname",
-                                                  QRect(2040, 240, 3615, 360), controlFont());
+                                                  QRect(2040, 240, 3615, 360),
+                                                  forms::controlFont());
     cmbcustomname->setToolTip(
         QStringLiteral("Select Custome Alignment Name and then clcik Adjust Distance"));
     Label10 = label(Frame2, "Label10", QStringLiteral("Left :"), QRect(2160, 600, 495, 255));
@@ -283,7 +285,7 @@ void Cheque_200_90::buildChequeFrame()
     Label1 = label(Frame1, "Label1", QStringLiteral("Select Cheque No :"),
                    QRect(120, 120, 2175, 375));
     cmbcheque = forms::FormControls::comboBox(Frame1, "cmbcheque", QRect(2160, 120, 1335, 360),
-                                              controlFont());
+                                              forms::controlFont());
     chequeList_ =
         std::make_unique<forms::ComboBoxControl>(cmbcheque, [this] { cmbcheque_Click(); });
 
@@ -297,7 +299,7 @@ void Cheque_200_90::buildChequeFrame()
                       QStringLiteral("Select Cheque Number, Select Custom alignment Name, Select "
                                      "Portrait or Landscape then click Print to print Cheque"));
     DG = forms::FormControls::place(new forms::DataGrid(Frame1), "DG",
-                                    QRect(120, 600, 6375, 3015), controlFont());
+                                    QRect(120, 600, 6375, 3015), forms::controlFont());
 }
 
 void Cheque_200_90::connectHandlers()
