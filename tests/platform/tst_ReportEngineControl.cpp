@@ -81,11 +81,15 @@ protected:
 
 } // namespace
 
+// Entries for formulas this report does not list, as a launch of another report leaves
+// them on the control, are passed over.
 TEST_F(ReportEngineControlTest, aRunPrintsTheSelectedRowsInGroupsWithTheirTotalsAndFormulaTexts)
 {
     control.setPrintFileName(pdfPath());
     control.setFormulas(1, QStringLiteral("period = 'JANUARY 2026'"));
     control.setFormulas(2, QString());
+    control.setFormulas(4, QStringLiteral("date1 = '01/04/2026'"));
+    control.setFormulas(5, QStringLiteral("H9 = 'LEFT BEHIND'"));
     control.setSelectionFormula(QStringLiteral(
         "{CHEQUETABLE.DATEOFENTRY} >= date(2026,1,5) and {chequetable.dateofentry} <= date(2026,1,6)"));
     control.setAction(1);
@@ -122,7 +126,9 @@ TEST_F(ReportEngineControlTest, aFailingRunRaisesItsDescriptionAndLeavesNothingB
          "text 'O' early, before: BRIEN'."},
         {"\\CHEQUES.rpt", "{CHEQUETABLE.PAYEE} = 'X'", "H1 = ''", "",
          "20516 This field name is not known: {CHEQUETABLE.PAYEE}"},
-        {"\\CHEQUES.rpt", "", "H9 = 'X'", "", "20517 This formula name is not known: H9"},
+        {"\\CHEQUES.rpt", "", "H9 = 01/04/2026", "",
+         "20515 Error in formula \"H9 = 01/04/2026\": a text in single quotes was expected "
+         "after H9 =."},
         {"\\CHEQUES.rpt", "", "H1 = 'IT'S'", "",
          "20515 Error in formula \"H1 = 'IT'S'\": an apostrophe ends the text 'IT' early, "
          "before: S'."},
