@@ -1,5 +1,6 @@
 #include "reports/FRM_BANK_QUERY.h"
 
+#include "cheque/CalculateClass.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/ControlFont.h"
 #include "platform/forms/Figures.h"
@@ -51,7 +52,8 @@ QPushButton *button(QWidget *frame, const char *name, const QString &caption, co
 
 FRM_BANK_QUERY::FRM_BANK_QUERY(std::unique_ptr<report::ReportControl> CR, QWidget *parent)
     : forms::Form(parent),
-      CR(CR ? std::move(CR) : std::make_unique<report::ReportEngineControl>())
+      CR(CR ? std::move(CR)
+            : std::make_unique<report::ReportEngineControl>(CalculateClass::SumInWords))
 {
     setObjectName(QStringLiteral("FRM_BANK_QUERY"));
     setWindowTitle(QStringLiteral("BANK TRANSACTION"));

@@ -283,9 +283,9 @@ TEST_F(ReportEngineControlTest, aColumnThatCannotKeepABalanceIsRefused)
 }
 
 // A sum in words: under a group heading, beside the same sum in figures, and in a column
-// of its own; the words are the program's, and a report that asks for words the program
-// never set up fails before anything is printed.
-TEST_F(ReportEngineControlTest, aSumInWordsPrintsTheWordsTheProgramSetUp)
+// of its own; the words are those the control was handed, and a report that asks for
+// words on a control handed none fails before anything is printed.
+TEST_F(ReportEngineControlTest, aSumInWordsPrintsTheWordsTheControlWasHanded)
 {
     QFile file(folder() + QStringLiteral("/WORDS.rpt"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -311,23 +311,23 @@ TEST_F(ReportEngineControlTest, aSumInWordsPrintsTheWordsTheProgramSetUp)
         QStringList printed;
         QString raised;
     } cases[] = {
-        {"words set up", [](double amount) { return QStringLiteral("RUPEES %1").arg(amount); },
+        {"words handed over",
+         [](double amount) { return QStringLiteral("RUPEES %1").arg(amount); },
          {"CHEQUES IN WORDS", "Amount In words", "Bank: SBI", "First: RUPEES 100",
           "100.00 RUPEES 100", "250.50 RUPEES 250.5", "Page 1 of 1"},
          QStringLiteral("none")},
-        {"no words set up", {}, {},
+        {"no words handed over", {}, {},
          QStringLiteral("20518 This report writes amounts in words, but no words are set up")},
     };
-    control.setReportFileName(folder() + QStringLiteral("\\WORDS.rpt"));
-    control.setPrintFileName(pdfPath());
-    control.setSelectionFormula(QStringLiteral("{CHEQUETABLE.SN} <= 2"));
     for (const auto &row : cases) {
         SCOPED_TRACE(row.name);
         QFile::remove(pdfPath());
-        report::AmountInWords::set(row.words);
+        report::ReportEngineControl words(row.words);
+        words.setReportFileName(folder() + QStringLiteral("\\WORDS.rpt"));
+        words.setPrintFileName(pdfPath());
+        words.setSelectionFormula(QStringLiteral("{CHEQUETABLE.SN} <= 2"));
 
-        EXPECT_EQ(raisedError([&] { control.setAction(1); }), row.raised);
+        EXPECT_EQ(raisedError([&] { words.setAction(1); }), row.raised);
         EXPECT_EQ(QFile::exists(pdfPath()) ? printedLines() : QStringList(), row.printed);
     }
-    report::AmountInWords::set({});
 }

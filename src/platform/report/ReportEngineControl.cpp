@@ -10,6 +10,11 @@
 
 namespace report {
 
+ReportEngineControl::ReportEngineControl(AmountInWords::Function amountInWords)
+    : amountInWords_(std::move(amountInWords))
+{
+}
+
 void ReportEngineControl::setReportFileName(const QString &fileName)
 {
     reportFileName_ = fileName;
@@ -67,8 +72,8 @@ void ReportEngineControl::run()
     const SqlCondition condition = FormulaParser::parseSelection(selectionFormula_, definition);
     const QList<ReportRow> rows = ReportQuery::run(definition, condition, connect_);
     const QString name = QFileInfo(path).completeBaseName();
-    ReportDocument document(name, definition.title, definition.landscape,
-                            ReportLayout(definition, texts, name).layOut(rows));
+    ReportLayout layout(definition, texts, name, amountInWords_);
+    ReportDocument document(name, definition.title, definition.landscape, layout.layOut(rows));
     if (!printFileName_.isEmpty())
         document.writePdf(printFileName_);
     else if (destination_ == ToPrinter)

@@ -38,8 +38,9 @@ bool sameGroup(const rt::Variant &value, const rt::Variant &group)
 } // namespace
 
 ReportLayout::ReportLayout(const ReportDefinition &definition, QStringList formulaTexts,
-                           QString jobName)
+                           QString jobName, const AmountInWords &amountInWords)
     : definition_(definition), formulaTexts_(std::move(formulaTexts)), jobName_(std::move(jobName)),
+      amountInWords_(amountInWords),
       paper_(definition.landscape ? QSizeF(PaperLongSide, PaperShortSide)
                                   : QSizeF(PaperShortSide, PaperLongSide)),
       bodyBottom_(paper_.height() - Margin - LineHeight - Gap)
@@ -84,7 +85,7 @@ QList<ReportPage> ReportLayout::layOut(const QList<ReportRow> &rows)
     return std::move(pages_);
 }
 
-QString ReportLayout::cellText(const rt::Variant &value, const ReportColumn &column)
+QString ReportLayout::cellText(const rt::Variant &value, const ReportColumn &column) const
 {
     if (value.isNull() || value.isEmpty())
         return QString();
@@ -99,7 +100,7 @@ QString ReportLayout::cellText(const rt::Variant &value, const ReportColumn &col
     case ValueFormat::Number:
         return QString::number(value.toDouble(), 'f', column.decimals);
     case ValueFormat::Words:
-        return AmountInWords::of(value.toDouble());
+        return amountInWords_.of(value.toDouble());
     case ValueFormat::Text:
         break;
     }

@@ -8,6 +8,7 @@
 
 namespace report {
 
+class AmountInWords;
 struct ReportColumn;
 struct ReportDefinition;
 enum class ValueFormat;
@@ -18,12 +19,13 @@ enum class ValueFormat;
 class ReportLayout {
 public:
     // formulaTexts holds the text of each formula field of the definition, in its order.
-    ReportLayout(const ReportDefinition &definition, QStringList formulaTexts, QString jobName);
+    ReportLayout(const ReportDefinition &definition, QStringList formulaTexts, QString jobName,
+                 const AmountInWords &amountInWords);
 
     QList<ReportPage> layOut(const QList<ReportRow> &rows);
 
     // A value as a column prints it.
-    static QString cellText(const rt::Variant &value, const ReportColumn &column);
+    QString cellText(const rt::Variant &value, const ReportColumn &column) const;
 
 private:
     void startPage();
@@ -50,6 +52,7 @@ private:
     const ReportDefinition &definition_;
     QStringList formulaTexts_;
     QString jobName_;
+    const AmountInWords &amountInWords_;
     QSizeF paper_;
     double bodyBottom_ = 0;
     QList<double> columnLefts_;
