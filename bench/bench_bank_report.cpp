@@ -4,6 +4,7 @@
 // Run: build/benchmarks --benchmark_filter=BankReport
 #include "BenchProgramFolder.h"
 #include "BulkInsert.h"
+#include "QuickPass.h"
 #include "data/Module1.h"
 #include "platform/report/ReportEngineControl.h"
 #include "platform/runtime/App.h"
@@ -50,4 +51,4 @@ void BM_BankReport(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_BankReport)->Name("BankReport")->Arg(1000)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BankReport)->Name("BankReport")->Arg(1000)->Arg(QuickPass::rows(10000, 1000))->Iterations(QuickPass::iterations(3))->Unit(benchmark::kMillisecond);
