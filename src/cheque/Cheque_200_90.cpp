@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <algorithm>
 
 namespace {
@@ -183,6 +184,7 @@ Cheque_200_90::Cheque_200_90(QWidget *parent) : forms::Form(parent)
     cmdHelp = button(this, "cmdHelp", QStringLiteral("Help"), QRect(14640, 120, 615, 480),
                      QStringLiteral("To Shift Up"));
     forms::FormControls::setColours(cmdHelp, Qt::black, LightGreen);
+    buildStatusLine();
     connectHandlers();
     new forms::KeyPreview(this);
 }
@@ -300,6 +302,17 @@ void Cheque_200_90::buildChequeFrame()
                                      "Portrait or Landscape then click Print to print Cheque"));
     DG = forms::FormControls::place(new forms::DataGrid(Frame1), "DG",
                                     QRect(120, 600, 6375, 3015), forms::controlFont());
+}
+
+// The client area keeps the design's size; the form grows by the status line.
+void Cheque_200_90::buildStatusLine()
+{
+    statusLine = new QStatusBar(this);
+    statusLine->setObjectName(QStringLiteral("statusLine"));
+    statusLine->setSizeGripEnabled(false);
+    const int designHeight = height();
+    statusLine->setGeometry(0, designHeight, width(), statusLine->sizeHint().height());
+    setFixedSize(width(), designHeight + statusLine->height());
 }
 
 void Cheque_200_90::connectHandlers()
@@ -492,14 +505,22 @@ void Cheque_200_90::cmdPrint_Click()
 {
     ModuleData::PrintOrientation() = OptP->isChecked() ? 1 : 2;
     cheque().FindDataDETAIL(cmbcustomname->currentText());
+    statusLine->clearMessage();
     try {
         // The face prints and unloads itself while it loads: the modal show ends there.
         QPointer<ChequeForm> face = new ChequeForm;
+        connect(face, &ChequeForm::printedToPdf, this, &Cheque_200_90::showWherePdfWent);
         face->Form_Load();
         delete face;
     } catch (const rt::RuntimeError &) {
         // Deliberately silent: the face reports its own failures to the user.
     }
+}
+
+// A job sent to a printer needs no word, and a failure has shown its own box.
+void Cheque_200_90::showWherePdfWent(const QString &path)
+{
+    statusLine->showMessage(QStringLiteral("No printer: the cheque went to %1").arg(path));
 }
 
 void Cheque_200_90::cmdHelp_Click()

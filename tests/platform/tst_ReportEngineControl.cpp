@@ -8,12 +8,15 @@
 #include "support/PrintedPage.h"
 #include "support/ProgramFolderTest.h"
 #include "support/RaisedError.h"
+#include "support/RefusingPrinter.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStatusBar>
+#include <QTest>
 
 namespace {
 
@@ -192,6 +195,33 @@ TEST_F(ReportEngineControlTest, theWindowShowsThePagesMaximisedAndPrintsOrSavesT
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text,
               QStringLiteral("Path/File access error: cannot write %1/no such folder/run.pdf").arg(folder()));
+}
+
+// Without a printer the report goes to a PDF file and the window's status line says where;
+// a queue that refuses the job says so in a box, and nothing claims the report printed.
+TEST_F(ReportEngineControlTest, printingFromTheWindowSaysWhereThePdfWentOrShowsTheRefusal)
+{
+    control.setAction(1);
+    report::ReportWindow *window = control.window();
+    ASSERT_NE(window, nullptr);
+
+    QTest::mouseClick(window->printButton, Qt::LeftButton);
+
+    const QStringList printed = printedFiles(folder());
+    ASSERT_EQ(printed.size(), 1);
+    EXPECT_EQ(window->statusLine->currentMessage(), "No printer: the report went to " + printed[0]);
+    EXPECT_TRUE(boxes.shown().empty());
+
+    printer::Printer::setDeviceForTesting(
+        [] { return std::make_unique<RefusingPrinter>(QStringLiteral("OFFICE-LASER")); });
+    QTest::mouseClick(window->printButton, Qt::LeftButton);
+
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text,
+              "Printer error: the document CHEQUES did not reach OFFICE-LASER");
+    EXPECT_EQ(printedFiles(folder()), printed);
+    EXPECT_EQ(window->statusLine->currentMessage(), QString());
+    EXPECT_EQ(window->pageLabel->text(), "Page 1 of 1");
 }
 
 TEST_F(ReportEngineControlTest, settingsOutsideTheirRangeAreRefused)

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace report {
@@ -73,9 +74,11 @@ ReportWindow::ReportWindow(ReportDocument document, QWidget *parent)
     scroll->setAlignment(Qt::AlignHCenter);
     scroll->setBackgroundRole(QPalette::Dark);
 
+    statusLine = new QStatusBar(this);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(scroll);
+    layout->addWidget(statusLine);
 
     connect(printButton, &QPushButton::clicked, this, &ReportWindow::printReport);
     connect(saveButton, &QPushButton::clicked, this, &ReportWindow::askAndSavePdf);
@@ -94,10 +97,14 @@ void ReportWindow::showPage(int index)
     nextButton->setEnabled(current_ < count - 1);
 }
 
+// A job sent to a printer needs no word; a failure shows its box.
 void ReportWindow::printReport()
 {
+    statusLine->clearMessage();
     try {
-        document_.print();
+        const QString pdf = document_.print();
+        if (!pdf.isEmpty())
+            statusLine->showMessage(QStringLiteral("No printer: the report went to %1").arg(pdf));
     } catch (const rt::RuntimeError &error) {
         forms::MsgBox(error.Description());
     }

@@ -6,6 +6,7 @@
 
 class QLabel;
 class QPushButton;
+class QStatusBar;
 
 namespace report {
 
@@ -19,7 +20,8 @@ public:
     int currentPage() const { return current_; }
     void showPage(int index);
 
-    // Failures show their description in a message box.
+    // Failures show their description in a message box; a report that went to a PDF file
+    // says where in the status line.
     void printReport();
     void savePdf(const QString &path);
 
@@ -28,6 +30,8 @@ public:
     QPushButton *previousButton = nullptr;
     QPushButton *nextButton = nullptr;
     QLabel *pageLabel = nullptr;
+    // Where a report printed without a printer went.
+    QStatusBar *statusLine = nullptr;
 
 private:
     void askAndSavePdf();
