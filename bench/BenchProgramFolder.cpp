@@ -7,15 +7,15 @@
 #include "support/ChequeDatabaseFile.h"
 #include "support/IsolatedTest.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <sqlite3.h>
 
 BenchProgramFolder::BenchProgramFolder(int cheques)
 {
     ensureApplication();
-    rt::runTestResets();
-    rt::App::setPathForTesting(folder_.path());
+    startAfresh();
     chequeDatabaseFile().createIfAbsent(databasePath());
-    printer::Printer::setSystemPrinterIgnoredForTesting(true);
     storeCheques(cheques);
 }
 
@@ -27,6 +27,29 @@ BenchProgramFolder::~BenchProgramFolder()
 QString BenchProgramFolder::databasePath() const
 {
     return folder_.path() + QStringLiteral("/Cheque.mdb");
+}
+
+void BenchProgramFolder::startAfresh()
+{
+    rt::runTestResets();
+    useAsProgramFolder();
+}
+
+// The resets forget these too.
+void BenchProgramFolder::useAsProgramFolder()
+{
+    rt::App::setPathForTesting(folder_.path());
+    printer::Printer::setSystemPrinterIgnoredForTesting(true);
+    rt::setEndHandler([this] { endLoudly(); });
+}
+
+void BenchProgramFolder::endLoudly() const
+{
+    std::fprintf(stderr, "The program ended in the middle of a benchmark. Its messages:\n");
+    for (const forms::MessageBoxRecord &box : boxes_.shown())
+        std::fprintf(stderr, "  %s\n", qPrintable(box.text));
+    std::fflush(nullptr);
+    std::_Exit(EXIT_FAILURE);
 }
 
 // Straight into the file in one transaction, outside the program's layers.

@@ -7,6 +7,7 @@
 // Run: build/benchmarks --benchmark_filter=BankReport
 #include "BenchProgramFolder.h"
 #include "BulkInsert.h"
+#include "QuickPass.h"
 #include "data/Module1.h"
 #include "platform/report/ReportEngineControl.h"
 #include "platform/runtime/App.h"
@@ -143,6 +144,6 @@ void BM_BankReportEngine(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_BankReport)->Name("BankReport")->Arg(1000)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BankReportFloor)->Name("BankReportOverFloor/floor")->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BankReportEngine)->Name("BankReportOverFloor/engine")->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BankReport)->Name("BankReport")->Arg(1000)->Arg(QuickPass::rows(10000, 1000))->Iterations(QuickPass::iterations(3))->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BankReportFloor)->Name("BankReportOverFloor/floor")->Arg(QuickPass::rows(10000, 1000))->Iterations(QuickPass::iterations(3))->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BankReportEngine)->Name("BankReportOverFloor/engine")->Arg(QuickPass::rows(10000, 1000))->Iterations(QuickPass::iterations(3))->Unit(benchmark::kMillisecond);

@@ -2,14 +2,14 @@
 // run also checks the file's integrity, the later ones do not.
 // Run: build/benchmarks --benchmark_filter=OpenConnection
 #include "BenchProgramFolder.h"
+#include "QuickPass.h"
 #include "data/Module1.h"
-#include "platform/runtime/TestReset.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-constexpr int FullRegister = 32767;
+const int FullRegister = QuickPass::rows(32767, 1000);
 
 void openConnection(benchmark::State &state, bool firstOfTheRun)
 {
@@ -18,7 +18,7 @@ void openConnection(benchmark::State &state, bool firstOfTheRun)
     for (auto _ : state) {
         if (firstOfTheRun) {
             state.PauseTiming();
-            rt::runTestResets();
+            folder.startAfresh();
             state.ResumeTiming();
         }
         Module1::OpenConnection();

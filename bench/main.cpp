@@ -1,8 +1,10 @@
 // Runs the benchmarks and, for each group "Group/Variant", prints how each variant
-// compares with the first one registered in its group.
+// compares with the first one registered in its group. Fails when a benchmark could not
+// run.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -15,6 +17,7 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs) {
+            failed_ = failed_ || run.error_occurred;
             if (run.run_type != Run::RT_Iteration || run.error_occurred)
                 continue;
             const std::string name = run.benchmark_name();
@@ -35,8 +38,12 @@ public:
         }
     }
 
+    // Whether a benchmark could not run.
+    bool failed() const { return failed_; }
+
 private:
     std::map<std::string, std::vector<std::pair<std::string, double>>> results_;
+    bool failed_ = false;
 };
 
 } // namespace
@@ -47,5 +54,5 @@ int main(int argc, char **argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    return 0;
+    return reporter.failed() ? EXIT_FAILURE : EXIT_SUCCESS;
 }

@@ -84,6 +84,12 @@ bool CalculateClass::WritesInWords(double rupees)
     return rupees > 0 && rupees <= LargestAmount && rupees == std::floor(rupees);
 }
 
+QString CalculateClass::SumInWords(double rupees)
+{
+    return WritesInWords(rupees) ? CalculateClass().Calculate(rt::generalNumberText(rupees))
+                                 : QString();
+}
+
 QString CalculateClass::Calculate(QString Numberx) const
 {
     while (Numberx.length() < PaddedLength)

@@ -14,6 +14,10 @@ public:
     // whose words come out right.
     static bool WritesInWords(double rupees);
 
+    // A sum as reports write it: its words when WritesInWords, else none, since words
+    // that dropped the paise or misread the crores would misstate it.
+    static QString SumInWords(double rupees);
+
     // Reads the text by character position, not by its value. The empty text comes
     // back when a window of the input is not a number.
     QString Calculate(QString Numberx) const;

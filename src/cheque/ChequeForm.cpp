@@ -54,7 +54,9 @@ void ChequeForm::Form_Load()
         printer::Printer &printer = printer::Printer::instance();
         printer.setOrientation(ModuleData::PrintOrientation());
         printer.PrintForm(*this);
-        printer.EndDoc();
+        const QString pdf = printer.EndDoc();
+        if (!pdf.isEmpty())
+            emit printedToPdf(pdf);
         Unload();
     } catch (const rt::RuntimeError &error) {
         forms::MsgBox(error.Description());

@@ -26,7 +26,8 @@ public:
 
     forms::TwipsLabel *Image1;
 
-    // Prints the face and unloads it; a failure is shown and the face unloads too.
+    // Prints the face and unloads it; a failure, a printer that does not take the job
+    // included, is shown and the face unloads too.
     void Form_Load() override;
     // Places the seven field labels at the positions of the current layout profile.
     void setDistance();
@@ -34,6 +35,10 @@ public:
     QList<printer::PrintableLabel> printableLabels() const override;
     QSizeF clientSizeTwips() const override;
     QString printJobName() const override;
+
+signals:
+    // The face went to a PDF file, there being no printer.
+    void printedToPdf(const QString &path);
 
 private:
     void FillChequeFace();

@@ -2,9 +2,9 @@
 
 #include "cheque/CHEQUECLASS.h"
 #include "cheque/ChequeForm.h"
-#include "cheque/ControlFont.h"
 #include "cheque/ModuleData.h"
 #include "data/Module1.h"
+#include "platform/forms/ControlFont.h"
 #include "platform/forms/DataGrid.h"
 #include "platform/forms/Figures.h"
 #include "platform/forms/FormControls.h"
@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <algorithm>
 
 namespace {
@@ -68,14 +69,15 @@ QFont defaultFont()
 QLabel *label(QWidget *container, const char *name, const QString &caption, const QRect &twips,
               Qt::Alignment alignment = Qt::AlignLeft)
 {
-    return forms::FormControls::label(container, name, caption, twips, controlFont(),
+    return forms::FormControls::label(container, name, caption, twips, forms::controlFont(),
                                       alignment | Qt::AlignTop);
 }
 
 QPushButton *button(QWidget *container, const char *name, const QString &caption,
                     const QRect &twips, const QString &toolTip = QString())
 {
-    QPushButton *made = forms::FormControls::button(container, name, caption, twips, controlFont());
+    QPushButton *made =
+        forms::FormControls::button(container, name, caption, twips, forms::controlFont());
     made->setToolTip(toolTip);
     return made;
 }
@@ -92,7 +94,7 @@ QPushButton *downwardButton(QWidget *container, const char *name, const QRect &t
 QLineEdit *positionBox(QWidget *container, const char *name, int left, int top)
 {
     return forms::FormControls::textBox(container, name, QRect(left, top, 735, 285),
-                                        controlFont());
+                                        forms::controlFont());
 }
 
 QString fieldName(int box)
@@ -182,6 +184,7 @@ Cheque_200_90::Cheque_200_90(QWidget *parent) : forms::Form(parent)
     cmdHelp = button(this, "cmdHelp", QStringLiteral("Help"), QRect(14640, 120, 615, 480),
                      QStringLiteral("To Shift Up"));
     forms::FormControls::setColours(cmdHelp, Qt::black, LightGreen);
+    buildStatusLine();
     connectHandlers();
     new forms::KeyPreview(this);
 }
@@ -214,7 +217,8 @@ void Cheque_200_90::buildAlignmentFrame()
     Label2 = label(Frame2, "Label2", QStringLiteral("Custom Name :"), QRect(120, 300, 1815, 255),
                    Qt::AlignRight);
     cmbcustomname = forms::FormControls::comboBox(Frame2, "cmbcustomname",
-                                                  QRect(2040, 240, 3615, 360), controlFont());
+                                                  QRect(2040, 240, 3615, 360),
+                                                  forms::controlFont());
     cmbcustomname->setToolTip(
         QStringLiteral("Select Custome Alignment Name and then clcik Adjust Distance"));
     Label10 = label(Frame2, "Label10", QStringLiteral("Left :"), QRect(2160, 600, 495, 255));
@@ -283,7 +287,7 @@ void Cheque_200_90::buildChequeFrame()
     Label1 = label(Frame1, "Label1", QStringLiteral("Select Cheque No :"),
                    QRect(120, 120, 2175, 375));
     cmbcheque = forms::FormControls::comboBox(Frame1, "cmbcheque", QRect(2160, 120, 1335, 360),
-                                              controlFont());
+                                              forms::controlFont());
     chequeList_ =
         std::make_unique<forms::ComboBoxControl>(cmbcheque, [this] { cmbcheque_Click(); });
 
@@ -297,7 +301,18 @@ void Cheque_200_90::buildChequeFrame()
                       QStringLiteral("Select Cheque Number, Select Custom alignment Name, Select "
                                      "Portrait or Landscape then click Print to print Cheque"));
     DG = forms::FormControls::place(new forms::DataGrid(Frame1), "DG",
-                                    QRect(120, 600, 6375, 3015), controlFont());
+                                    QRect(120, 600, 6375, 3015), forms::controlFont());
+}
+
+// The client area keeps the design's size; the form grows by the status line.
+void Cheque_200_90::buildStatusLine()
+{
+    statusLine = new QStatusBar(this);
+    statusLine->setObjectName(QStringLiteral("statusLine"));
+    statusLine->setSizeGripEnabled(false);
+    const int designHeight = height();
+    statusLine->setGeometry(0, designHeight, width(), statusLine->sizeHint().height());
+    setFixedSize(width(), designHeight + statusLine->height());
 }
 
 void Cheque_200_90::connectHandlers()
@@ -490,14 +505,22 @@ void Cheque_200_90::cmdPrint_Click()
 {
     ModuleData::PrintOrientation() = OptP->isChecked() ? 1 : 2;
     cheque().FindDataDETAIL(cmbcustomname->currentText());
+    statusLine->clearMessage();
     try {
         // The face prints and unloads itself while it loads: the modal show ends there.
         QPointer<ChequeForm> face = new ChequeForm;
+        connect(face, &ChequeForm::printedToPdf, this, &Cheque_200_90::showWherePdfWent);
         face->Form_Load();
         delete face;
     } catch (const rt::RuntimeError &) {
         // Deliberately silent: the face reports its own failures to the user.
     }
+}
+
+// A job sent to a printer needs no word, and a failure has shown its own box.
+void Cheque_200_90::showWherePdfWent(const QString &path)
+{
+    statusLine->showMessage(QStringLiteral("No printer: the cheque went to %1").arg(path));
 }
 
 void Cheque_200_90::cmdHelp_Click()

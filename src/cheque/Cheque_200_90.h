@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QStatusBar;
 
 namespace forms {
 class ComboBoxControl;
@@ -111,6 +112,9 @@ public:
 
     QPushButton *cmdHelp;
 
+    // Beneath the design's client area: where a cheque printed without a printer went.
+    QStatusBar *statusLine;
+
     void Form_Load() override;
     // Places the seven field labels at the positions the boxes hold.
     void setDistance();
@@ -170,9 +174,11 @@ private:
     void buildPreview();
     void buildAlignmentFrame();
     void buildChequeFrame();
+    void buildStatusLine();
     void connectHandlers();
 
     void LoadChequeIntoPreview();
+    void showWherePdfWent(const QString &path);
     void nudge(std::initializer_list<QLineEdit *> boxes, double step);
     QStringList positionTexts() const;
     std::optional<Positions> positionsIn(const QStringList &texts);

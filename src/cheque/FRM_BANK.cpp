@@ -2,9 +2,9 @@
 
 #include "cheque/CHEQUECLASS.h"
 #include "cheque/CalculateClass.h"
-#include "cheque/ControlFont.h"
 #include "data/Module1.h"
 #include "platform/forms/CommandButton.h"
+#include "platform/forms/ControlFont.h"
 #include "platform/forms/FormControls.h"
 #include "platform/forms/KeyFilter.h"
 #include "platform/forms/MessageBox.h"
@@ -41,7 +41,7 @@ void setColours(QWidget *control, const QColor &background)
 
 QLineEdit *textBox(QWidget *frame, const char *name, const QRect &twips)
 {
-    QLineEdit *box = forms::FormControls::textBox(frame, name, twips, controlFont());
+    QLineEdit *box = forms::FormControls::textBox(frame, name, twips, forms::controlFont());
     box->setMaxLength(TextLimit);
     setColours(box, LightGrey);
     return box;
@@ -49,14 +49,14 @@ QLineEdit *textBox(QWidget *frame, const char *name, const QRect &twips)
 
 QComboBox *comboBox(QWidget *frame, const char *name, const QRect &twips)
 {
-    QComboBox *box = forms::FormControls::comboBox(frame, name, twips, controlFont());
+    QComboBox *box = forms::FormControls::comboBox(frame, name, twips, forms::controlFont());
     setColours(box, LightGrey);
     return box;
 }
 
 QDateEdit *datePicker(QWidget *frame, const char *name, const QRect &twips)
 {
-    QDateEdit *picker = forms::FormControls::datePicker(frame, name, twips, controlFont(),
+    QDateEdit *picker = forms::FormControls::datePicker(frame, name, twips, forms::controlFont(),
                                                         QStringLiteral("dd/MM/yyyy"));
     setColours(picker, LightGrey);
     return picker;
@@ -66,7 +66,7 @@ QDateEdit *datePicker(QWidget *frame, const char *name, const QRect &twips)
 QPushButton *button(QWidget *frame, const char *name, const QString &caption, const QRect &twips)
 {
     auto *pushButton = forms::FormControls::place(new forms::CommandButton(caption, frame), name,
-                                                  twips, controlFont());
+                                                  twips, forms::controlFont());
     setColours(pushButton, Grey);
     return pushButton;
 }
@@ -187,7 +187,8 @@ void FRM_BANK::createControls()
 
     QWidget *f = Frame1;
     CmbDNumber = forms::FormControls::place(new QComboBox(f), "CmbDNumber",
-                                            QRect(3960, 240, 1215, 360), controlFont());
+                                            QRect(3960, 240, 1215, 360),
+                                            forms::controlFont());
     setColours(CmbDNumber, LightGrey);
     DTP = datePicker(f, "DTP", QRect(6120, 240, 1845, 360));
     cmbBankname = comboBox(f, "cmbBankname", QRect(3960, 713, 4000, 360));
@@ -207,7 +208,7 @@ void FRM_BANK::createControls()
     // Written only by code, never typed into: the words of a large amount are longer
     // than the typing limit and must not be cut by it.
     TXTWORD = forms::FormControls::textBox(f, "TXTWORD", QRect(120, 4800, 1200, 375),
-                                           controlFont());
+                                           forms::controlFont());
     TXTWORD->setText(QStringLiteral("-"));
     TXTWORD->hide();
     TXTCHEQUEDATE = textBox(f, "TXTCHEQUEDATE", QRect(120, 3960, 1200, 375));

@@ -89,9 +89,11 @@ bool writeKey(const QString &subKey, const std::vector<RegistryValueToWrite> &va
 
 } // namespace
 
+// A hive write killed part-way leaves a temporary copy of the hive, the password with it.
 rt::Variant KelvostranDSNClass::KelvostranDSN(QString &, QString &, QString &, QString &,
                                               QString &)
 {
+    registry::removeInterruptedHiveWrites();
     const bool written = writeKey(DataSource::Key, dataSourceValues())
                          && writeKey(EnginesKey, engineValues())
                          && writeKey(DataSource::ListKey, dataSourceListValues());

@@ -1,10 +1,7 @@
 #include "reports/CRClass.h"
 
-#include "cheque/CalculateClass.h"
 #include "data/CommonClass.h"
 #include "platform/forms/Control.h"
-#include "platform/report/AmountInWords.h"
-#include "platform/runtime/Conversions.h"
 #include "society/DEPOSITCLASS.h"
 #include "reports/FormulaText.h"
 
@@ -32,16 +29,6 @@ const QString MemberName = QStringLiteral("{MEMBERX.Namex}");
 const QString BankEntryDate = QStringLiteral("{BANK.DATEOFENTRY}");
 const QString ComplaintDate = QStringLiteral("{complain.DATEREM2}");
 const QString NotACredit = QStringLiteral("{EXPENDITURE.STRREM1} <> 'CREDIT'");
-
-// A report's sum in the words the cheques and receipts are written in. A sum with paise,
-// or one too large for the words, gets none: words that dropped the paise would
-// misstate it.
-QString rupeesInWords(double amount)
-{
-    return CalculateClass::WritesInWords(amount)
-               ? CalculateClass().Calculate(rt::generalNumberText(amount))
-               : QString();
-}
 
 // Two conditions joined as most of the reports' formulas join them.
 QString both(const QString &first, const QString &second)
@@ -113,12 +100,7 @@ rt::Variant withSlots4And5(report::ReportControl &CR, const QString &reportFile,
 
 } // namespace
 
-// Every report of the program is run through a launcher, so the engine has the words
-// before any report can ask for them.
-CRClass::CRClass()
-{
-    report::AmountInWords::set(rupeesInWords);
-}
+CRClass::CRClass() = default;
 
 CRClass::~CRClass() = default;
 

@@ -1,7 +1,8 @@
 #include "reports/FRM_BANK_QUERY.h"
 
-#include "cheque/ControlFont.h"
+#include "cheque/CalculateClass.h"
 #include "platform/forms/CommandButton.h"
+#include "platform/forms/ControlFont.h"
 #include "platform/forms/Figures.h"
 #include "platform/forms/FormControls.h"
 #include "platform/forms/KeyFilter.h"
@@ -25,21 +26,23 @@ const QString PickerFormat = QStringLiteral("dd MMM yyyy");
 
 QLabel *label(QWidget *frame, const char *name, const QString &caption, const QRect &twips)
 {
-    QLabel *control = forms::FormControls::label(frame, name, caption, twips, controlFont());
+    QLabel *control =
+        forms::FormControls::label(frame, name, caption, twips, forms::controlFont());
     forms::FormControls::setColours(control, Black, Grey);
     return control;
 }
 
 QDateEdit *datePicker(QWidget *frame, const char *name, const QRect &twips)
 {
-    return forms::FormControls::datePicker(frame, name, twips, controlFont(), PickerFormat);
+    return forms::FormControls::datePicker(frame, name, twips, forms::controlFont(),
+                                           PickerFormat);
 }
 
 // A grey face; a caption wider than the button wraps onto a second line.
 QPushButton *button(QWidget *frame, const char *name, const QString &caption, const QRect &twips)
 {
     auto *control = forms::FormControls::place(new forms::CommandButton(caption, frame), name,
-                                               twips, controlFont());
+                                               twips, forms::controlFont());
     forms::FormControls::setColours(control, Black, Grey);
     control->setAutoDefault(true); // Enter presses the button that has the focus
     return control;
@@ -49,7 +52,8 @@ QPushButton *button(QWidget *frame, const char *name, const QString &caption, co
 
 FRM_BANK_QUERY::FRM_BANK_QUERY(std::unique_ptr<report::ReportControl> CR, QWidget *parent)
     : forms::Form(parent),
-      CR(CR ? std::move(CR) : std::make_unique<report::ReportEngineControl>())
+      CR(CR ? std::move(CR)
+            : std::make_unique<report::ReportEngineControl>(CalculateClass::SumInWords))
 {
     setObjectName(QStringLiteral("FRM_BANK_QUERY"));
     setWindowTitle(QStringLiteral("BANK TRANSACTION"));
@@ -80,7 +84,7 @@ void FRM_BANK_QUERY::createControls()
     Label2 = label(f, "Label2", QStringLiteral("Select Transaction Type:"),
                    QRect(120, 720, 2775, 375));
     CMBCASHCASH = forms::FormControls::comboBox(f, "CMBCASHCASH", QRect(2760, 720, 2205, 360),
-                                                controlFont());
+                                                forms::controlFont());
     forms::FormControls::setColours(CMBCASHCASH, Black, LightGrey);
     cmdasCashCheque = button(f, "cmdasCashCheque", QStringLiteral("Show"),
                              QRect(5160, 720, 975, 375));

@@ -19,7 +19,7 @@ class FRM_BANK_QUERY : public forms::Form {
     Q_OBJECT
 public:
     // Every report of the form runs on the report control it is given; without one, on
-    // the report engine's own control.
+    // the report engine's own control, which writes sums in the words of the cheques.
     explicit FRM_BANK_QUERY(std::unique_ptr<report::ReportControl> CR = {},
                             QWidget *parent = nullptr);
     ~FRM_BANK_QUERY() override;

@@ -8,6 +8,7 @@
 #include "platform/forms/TwipsLabel.h"
 #include "platform/runtime/App.h"
 #include "support/FormDriving.h"
+#include "support/RefusingPrinter.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +19,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
 #include <cmath>
 
 using forms::MessageBoxRecord;
@@ -249,7 +252,10 @@ TEST_F(Cheque_200_90Test, PlacesEveryControlAsDesigned)
               "Select Custome Alignment Name and then clcik Adjust Distance");
     EXPECT_EQ(form_->cmbcheque->geometry().topLeft(), QPoint(144, 8));
     EXPECT_EQ(form_->cmbcheque->width(), 89);
-    EXPECT_EQ(form_->size(), QSize(1018, 570));
+    // The design's client area, and the status line beneath it.
+    EXPECT_EQ(form_->statusLine->geometry(),
+              QRect(0, 570, 1018, form_->statusLine->sizeHint().height()));
+    EXPECT_EQ(form_->size(), QSize(1018, 570 + form_->statusLine->height()));
 
     // Fonts and colours as the user sees them.
     EXPECT_EQ(form_->palette().color(QPalette::Window), QColor(224, 224, 224));
@@ -432,6 +438,42 @@ TEST_F(Cheque_200_90Test, PrintUsesTheProfileSavedUnderTheNameNotThePreview)
     EXPECT_LT(page.sizeTwips().width(), page.sizeTwips().height());
     expectChequeAt(page, Axis, QStringLiteral("ACME TRADERS"));
     EXPECT_TRUE(boxes().shown().empty());
+}
+
+// Without a printer the cheque goes to a PDF file and the status line says where. A queue
+// that refuses the job says so in a box; the form stays as it was, and nothing claims
+// that the cheque printed.
+TEST_F(Cheque_200_90Test, PrintSaysWhereThePdfWentOrShowsThePrinterThatRefusedTheJob)
+{
+    storedCheque(10, QStringLiteral("ACME TRADERS"));
+    storedProfile(QStringLiteral("AXIS"), Axis);
+    openForm();
+
+    QTest::mouseClick(form_->cmdPrint, Qt::LeftButton);
+
+    const QStringList printed = printedFiles(programFolder());
+    ASSERT_EQ(printed.size(), 1);
+    EXPECT_EQ(form_->statusLine->currentMessage(), "No printer: the cheque went to " + printed[0]);
+    EXPECT_TRUE(boxes().shown().empty());
+
+    printer::Printer::setDeviceForTesting(
+        [] { return std::make_unique<RefusingPrinter>(QStringLiteral("OFFICE-LASER")); });
+    const QStringList positions = boxTexts();
+    const QStringList preview = labelPositions();
+
+    QTest::mouseClick(form_->cmdPrint, Qt::LeftButton);
+
+    EXPECT_EQ(boxes().shown(),
+              (std::vector<MessageBoxRecord>{
+                  {"Printer error: the document Cheque_10 did not reach OFFICE-LASER",
+                   forms::vbOKOnly, 0, AppTitle}}));
+    EXPECT_EQ(printedFiles(programFolder()), printed);
+    EXPECT_EQ(form_->statusLine->currentMessage(), QString());
+    EXPECT_TRUE(form_->isVisible());
+    EXPECT_EQ(form_->cmbcheque->currentText(), "10");
+    EXPECT_EQ(form_->cmbcustomname->currentText(), "AXIS");
+    EXPECT_EQ(boxTexts(), positions);
+    EXPECT_EQ(labelPositions(), preview);
 }
 
 TEST_F(Cheque_200_90Test, AProfileSavedUnderANewNameIsNotTheOneThatPrints)

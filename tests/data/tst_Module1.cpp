@@ -150,9 +150,20 @@ TEST_F(Module1Test, ADamagedRegistryIsKeptAsideAndTheStartGoesOn)
     }
 }
 
+// The stored data source differs from what an opening writes (a value changed since), so
+// the opening must rewrite the hive, and the disk is full.
 TEST_F(Module1Test, AFullDiskKeepsTheEarlierDataSourceAndTheNextStartIsClean)
 {
+    const QString jet = QStringLiteral("SOFTWARE\\ODBC\\ODBC.INI\\Cheque\\Engines\\Jet");
     Module1::OpenConnection();
+    registry::HKEY key = 0;
+    ASSERT_EQ(
+        registry::RegCreateKeyExA(registry::HKEY_LOCAL_MACHINE, jet, 0, 0, 6, &key, nullptr),
+        registry::ERROR_SUCCESS);
+    ASSERT_EQ(registry::RegSetValueExA(key, QStringLiteral("Threads"), 0, registry::REG_DWORD,
+                                       dword(4)),
+              registry::ERROR_SUCCESS);
+    registry::RegCloseKey(key);
     registry::AtomicFileWriter::failStepForTesting(registry::AtomicFileWriter::Step::Flush);
 
     Module1::OpenConnection();
@@ -166,12 +177,42 @@ TEST_F(Module1Test, AFullDiskKeepsTheEarlierDataSourceAndTheNextStartIsClean)
     Module1::OpenConnection();
     EXPECT_TRUE(boxes().shown().empty());
     EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateOpen);
+    EXPECT_EQ(registry::queryLocalMachineValue(jet, QStringLiteral("Threads"))->data, dword(3));
 }
 
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A process killed while the hive was being rewritten left the temporary copy, password and
+// all. The next opening finds the data source as it would write it: it clears the copies
+// away and leaves the hive as it is, so a full disk goes unnoticed.
+TEST_F(Module1Test, AnOpeningRemovesInterruptedHiveWritesAndRewritesNoUnchangedHive)
+{
+    Module1::OpenConnection();
+    const QByteArray hive = fileBytes(registry::hivePath());
+    const QStringList left = {QStringLiteral("Registry.hive.new-aB3xZ9"),
+                              QStringLiteral("Registry.hive.new-000000")};
+    for (const QString &name : left) {
+        QFile copy(programFolder() + u'/' + name);
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+        copy.write(hive);
+    }
+    const QString kept = QStringLiteral("Registry.hive.damaged-20260101-101010");
+    ASSERT_TRUE(QFile::copy(registry::hivePath(), programFolder() + u'/' + kept));
+    registry::AtomicFileWriter::failStepForTesting(registry::AtomicFileWriter::Step::Write);
+    writes.clear();
+
+    Module1::OpenConnection();
+
+    EXPECT_TRUE(boxes().shown().empty());
+    EXPECT_EQ(writes, expectedWrites());
+    EXPECT_EQ(Module1::SharedConnection().State(), ado::adStateOpen);
+    EXPECT_EQ(QDir(programFolder()).entryList({QStringLiteral("Registry.hive*")}, QDir::Files),
+              (QStringList{QStringLiteral("Registry.hive"), kept}));
+    EXPECT_EQ(fileBytes(registry::hivePath()), hive);
 }
 
 // Runs statements straight on a file, creating it when absent.

@@ -1,15 +1,20 @@
+#include "platform/printer/CupsQueue.h"
 #include "platform/printer/PrintableForm.h"
 #include "platform/printer/Printer.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
-#include "support/PrintedPage.h"
 #include "support/IsolatedTest.h"
+#include "support/PrintedPage.h"
+#include "support/RaisedError.h"
+#include "support/RefusingPrinter.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -52,15 +57,17 @@ protected:
 
     static printer::Printer &printer() { return printer::Printer::instance(); }
 
+    // The new file under Printed/, which ending the document names.
     QString printOnePage(const Page &page)
     {
         const QStringList before = printedFiles(folder_.path());
         printer().PrintForm(page);
-        printer().EndDoc();
+        const QString named = printer().EndDoc();
         QStringList after = printedFiles(folder_.path());
         for (const QString &file : before)
             after.removeOne(file);
         EXPECT_EQ(after.size(), 1);
+        EXPECT_EQ(named, after.value(0));
         return after.value(0);
     }
 
@@ -207,6 +214,44 @@ TEST_F(PrinterTest, AFailureRaisesPrinterErrorAndPrintsNothing)
 
     ASSERT_TRUE(QFile::remove(blocker.fileName()));
     EXPECT_TRUE(PrintedPage(printOnePage(page)).find(QStringLiteral("LOST")));
+}
+
+// A queue that takes the pages and refuses the job at its end: the document is over, the
+// refusal raised, and the next document starts afresh.
+TEST_F(PrinterTest, APrinterThatRefusesTheJobAtItsEndRaisesPrinterError)
+{
+    Page page;
+    page.labels = {label(QStringLiteral("REFUSED"), QRectF(0, 0, 2000, 255))};
+    printer::Printer::setDeviceForTesting(
+        [] { return std::make_unique<RefusingPrinter>(QStringLiteral("OFFICE-LASER")); });
+
+    printer().PrintForm(page);
+    EXPECT_EQ(raisedError([&] { printer().EndDoc(); }),
+              "482 Printer error: the document Job_7 did not reach OFFICE-LASER");
+    EXPECT_TRUE(printedFiles(folder_.path()).isEmpty());
+
+    printer::Printer::setDeviceForTesting({});
+    EXPECT_TRUE(PrintedPage(printOnePage(page)).find(QStringLiteral("REFUSED")));
+}
+
+// CUPS keeps its answer to the last request of each thread; Qt drops it when it hands
+// over a job, so the printer asks for it.
+TEST_F(PrinterTest, CupsIsAskedWhyItRefusedTheLastJob)
+{
+    QLibrary cups(QStringLiteral("cups"), 2);
+    using PrintFile = int (*)(const char *, const char *, const char *, int, void *);
+    const auto printFile = reinterpret_cast<PrintFile>(cups.resolve("cupsPrintFile"));
+    if (!printFile)
+        GTEST_SKIP() << "no CUPS library";
+    QString beforeAnyJob, afterARefusal;
+    std::thread([&] {
+        beforeAnyJob = printer::CupsQueue::refusalOfLastJob();
+        printFile("QUILVANE-NO-SUCH-QUEUE", "/dev/null", "Job_7", 0, nullptr);
+        afterARefusal = printer::CupsQueue::refusalOfLastJob();
+    }).join();
+
+    EXPECT_EQ(beforeAnyJob, QString());
+    EXPECT_FALSE(afterARefusal.isEmpty());
 }
 
 } // namespace

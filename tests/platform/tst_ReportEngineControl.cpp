@@ -8,6 +8,7 @@
 #include "support/PrintedPage.h"
 #include "support/ProgramFolderTest.h"
 #include "support/RaisedError.h"
+#include "support/RefusingPrinter.h"
 
 #include <QApplication>
 #include <QFile>
@@ -15,6 +16,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStatusBar>
+#include <QTest>
 
 namespace {
 
@@ -82,11 +85,15 @@ protected:
 
 } // namespace
 
+// Entries for formulas this report does not list, as a launch of another report leaves
+// them on the control, are passed over.
 TEST_F(ReportEngineControlTest, aRunPrintsTheSelectedRowsInGroupsWithTheirTotalsAndFormulaTexts)
 {
     control.setPrintFileName(pdfPath());
     control.setFormulas(1, QStringLiteral("period = 'JANUARY 2026'"));
     control.setFormulas(2, QString());
+    control.setFormulas(4, QStringLiteral("date1 = '01/04/2026'"));
+    control.setFormulas(5, QStringLiteral("H9 = 'LEFT BEHIND'"));
     control.setSelectionFormula(QStringLiteral(
         "{CHEQUETABLE.DATEOFENTRY} >= date(2026,1,5) and {chequetable.dateofentry} <= date(2026,1,6)"));
     control.setAction(1);
@@ -123,7 +130,9 @@ TEST_F(ReportEngineControlTest, aFailingRunRaisesItsDescriptionAndLeavesNothingB
          "text 'O' early, before: BRIEN'."},
         {"\\CHEQUES.rpt", "{CHEQUETABLE.PAYEE} = 'X'", "H1 = ''", "",
          "20516 This field name is not known: {CHEQUETABLE.PAYEE}"},
-        {"\\CHEQUES.rpt", "", "H9 = 'X'", "", "20517 This formula name is not known: H9"},
+        {"\\CHEQUES.rpt", "", "H9 = 01/04/2026", "",
+         "20515 Error in formula \"H9 = 01/04/2026\": a text in single quotes was expected "
+         "after H9 =."},
         {"\\CHEQUES.rpt", "", "H1 = 'IT'S'", "",
          "20515 Error in formula \"H1 = 'IT'S'\": an apostrophe ends the text 'IT' early, "
          "before: S'."},
@@ -188,6 +197,33 @@ TEST_F(ReportEngineControlTest, theWindowShowsThePagesMaximisedAndPrintsOrSavesT
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text,
               QStringLiteral("Path/File access error: cannot write %1/no such folder/run.pdf").arg(folder()));
+}
+
+// Without a printer the report goes to a PDF file and the window's status line says where;
+// a queue that refuses the job says so in a box, and nothing claims the report printed.
+TEST_F(ReportEngineControlTest, printingFromTheWindowSaysWhereThePdfWentOrShowsTheRefusal)
+{
+    control.setAction(1);
+    report::ReportWindow *window = control.window();
+    ASSERT_NE(window, nullptr);
+
+    QTest::mouseClick(window->printButton, Qt::LeftButton);
+
+    const QStringList printed = printedFiles(folder());
+    ASSERT_EQ(printed.size(), 1);
+    EXPECT_EQ(window->statusLine->currentMessage(), "No printer: the report went to " + printed[0]);
+    EXPECT_TRUE(boxes.shown().empty());
+
+    printer::Printer::setDeviceForTesting(
+        [] { return std::make_unique<RefusingPrinter>(QStringLiteral("OFFICE-LASER")); });
+    QTest::mouseClick(window->printButton, Qt::LeftButton);
+
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text,
+              "Printer error: the document CHEQUES did not reach OFFICE-LASER");
+    EXPECT_EQ(printedFiles(folder()), printed);
+    EXPECT_EQ(window->statusLine->currentMessage(), QString());
+    EXPECT_EQ(window->pageBox->text(), "1");
 }
 
 TEST_F(ReportEngineControlTest, settingsOutsideTheirRangeAreRefused)
@@ -279,9 +315,9 @@ TEST_F(ReportEngineControlTest, aColumnThatCannotKeepABalanceIsRefused)
 }
 
 // A sum in words: under a group heading, beside the same sum in figures, and in a column
-// of its own; the words are the program's, and a report that asks for words the program
-// never set up fails before anything is printed.
-TEST_F(ReportEngineControlTest, aSumInWordsPrintsTheWordsTheProgramSetUp)
+// of its own; the words are those the control was handed, and a report that asks for
+// words on a control handed none fails before anything is printed.
+TEST_F(ReportEngineControlTest, aSumInWordsPrintsTheWordsTheControlWasHanded)
 {
     QFile file(folder() + QStringLiteral("/WORDS.rpt"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -307,23 +343,23 @@ TEST_F(ReportEngineControlTest, aSumInWordsPrintsTheWordsTheProgramSetUp)
         QStringList printed;
         QString raised;
     } cases[] = {
-        {"words set up", [](double amount) { return QStringLiteral("RUPEES %1").arg(amount); },
+        {"words handed over",
+         [](double amount) { return QStringLiteral("RUPEES %1").arg(amount); },
          {"CHEQUES IN WORDS", "Amount In words", "Bank: SBI", "First: RUPEES 100",
           "100.00 RUPEES 100", "250.50 RUPEES 250.5", "Page 1 of 1"},
          QStringLiteral("none")},
-        {"no words set up", {}, {},
+        {"no words handed over", {}, {},
          QStringLiteral("20518 This report writes amounts in words, but no words are set up")},
     };
-    control.setReportFileName(folder() + QStringLiteral("\\WORDS.rpt"));
-    control.setPrintFileName(pdfPath());
-    control.setSelectionFormula(QStringLiteral("{CHEQUETABLE.SN} <= 2"));
     for (const auto &row : cases) {
         SCOPED_TRACE(row.name);
         QFile::remove(pdfPath());
-        report::AmountInWords::set(row.words);
+        report::ReportEngineControl words(row.words);
+        words.setReportFileName(folder() + QStringLiteral("\\WORDS.rpt"));
+        words.setPrintFileName(pdfPath());
+        words.setSelectionFormula(QStringLiteral("{CHEQUETABLE.SN} <= 2"));
 
-        EXPECT_EQ(raisedError([&] { control.setAction(1); }), row.raised);
+        EXPECT_EQ(raisedError([&] { words.setAction(1); }), row.raised);
         EXPECT_EQ(QFile::exists(pdfPath()) ? printedLines() : QStringList(), row.printed);
     }
-    report::AmountInWords::set({});
 }

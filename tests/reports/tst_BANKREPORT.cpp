@@ -120,3 +120,24 @@ TEST_F(BANKREPORTTest, aMissingReportFileIsShownByTheLauncherAndNothingIsPrinted
                                                      forms::vbOKOnly, 0, rt::App::Title()}}));
     EXPECT_FALSE(QFile::exists(pdfPath()));
 }
+
+// A member statement launch that fails at its member number leaves its date1 and date2
+// entries on the control; the bank report, which lists neither, still runs there.
+TEST_F(BANKREPORTTest, runsOnAControlOnWhichAMemberStatementLaunchFailed)
+{
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUILVANE_REPORTS_DIR "/MEMBERACCOUNT.rpt"),
+                            programFolder() + QStringLiteral("/MEMBERACCOUNT.rpt")));
+    forms::PlainControl member(QStringLiteral("abc")), from, to;
+    from.setValue(QDate(2026, 4, 1));
+    to.setValue(QDate(2027, 3, 31));
+    CRClass launcher;
+
+    launcher.ShowMemerReport(control, member, from, to);
+    ASSERT_EQ(boxes().shown().size(), 1u);
+    ASSERT_FALSE(QFile::exists(pdfPath()));
+    launcher.ShowBankTransactionALL(control, from, to);
+
+    EXPECT_EQ(boxes().shown().size(), 1u) << boxes().shown().back().text.toStdString();
+    EXPECT_EQ(printedText(pdfPath()).toStdString(),
+              readAll(referenceFile("bank_2026-04-01_2027-03-31.txt")).toStdString());
+}

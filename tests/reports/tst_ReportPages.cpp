@@ -257,11 +257,13 @@ QStringList printedWordsOfRows(const report::ReportDefinition &definition,
             if (!shown.contains(field.field) && field.format == report::ValueFormat::Text)
                 textFields.append(field.field);
     }
+    const report::ReportLayout layout(definition, {}, {},
+                                      report::AmountInWords(CalculateClass::SumInWords));
     QStringList words;
     for (const report::ReportRow &row : rows) {
         for (const report::ReportColumn &column : definition.columns) {
             if (!column.running)
-                words += wordsOf(report::ReportLayout::cellText(row[column.field], column));
+                words += wordsOf(layout.cellText(row[column.field], column));
         }
         for (int field : textFields)
             words += wordsOf(row[field].isNull() ? QString() : row[field].toString());

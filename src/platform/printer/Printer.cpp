@@ -1,5 +1,6 @@
 #include "platform/printer/Printer.h"
 
+#include "platform/printer/CupsQueue.h"
 #include "platform/printer/LabelPainting.h"
 #include "platform/printer/PrintableForm.h"
 #include "platform/runtime/App.h"
@@ -23,6 +24,12 @@ bool &systemPrinterIgnored()
 {
     static rt::OnFirstUse<bool> ignored;
     return ignored.get();
+}
+
+Printer::Device &deviceForTesting()
+{
+    static rt::OnFirstUse<Printer::Device> device;
+    return device.get();
 }
 
 rt::RuntimeError printerError(const QString &reason)
@@ -57,13 +64,37 @@ QString newPdfPath(const QString &jobName)
 // from the paper's edge, not from a printable margin.
 std::unique_ptr<QPrinter> newDevice(const QString &jobName)
 {
-    if (!hasSystemPrinter())
+    if (!deviceForTesting() && !hasSystemPrinter())
         return newPdfDevice(newPdfPath(jobName), jobName);
-    auto device =
-        std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    auto device = deviceForTesting() ? deviceForTesting()()
+                                     : std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(),
+                                                                  QPrinter::HighResolution);
     device->setDocName(jobName);
     device->setFullPage(true);
     return device;
+}
+
+// The printer's name, or the PDF file's.
+QString destinationOf(const QPrinter &device)
+{
+    return device.outputFileName().isEmpty() ? device.printerName() : device.outputFileName();
+}
+
+// Why the ended job did not reach its destination, or the empty text when it did. A
+// CUPS queue that refuses a job leaves the painter and the printer's state as if it had
+// taken it, so a job sent to a system printer also asks the print system.
+QString jobRefusal(const QPrinter &device, bool painterEnded)
+{
+    const QString refused = QStringLiteral("the document %1 did not reach %2")
+                                .arg(device.docName(), destinationOf(device));
+    const QPrinter::PrinterState state = device.printerState();
+    if (!painterEnded || state == QPrinter::Error || state == QPrinter::Aborted)
+        return refused;
+    if (device.outputFormat() == QPrinter::NativeFormat) {
+        if (const QString reason = CupsQueue::refusalOfLastJob(); !reason.isEmpty())
+            return refused + QStringLiteral(": ") + reason;
+    }
+    return QString();
 }
 
 QPageLayout::Orientation pageOrientation(std::int16_t orientation)
@@ -102,13 +133,16 @@ void Printer::PrintForm(const PrintableForm &form)
     painter_->restore();
 }
 
-void Printer::EndDoc()
+QString Printer::EndDoc()
 {
     if (!painter_)
-        return;
-    painter_->end();
+        return QString();
+    const bool ended = painter_->end();
     painter_.reset();
-    device_.reset();
+    const std::unique_ptr<QPrinter> device = std::move(device_);
+    if (const QString refusal = jobRefusal(*device, ended); !refusal.isEmpty())
+        throw printerError(refusal);
+    return device->outputFileName();
 }
 
 void Printer::setSystemPrinterIgnoredForTesting(bool ignored)
@@ -116,16 +150,18 @@ void Printer::setSystemPrinterIgnoredForTesting(bool ignored)
     systemPrinterIgnored() = ignored;
 }
 
+void Printer::setDeviceForTesting(Device device)
+{
+    deviceForTesting() = std::move(device);
+}
+
 void Printer::startDocument(const QString &jobName)
 {
     auto device = newDevice(jobName);
     device->setPageOrientation(pageOrientation(orientation_));
     auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(device.get())) {
-        const QString target = device->outputFileName().isEmpty() ? device->printerName()
-                                                                  : device->outputFileName();
-        throw printerError(QStringLiteral("cannot print to %1").arg(target));
-    }
+    if (!painter->begin(device.get()))
+        throw printerError(QStringLiteral("cannot print to %1").arg(destinationOf(*device)));
     scaleToTwips(*painter, *device);
     device_ = std::move(device);
     painter_ = std::move(painter);

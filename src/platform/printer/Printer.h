@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -27,11 +28,17 @@ public:
     // page, starting a document when none is open. A printer that cannot start raises
     // error 482 and prints nothing.
     void PrintForm(const PrintableForm &form);
-    // Ends the document: its pages go to the printer, or its PDF file is complete.
-    void EndDoc();
+    // Ends the document: its pages go to the printer, or its PDF file is complete. Gives
+    // the PDF file the document went into, or the empty text when it went to a printer.
+    // A printer that does not take the job raises error 482 with the printer's reason.
+    QString EndDoc();
 
     // Tests print to PDF files even on a system that has a default printer.
     static void setSystemPrinterIgnoredForTesting(bool ignored);
+    // Tests hand in the device every document goes to; an empty function puts the
+    // system printer or the PDF files back.
+    using Device = std::function<std::unique_ptr<QPrinter>()>;
+    static void setDeviceForTesting(Device device);
 
 private:
     Printer();

@@ -3,7 +3,9 @@
 #include "platform/registry/Registry.h"
 #include "platform/runtime/OnFirstUse.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryFile>
 #include <cstdio>
 #include <unistd.h>
@@ -11,6 +13,8 @@
 namespace registry {
 
 namespace {
+
+const QString TemporarySuffix = QStringLiteral(".new-");
 
 std::optional<AtomicFileWriter::Step> &failingStep()
 {
@@ -51,7 +55,7 @@ bool renameOver(const QString &from, const QString &to)
 
 long AtomicFileWriter::replace(const QString &path, const QByteArray &bytes)
 {
-    QTemporaryFile temporary(path + QStringLiteral(".new-XXXXXX"));
+    QTemporaryFile temporary(path + TemporarySuffix + QStringLiteral("XXXXXX"));
     if (!temporary.open())
         return ERROR_ACCESS_DENIED;
     if (!writeAll(temporary, bytes) || !flushToDisk(temporary)
@@ -60,6 +64,15 @@ long AtomicFileWriter::replace(const QString &path, const QByteArray &bytes)
     // The temporary name is the file's own now: nothing is left to remove.
     temporary.setAutoRemove(false);
     return ERROR_SUCCESS;
+}
+
+void AtomicFileWriter::removeLeftovers(const QString &path)
+{
+    const QFileInfo file(path);
+    QDir folder = file.dir();
+    const QString pattern = file.fileName() + TemporarySuffix + u'*';
+    for (const QString &leftover : folder.entryList({pattern}, QDir::Files | QDir::Hidden))
+        folder.remove(leftover);
 }
 
 void AtomicFileWriter::failStepForTesting(std::optional<Step> step)

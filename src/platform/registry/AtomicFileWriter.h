@@ -17,6 +17,10 @@ public:
     // or ERROR_WRITE_FAULT when a step fails.
     static long replace(const QString &path, const QByteArray &bytes);
 
+    // Removes the temporary files beside the file that a process killed part-way through
+    // a replace left behind.
+    static void removeLeftovers(const QString &path);
+
     // Makes one step fail as a full disk would (the write stores only part of the
     // bytes); no step fails again once the tests reset.
     static void failStepForTesting(std::optional<Step> step);

@@ -1,5 +1,6 @@
 #include "platform/registry/Registry.h"
 
+#include "platform/registry/AtomicFileWriter.h"
 #include "platform/registry/RegistryHive.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/OnFirstUse.h"
@@ -102,9 +103,11 @@ long RegSetValueExA(HKEY key, const QString &valueName, std::uint32_t, std::uint
     if (const long error = loadForWriting(hive))
         return error;
     const RegistryValue value{type, data};
-    hive.setValue(open->second, valueName, value);
-    if (const long error = hive.save(hivePath()))
-        return error;
+    if (hive.value(open->second, valueName) != value) {
+        hive.setValue(open->second, valueName, value);
+        if (const long error = hive.save(hivePath()))
+            return error;
+    }
     if (writeObserver())
         writeObserver()(open->second, valueName, value);
     return ERROR_SUCCESS;
@@ -128,6 +131,11 @@ std::optional<RegistryValue> queryLocalMachineValue(const QString &subKey,
 QString hivePath()
 {
     return rt::App::Path() + QStringLiteral("/Registry.hive");
+}
+
+void removeInterruptedHiveWrites()
+{
+    AtomicFileWriter::removeLeftovers(hivePath());
 }
 
 void setWriteObserver(WriteObserver observer)

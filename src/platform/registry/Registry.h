@@ -10,7 +10,8 @@
 // machine kept in the program folder. Every function returns 0 on success and a
 // non-zero code on any failure (an unwritable folder, a full disk, a closed handle);
 // none throws. Creating a key or setting a value on a damaged hive file first moves the
-// file aside as "Registry.hive.damaged-<date>-<time>" and starts from an empty hive.
+// file aside as "Registry.hive.damaged-<date>-<time>" and starts from an empty hive. A key
+// or value the hive already holds as it is asked for leaves the file untouched.
 namespace registry {
 
 using HKEY = std::intptr_t;
@@ -41,6 +42,8 @@ long RegCloseKey(HKEY key);
 struct RegistryValue {
     std::uint32_t type = 0;
     QByteArray data;
+
+    bool operator==(const RegistryValue &) const = default;
 };
 
 // Reads a value of the local machine; key paths use the backslash and ignore case.
@@ -50,6 +53,10 @@ std::optional<RegistryValue> queryLocalMachineValue(const QString &subKey,
 
 // The path of the hive file: the program folder followed by "/Registry.hive".
 QString hivePath();
+
+// Removes what hive writes killed part-way left beside the hive: temporary copies of the
+// whole hive, passwords included.
+void removeInterruptedHiveWrites();
 
 // Called after each value is stored, with the key path, the value's name and what was
 // written; tests use it to see the order of the writes.

@@ -4,26 +4,13 @@
 
 namespace report {
 
-namespace {
+AmountInWords::AmountInWords(Function words) : words_(std::move(words)) {}
 
-AmountInWords::Function &registered()
+QString AmountInWords::of(double amount) const
 {
-    static AmountInWords::Function words;
-    return words;
-}
-
-} // namespace
-
-void AmountInWords::set(Function words)
-{
-    registered() = std::move(words);
-}
-
-QString AmountInWords::of(double amount)
-{
-    if (!registered())
+    if (!words_)
         throw ReportError::noAmountInWords();
-    return registered()(amount);
+    return words_(amount);
 }
 
 } // namespace report

@@ -5,17 +5,21 @@
 
 namespace report {
 
-// The text of the "words" format. The engine knows no language of amounts: the program
-// registers the function that writes them, so a report says a sum in the same words
-// as the program's cheques and receipts.
+// The text of the "words" format. The engine knows no language of amounts: whoever makes
+// a report control hands it the function that writes them, so a report says a sum in
+// the same words as the program's cheques and receipts.
 class AmountInWords {
 public:
     using Function = std::function<QString(double)>;
 
-    static void set(Function words);
-    // The registered words of the amount; raises the report error that says none is
-    // registered, so a report never prints a sum without the words it promises.
-    static QString of(double amount);
+    explicit AmountInWords(Function words = {});
+
+    // The words of the amount; raises the report error that says none were handed over,
+    // so a report never prints a sum without the words it promises.
+    QString of(double amount) const;
+
+private:
+    Function words_;
 };
 
 } // namespace report

@@ -7,7 +7,7 @@
 
 namespace report {
 
-// Words: an amount in words, as the program registered them (AmountInWords).
+// Words: an amount in words, as the control was handed them (AmountInWords).
 enum class ValueFormat { Text, Date, Number, Words };
 
 // A column of a table as a report file names it: {TABLE.COLUMN}.

@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <QScopeGuard>
 
 namespace report {
 
@@ -15,6 +16,16 @@ constexpr long errPathFileAccess = 75;
 constexpr std::int16_t Portrait = 1;
 constexpr std::int16_t Landscape = 2;
 
+// Ends the document a page that could not be printed left open; that page's failure is
+// the one to report, so the end's own is not heard of.
+void endAfterFailure(printer::Printer &printer)
+{
+    try {
+        printer.EndDoc();
+    } catch (const rt::RuntimeError &) {
+    }
+}
+
 } // namespace
 
 ReportDocument::ReportDocument(QString name, QString title, bool landscape, QList<ReportPage> pages)
@@ -23,21 +34,20 @@ ReportDocument::ReportDocument(QString name, QString title, bool landscape, QLis
 {
 }
 
-void ReportDocument::print() const
+QString ReportDocument::print() const
 {
     printer::Printer &printer = printer::Printer::instance();
     const std::int16_t before = printer.Orientation();
+    const auto restoreOrientation = qScopeGuard([&] { printer.setOrientation(before); });
     printer.setOrientation(landscape_ ? Landscape : Portrait);
     try {
         for (const ReportPage &page : pages_)
             printer.PrintForm(page);
-        printer.EndDoc();
     } catch (...) {
-        printer.EndDoc();
-        printer.setOrientation(before);
+        endAfterFailure(printer);
         throw;
     }
-    printer.setOrientation(before);
+    return printer.EndDoc();
 }
 
 void ReportDocument::writePdf(const QString &path) const

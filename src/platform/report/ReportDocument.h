@@ -18,8 +18,9 @@ public:
     const QList<ReportPage> &pages() const { return pages_; }
 
     // Sends every page to the printer layer as one document, in the report's orientation;
-    // the printer's own orientation is kept for what it prints next.
-    void print() const;
+    // the printer's own orientation is kept for what it prints next. Gives the PDF file
+    // the report went into, or the empty text when it went to a printer.
+    QString print() const;
     // Writes every page into a PDF file; raises error 75 when the file cannot be written.
     void writePdf(const QString &path) const;
 

@@ -2,7 +2,6 @@
 
 #include "platform/report/FormulaParser.h"
 #include "platform/report/ReportDefinition.h"
-#include "platform/report/ReportError.h"
 #include "platform/report/ReportLayout.h"
 #include "platform/report/ReportQuery.h"
 #include "platform/runtime/RuntimeError.h"
@@ -10,6 +9,11 @@
 #include <QFileInfo>
 
 namespace report {
+
+ReportEngineControl::ReportEngineControl(AmountInWords::Function amountInWords)
+    : amountInWords_(std::move(amountInWords))
+{
+}
 
 namespace {
 
@@ -84,8 +88,8 @@ void ReportEngineControl::run()
     const SqlCondition condition = FormulaParser::parseSelection(selectionFormula_, definition);
     const QList<ReportRow> rows = ReportQuery::run(definition, condition, connect_);
     const QString name = QFileInfo(path).completeBaseName();
-    ReportDocument document(name, definition.title, definition.landscape,
-                            ReportLayout(definition, texts, name).layOut(rows));
+    ReportLayout layout(definition, texts, name, amountInWords_);
+    ReportDocument document(name, definition.title, definition.landscape, layout.layOut(rows));
     if (!printFileName_.isEmpty())
         document.writePdf(printFileName_);
     else if (destination_ == ToPrinter)
@@ -95,6 +99,9 @@ void ReportEngineControl::run()
 }
 
 // The text of each formula field of the report, set by the entries that are not empty.
+// The control keeps every entry from one run to the next, so an entry a launch for
+// another report left behind names a field this report does not have: it is passed over,
+// and only an entry that is not an assignment at all is refused.
 QStringList ReportEngineControl::formulaTexts(const ReportDefinition &definition) const
 {
     QStringList texts(definition.formulas.size());
@@ -102,10 +109,8 @@ QStringList ReportEngineControl::formulaTexts(const ReportDefinition &definition
         if (entry.trimmed().isEmpty())
             continue;
         const FormulaAssignment assignment = FormulaParser::parseAssignment(entry);
-        const std::optional<int> index = definition.formulaIndex(assignment.name);
-        if (!index)
-            throw ReportError::unknownFormulaName(assignment.name);
-        texts[*index] = assignment.value;
+        if (const std::optional<int> index = definition.formulaIndex(assignment.name))
+            texts[*index] = assignment.value;
     }
     return texts;
 }

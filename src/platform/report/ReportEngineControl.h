@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/report/AmountInWords.h"
 #include "platform/report/ReportControl.h"
 #include "platform/report/ReportWindow.h"
 
@@ -18,6 +19,10 @@ class ReportEngineControl : public ReportControl {
 public:
     enum Destination { ToWindow = 0, ToPrinter = 1 };
     enum WindowState { Normal = 0, Minimised = 1, Maximised = 2 };
+
+    // A report with a sum in words writes it with amountInWords; without one, such a
+    // report fails.
+    explicit ReportEngineControl(AmountInWords::Function amountInWords = {});
 
     // A backslash in the name separates folders.
     void setReportFileName(const QString &fileName) override;
@@ -51,6 +56,7 @@ private:
     std::int32_t destination_ = ToWindow;
     std::int32_t windowState_ = Normal;
     QString printFileName_;
+    AmountInWords amountInWords_;
     QPointer<ReportWindow> window_;
 };
 

@@ -9,7 +9,6 @@ enum ReportErrorNumber : long {
     errBadReportFile = 20501,
     errBadFormula = 20515,
     errUnknownField = 20516,
-    errUnknownFormulaName = 20517,
     errNoAmountInWords = 20518,
 };
 
@@ -37,12 +36,6 @@ rt::RuntimeError ReportError::unknownField(const QString &field)
 {
     return rt::RuntimeError(errUnknownField,
                             QStringLiteral("This field name is not known: %1").arg(field));
-}
-
-rt::RuntimeError ReportError::unknownFormulaName(const QString &name)
-{
-    return rt::RuntimeError(errUnknownFormulaName,
-                            QStringLiteral("This formula name is not known: %1").arg(name));
 }
 
 rt::RuntimeError ReportError::noAmountInWords()

@@ -16,7 +16,6 @@ public:
     // A selection formula or formula entry the engine cannot read.
     static rt::RuntimeError badFormula(const QString &formula, const QString &problem);
     static rt::RuntimeError unknownField(const QString &field);
-    static rt::RuntimeError unknownFormulaName(const QString &name);
     // A report prints an amount in words, but the program registered no words.
     static rt::RuntimeError noAmountInWords();
 };

@@ -52,8 +52,9 @@ QFont reportFont(bool bold)
 } // namespace
 
 ReportLayout::ReportLayout(const ReportDefinition &definition, QStringList formulaTexts,
-                           QString jobName)
+                           QString jobName, const AmountInWords &amountInWords)
     : definition_(definition), formulaTexts_(std::move(formulaTexts)), jobName_(std::move(jobName)),
+      amountInWords_(amountInWords),
       paper_(definition.landscape ? QSizeF(PaperLongSide, PaperShortSide)
                                   : QSizeF(PaperShortSide, PaperLongSide)),
       bodyBottom_(paper_.height() - Margin - LineHeight - Gap), plain_(reportFont(false)),
@@ -113,7 +114,7 @@ QList<ReportPage> ReportLayout::layOut(const QList<ReportRow> &rows)
     return std::move(pages_);
 }
 
-QString ReportLayout::cellText(const rt::Variant &value, const ReportColumn &column)
+QString ReportLayout::cellText(const rt::Variant &value, const ReportColumn &column) const
 {
     if (value.isNull() || value.isEmpty())
         return QString();
@@ -129,7 +130,7 @@ QString ReportLayout::cellText(const rt::Variant &value, const ReportColumn &col
         return QString::number(printedAmount(value.toDouble(), column.decimals), 'f',
                                column.decimals);
     case ValueFormat::Words:
-        return AmountInWords::of(printedAmount(value.toDouble(), column.decimals));
+        return amountInWords_.of(printedAmount(value.toDouble(), column.decimals));
     case ValueFormat::Text:
         break;
     }

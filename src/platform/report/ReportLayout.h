@@ -9,6 +9,7 @@
 
 namespace report {
 
+class AmountInWords;
 struct ReportColumn;
 struct ReportDefinition;
 enum class ValueFormat;
@@ -22,12 +23,13 @@ enum class ValueFormat;
 class ReportLayout {
 public:
     // formulaTexts holds the text of each formula field of the definition, in its order.
-    ReportLayout(const ReportDefinition &definition, QStringList formulaTexts, QString jobName);
+    ReportLayout(const ReportDefinition &definition, QStringList formulaTexts, QString jobName,
+                 const AmountInWords &amountInWords);
 
     QList<ReportPage> layOut(const QList<ReportRow> &rows);
 
     // A value as a column prints it; an amount rounded as printedAmount says.
-    static QString cellText(const rt::Variant &value, const ReportColumn &column);
+    QString cellText(const rt::Variant &value, const ReportColumn &column) const;
     // An amount as it prints with that many decimals, and as totals and balances count
     // it: rounded, halves to the even neighbour, and never a negative zero.
     static double printedAmount(double amount, int decimals);
@@ -93,6 +95,7 @@ private:
     const ReportDefinition &definition_;
     QStringList formulaTexts_;
     QString jobName_;
+    const AmountInWords &amountInWords_;
     QSizeF paper_;
     double bodyBottom_ = 0;
     // Where the rows of the current page begin.

@@ -20,6 +20,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace report {
@@ -142,9 +143,11 @@ void ReportWindow::createControls()
     // A fitted page never makes the bar come and go, which would change the fit again.
     pageArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
+    statusLine = new QStatusBar(this);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(pageArea);
+    layout->addWidget(statusLine);
 }
 
 void ReportWindow::connectControls()
@@ -279,10 +282,14 @@ double ReportWindow::zoom() const
     }
 }
 
+// A job sent to a printer needs no word; a failure shows its box.
 void ReportWindow::printReport()
 {
+    statusLine->clearMessage();
     try {
-        document_.print();
+        const QString pdf = document_.print();
+        if (!pdf.isEmpty())
+            statusLine->showMessage(QStringLiteral("No printer: the report went to %1").arg(pdf));
     } catch (const rt::RuntimeError &error) {
         forms::MsgBox(error.Description());
     }

@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
+class QStatusBar;
 
 namespace report {
 
@@ -31,7 +32,8 @@ public:
     // Shows the page from its top.
     void showPage(int index);
 
-    // Failures show their description in a message box.
+    // Failures show their description in a message box; a report that went to a PDF file
+    // says where in the status line.
     void printReport();
     void savePdf(const QString &path);
 
@@ -45,6 +47,8 @@ public:
     QPushButton *lastButton = nullptr;
     QComboBox *zoomBox = nullptr;
     QScrollArea *pageArea = nullptr;
+    // Where a report printed without a printer went.
+    QStatusBar *statusLine = nullptr;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
