@@ -147,17 +147,8 @@ TEST_F(FRM_BANK_QUERYTest, TypedKindArrivesInCapitalsAndShowAllDropsIt)
 TEST_F(FRM_BANK_QUERYTest, APickerTakesTheDateTypedIntoIt)
 {
     QApplication::setActiveWindow(workspace);
-    for (QDateEdit *picker : {form->DTPfrom, form->DTPto}) {
-        for (const bool doubleClick : {false, true}) {
-            for (const DateTypedOver &date : DatesTypedOverOthers) {
-                picker->setDate(date.shown);
-                typeDate(picker, date.typed, doubleClick);
-                EXPECT_EQ(picker->date().toString(Qt::ISODate), date.typed.toString(Qt::ISODate))
-                    << picker->objectName().toStdString() << " over "
-                    << date.shown.toString().toStdString() << (doubleClick ? ", twice" : "");
-            }
-        }
-    }
+    EXPECT_EQ(datesNotTakenAsTyped({form->DTPfrom, form->DTPto}).join(u'\n').toStdString(),
+              "");
     form->DTPfrom->setDate(QDate(2025, 4, 15));
     form->DTPto->setDate(QDate(2025, 4, 15));
     typeDate(form->DTPto, QDate(2026, 3, 31));

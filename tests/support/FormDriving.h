@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
+#include <initializer_list>
+#include <utility>
 
 // Drives forms as a user does and reads what they show.
 
@@ -91,14 +93,31 @@ inline void typeDate(QDateEdit *picker, const QDate &date, bool doubleClick = fa
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
 }
 
-// Dates typed over dates of shorter months, of other years and of a leap day: each is
-// the date typed, whatever the picker showed.
-struct DateTypedOver {
-    QDate typed;
-    QDate shown;
-};
-inline const DateTypedOver DatesTypedOverOthers[] = {
-    {QDate(2026, 3, 31), QDate(2025, 4, 15)},  {QDate(2026, 1, 31), QDate(2026, 2, 10)},
-    {QDate(2025, 12, 30), QDate(2026, 2, 10)}, {QDate(2028, 2, 29), QDate(2025, 6, 30)},
-    {QDate(2026, 5, 31), QDate(2026, 4, 30)},
-};
+// Types dates over dates of shorter months, of other years and of a leap day into each
+// picker, after a click and after a double click on the day; gives every case in which
+// the picker's date is not the date typed.
+inline QStringList datesNotTakenAsTyped(std::initializer_list<QDateEdit *> pickers)
+{
+    const std::pair<QDate, QDate> typedOverShown[] = {
+        {QDate(2026, 3, 31), QDate(2025, 4, 15)},  {QDate(2026, 1, 31), QDate(2026, 2, 10)},
+        {QDate(2025, 12, 30), QDate(2026, 2, 10)}, {QDate(2028, 2, 29), QDate(2025, 6, 30)},
+        {QDate(2026, 5, 31), QDate(2026, 4, 30)},
+    };
+    QStringList wrong;
+    for (QDateEdit *picker : pickers) {
+        for (const bool doubleClick : {false, true}) {
+            for (const auto &[typed, shown] : typedOverShown) {
+                picker->setDate(shown);
+                typeDate(picker, typed, doubleClick);
+                if (picker->date() != typed)
+                    wrong << QStringLiteral("%1: %2 typed over %3%4 gave %5")
+                                 .arg(picker->objectName(), typed.toString(Qt::ISODate),
+                                      shown.toString(Qt::ISODate),
+                                      doubleClick ? QStringLiteral(" after a double click")
+                                                  : QString(),
+                                      picker->date().toString(Qt::ISODate));
+            }
+        }
+    }
+    return wrong;
+}
