@@ -10,11 +10,6 @@
 
 namespace report {
 
-ReportEngineControl::ReportEngineControl(AmountInWords::Function amountInWords)
-    : amountInWords_(std::move(amountInWords))
-{
-}
-
 namespace {
 
 Qt::WindowState shownState(std::int32_t windowState)
@@ -30,6 +25,11 @@ Qt::WindowState shownState(std::int32_t windowState)
 }
 
 } // namespace
+
+ReportEngineControl::ReportEngineControl(AmountInWords::Function amountInWords)
+    : amountInWords_(std::move(amountInWords))
+{
+}
 
 void ReportEngineControl::setReportFileName(const QString &fileName)
 {
