@@ -23,6 +23,10 @@ struct PrintableLabel {
     bool visible = true;
     // QFont's stretch: 100 as designed, less for a condensed face.
     int stretch = 100;
+    // The caption is one line already broken to fit the box's width: it is drawn as it
+    // stands, neither measured nor wrapped again, which long documents would pay for on
+    // every label.
+    bool fitted = false;
 };
 
 // The label's font for a painter that draws in twips (a point is 20 of them).

@@ -19,11 +19,12 @@ void paintLabel(QPainter &painter, const PrintableLabel &label)
         painter.fillRect(label.twips, label.backColor);
     if (label.caption.isEmpty())
         return;
-    const int flags = label.alignment | Qt::AlignTop | Qt::TextWordWrap;
+    const int flags = label.alignment | Qt::AlignTop | (label.fitted ? 0 : Qt::TextWordWrap);
     painter.setFont(fontInTwips(label));
     painter.setPen(label.foreColor);
     const bool overflows =
-        !label.twips.contains(painter.boundingRect(label.twips, flags, label.caption));
+        !label.fitted
+        && !label.twips.contains(painter.boundingRect(label.twips, flags, label.caption));
     if (overflows) {
         painter.save();
         painter.setClipRect(label.twips, Qt::IntersectClip);

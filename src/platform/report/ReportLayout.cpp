@@ -331,7 +331,7 @@ void ReportLayout::place(const Wrapped &wrapped)
     for (qsizetype line = 0; line < wrapped.lines.size(); ++line)
         text(wrapped.lines[line],
              QRectF(wrapped.left, y_ + line * WrappedLineHeight, wrapped.width, LineHeight),
-             wrapped.alignment, TextSize, wrapped.bold);
+             wrapped.alignment, TextSize, wrapped.bold, true);
 }
 
 void ReportLayout::placeAll(const QList<Wrapped> &texts)
@@ -349,7 +349,7 @@ void ReportLayout::rule(double top, double left, double width)
 }
 
 void ReportLayout::text(const QString &caption, const QRectF &twips, Qt::Alignment alignment,
-                        double size, bool bold)
+                        double size, bool bold, bool fitted)
 {
     if (caption.isEmpty())
         return;
@@ -360,6 +360,7 @@ void ReportLayout::text(const QString &caption, const QRectF &twips, Qt::Alignme
     label.fontSize = size;
     label.bold = bold;
     label.alignment = alignment;
+    label.fitted = fitted;
     pages_.last().add(label);
 }
 

@@ -79,8 +79,9 @@ private:
     void place(const Wrapped &text);
     void placeAll(const QList<Wrapped> &texts);
     void rule(double top, double left, double width);
+    // A fitted caption is one line that the layout broke to the box's width.
     void text(const QString &caption, const QRectF &twips, Qt::Alignment alignment, double size,
-              bool bold);
+              bool bold, bool fitted = false);
     void numberPages();
     // The left edge of a column; of the table's right edge for one past the last.
     double columnLeft(qsizetype column) const;
