@@ -99,8 +99,7 @@ QList<ReportPage> ReportLayout::layOut(const QList<ReportRow> &rows)
         keepTogether(height + tallest(cells) + closingHeight(closing, last), changed);
         for (int level = changed; level < levels; ++level)
             printHeading(headings_[level], false);
-        placeAll(cells);
-        y_ += tallest(cells);
+        printRow(cells);
         addTotals(row);
         changed = closing;
     }
@@ -154,10 +153,8 @@ void ReportLayout::startPage()
         const QString value = formulaTexts_.value(index);
         if (value.isEmpty())
             continue;
-        const Wrapped formula = wrap(labelled(definition_.formulas[index].label, value), Margin,
-                                     width, Qt::AlignHCenter, false);
-        place(formula);
-        y_ += heightOf(formula);
+        printLine(wrap(labelled(definition_.formulas[index].label, value), Margin, width,
+                       Qt::AlignHCenter, false));
     }
     y_ += Gap;
     printColumnHeadings();
@@ -166,8 +163,8 @@ void ReportLayout::startPage()
 
 void ReportLayout::printColumnHeadings()
 {
-    placeAll(columnHeadings_);
-    y_ += tallest(columnHeadings_) + HeadingHeight - LineHeight;
+    printRow(columnHeadings_);
+    y_ += HeadingHeight - LineHeight;
     rule(y_, Margin, tableWidth());
     y_ += Gap / 2;
 }
@@ -207,13 +204,9 @@ double ReportLayout::headingHeight(const Heading &heading)
 
 void ReportLayout::printHeading(const Heading &heading, bool continued)
 {
-    const Wrapped caption = fullWidth(continued ? heading.caption + Continued : heading.caption, true);
-    place(caption);
-    y_ += heightOf(caption);
-    for (const Wrapped &detail : heading.details) {
-        place(detail);
-        y_ += heightOf(detail);
-    }
+    printLine(fullWidth(continued ? heading.caption + Continued : heading.caption, true));
+    for (const Wrapped &detail : heading.details)
+        printLine(detail);
 }
 
 void ReportLayout::closeGroup(int level)
@@ -252,8 +245,7 @@ void ReportLayout::printTotals(const QString &label, const QList<double> &totals
                           column.widthTwips - ColumnPadding, column.alignment, true));
     }
     y_ += Gap / 2;
-    placeAll(texts);
-    y_ += tallest(texts);
+    printRow(texts);
 }
 
 ReportLayout::Wrapped ReportLayout::totalsLabel(const QString &label)
@@ -334,10 +326,18 @@ void ReportLayout::place(const Wrapped &wrapped)
              wrapped.alignment, TextSize, wrapped.bold, true);
 }
 
-void ReportLayout::placeAll(const QList<Wrapped> &texts)
+void ReportLayout::printLine(const Wrapped &text)
+{
+    place(text);
+    y_ += heightOf(text);
+}
+
+// Texts side by side, the row as tall as the tallest of them.
+void ReportLayout::printRow(const QList<Wrapped> &texts)
 {
     for (const Wrapped &wrapped : texts)
         place(wrapped);
+    y_ += tallest(texts);
 }
 
 void ReportLayout::rule(double top, double left, double width)

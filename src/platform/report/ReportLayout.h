@@ -77,7 +77,9 @@ private:
     static double tallest(const QList<Wrapped> &texts);
     // Places the lines from the current line down; the current line stays.
     void place(const Wrapped &text);
-    void placeAll(const QList<Wrapped> &texts);
+    // Place below what the page holds, and move below them.
+    void printLine(const Wrapped &text);
+    void printRow(const QList<Wrapped> &texts);
     void rule(double top, double left, double width);
     // A fitted caption is one line that the layout broke to the box's width.
     void text(const QString &caption, const QRectF &twips, Qt::Alignment alignment, double size,
