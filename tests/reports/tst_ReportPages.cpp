@@ -222,6 +222,19 @@ protected:
                     .arg(LongHead));
     }
 
+    // Bill 20 of A SHARMA with these particulars and amounts, nothing outstanding.
+    void storeBill(const QList<std::pair<QString, double>> &lines)
+    {
+        int serial = 0;
+        for (const auto &[particular, amount] : lines)
+            execRaw(QStringLiteral("INSERT INTO BILLX (SN, DATEX, BILLSERIALNUMBER, MEMBERNAME, "
+                                   "FEETYPE, FEEAMOUNT, DUEAMOUNT) VALUES (20, '2026-06-05', %1, "
+                                   "'A SHARMA', '%2', %3, 0)")
+                        .arg(++serial)
+                        .arg(particular)
+                        .arg(amount, 0, 'f', 3));
+    }
+
     // Runs a launch into a fresh PDF file through the watched control.
     void launch(const Launch &run)
     {
@@ -238,7 +251,8 @@ protected:
 
 QStringList wordsOf(const QString &text)
 {
-    return text.split(u' ', Qt::SkipEmptyParts);
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    return text.split(blanks, Qt::SkipEmptyParts);
 }
 
 // The words a report's rows print: every column's text but a running balance's, and the text of every group
@@ -294,6 +308,26 @@ QString describe(const PrintedText &word, int page)
         .arg(word.top)
         .arg(word.right)
         .arg(word.bottom);
+}
+
+// The words of every page, each checked to lie within the margins and clear of every other
+// word of its page.
+QSet<QString> wordsApartWithinMargins(const QList<PrintedWords> &pages)
+{
+    QSet<QString> printed;
+    for (qsizetype page = 0; page < pages.size(); ++page) {
+        const QList<PrintedText> &words = pages[page].words;
+        for (qsizetype index = 0; index < words.size(); ++index) {
+            printed.insert(words[index].text);
+            EXPECT_TRUE(withinMargins(words[index], pages[page].sizeTwips))
+                << describe(words[index], page + 1).toStdString();
+            for (qsizetype other = index + 1; other < words.size(); ++other)
+                EXPECT_FALSE(overlap(words[index], words[other]))
+                    << describe(words[index], page + 1).toStdString() << " and "
+                    << describe(words[other], page + 1).toStdString();
+        }
+    }
+    return printed;
 }
 
 } // namespace
@@ -353,21 +387,7 @@ TEST_F(ReportPagesTest, EveryReportPrintsEveryWordOfItsValuesApartAndWithinTheMa
         ASSERT_EQ(boxes().shown(), std::vector<forms::MessageBoxRecord>{});
         const QList<report::ReportRow> rows = watched.rows();
         ASSERT_FALSE(rows.isEmpty());
-        const QList<PrintedWords> pages = printedWords(pdfPath());
-
-        QSet<QString> printed;
-        for (qsizetype page = 0; page < pages.size(); ++page) {
-            const QList<PrintedText> &words = pages[page].words;
-            for (qsizetype index = 0; index < words.size(); ++index) {
-                printed.insert(words[index].text);
-                EXPECT_TRUE(withinMargins(words[index], pages[page].sizeTwips))
-                    << describe(words[index], page + 1).toStdString();
-                for (qsizetype other = index + 1; other < words.size(); ++other)
-                    EXPECT_FALSE(overlap(words[index], words[other]))
-                        << describe(words[index], page + 1).toStdString() << " and "
-                        << describe(words[other], page + 1).toStdString();
-            }
-        }
+        const QSet<QString> printed = wordsApartWithinMargins(printedWords(pdfPath()));
         for (const QString &word : printedWordsOfRows(watched.definition(), rows))
             EXPECT_TRUE(printed.contains(word)) << word.toStdString();
     }
@@ -482,5 +502,26 @@ TEST_F(ReportPagesTest, PageBreaksKeepEveryRowUnderItsHeadingsAndItsTotals)
                 }
             }
         }
+    }
+}
+
+// A particular as broken as a remark can be prints every word inside the margins, none
+// over another: its own line breaks start new lines of its cell.
+TEST_F(ReportPagesTest, ABrokenParticularPrintsEveryWordOnItsOwnLines)
+{
+    const struct {
+        const char *name;
+        QString particular;
+    } table[] = {
+        {"a line break", QStringLiteral("WATER\nCHARGES")},
+    };
+    for (const auto &row : table) {
+        SCOPED_TRACE(row.name);
+        execRaw(QStringLiteral("DELETE FROM BILLX WHERE SN = 20"));
+        storeBill({{row.particular, 1500}, {QStringLiteral("PARKING CHARGES"), 300}});
+        launch([](auto &l, auto &CR) { l.ShowBillAsNumber(CR, 20); });
+        const QSet<QString> printed = wordsApartWithinMargins(printedWords(pdfPath()));
+        for (const QString &word : wordsOf(row.particular))
+            EXPECT_TRUE(printed.contains(word)) << word.toStdString();
     }
 }

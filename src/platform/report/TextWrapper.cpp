@@ -1,16 +1,29 @@
 #include "platform/report/TextWrapper.h"
 
+#include <QRegularExpression>
+
 namespace report {
 
 TextWrapper::TextWrapper(const QFont &font) : metrics_(font) {}
 
 QStringList TextWrapper::lines(const QString &text, double width)
 {
-    if (widthOf(text) <= width)
-        return {text};
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    if (!text.contains(u'\n') && !text.contains(u'\r'))
+        return paragraphLines(text, width);
+    QStringList lines;
+    for (const QString &paragraph : text.split(lineBreak))
+        lines += paragraphLines(paragraph, width);
+    return lines;
+}
+
+QStringList TextWrapper::paragraphLines(const QString &paragraph, double width)
+{
+    if (widthOf(paragraph) <= width)
+        return {paragraph};
     QStringList lines;
     QString line;
-    for (QString &word : text.simplified().split(u' ')) {
+    for (QString &word : paragraph.simplified().split(u' ')) {
         const QString longer = line.isEmpty() ? word : line + u' ' + word;
         if (widthOf(longer) <= width) {
             line = longer;
