@@ -525,3 +525,40 @@ TEST_F(ReportPagesTest, ABrokenParticularPrintsEveryWordOnItsOwnLines)
             EXPECT_TRUE(printed.contains(word)) << word.toStdString();
     }
 }
+
+// A figure prints whole on one line within its column: an amount rounded as written, a
+// half to the even paisa, crores, and a total wider than its column (in a smaller size).
+TEST_F(ReportPagesTest, BillFiguresPrintWholeWithinTheirColumn)
+{
+    const struct {
+        const char *name;
+        QList<double> amounts;
+        QStringList figures; // the lines' amounts, then the total
+    } table[] = {
+        {"halves of a paisa", {8.345, 2.675, 0.005, 10.125}, {"8.34", "2.68", "0.00", "10.12", "21.14"}},
+        {"crores", {9876543210.55, 9876543210.55}, {"9876543210.55", "19753086421.10"}},
+        {"beyond the largest total", {99999999999.99, 99999999999.99}, {"199999999999.98"}},
+    };
+    for (const auto &row : table) {
+        SCOPED_TRACE(row.name);
+        execRaw(QStringLiteral("DELETE FROM BILLX WHERE SN = 20"));
+        QList<std::pair<QString, double>> lines;
+        for (double amount : row.amounts)
+            lines.append({QStringLiteral("MAINTENANCE"), amount});
+        storeBill(lines);
+        launch([](auto &l, auto &CR) { l.ShowBillAsNumber(CR, 20); });
+        double amountRight = MarginTwips; // the last column's
+        for (const report::ReportColumn &column : watched.definition().columns)
+            amountRight += column.widthTwips;
+        const double amountLeft = amountRight - watched.definition().columns.last().widthTwips;
+        QSet<QString> printed;
+        for (const PrintedText &word : printedWords(pdfPath()).value(0).words) {
+            if (!row.figures.contains(word.text))
+                continue;
+            printed.insert(word.text);
+            EXPECT_GE(word.left, amountLeft) << word.text.toStdString();
+            EXPECT_LE(word.right, amountRight) << word.text.toStdString();
+        }
+        EXPECT_EQ(printed, QSet<QString>(row.figures.begin(), row.figures.end()));
+    }
+}

@@ -64,11 +64,8 @@ ReportLayout::ReportLayout(const ReportDefinition &definition, QStringList formu
     columnLefts_.append(left);
     for (const ReportColumn &column : definition_.columns)
         columnLefts_.append(left += column.widthTwips);
-    for (qsizetype index = 0; index < definition_.columns.size(); ++index) {
-        const ReportColumn &column = definition_.columns[index];
-        columnHeadings_.append(wrap(column.heading, columnLeft(index) + ColumnPadding / 2,
-                                    column.widthTwips - ColumnPadding, column.alignment, true));
-    }
+    for (qsizetype index = 0; index < definition_.columns.size(); ++index)
+        columnHeadings_.append(columnText(definition_.columns[index].heading, index, false, true));
 }
 
 QList<ReportPage> ReportLayout::layOut(const QList<ReportRow> &rows)
@@ -224,9 +221,8 @@ QList<ReportLayout::Wrapped> ReportLayout::rowCells(const ReportRow &row)
         const rt::Variant &value = row[column.field];
         if (column.running && !value.isNull())
             runningTotals_[index] += printedAmount(value.toDouble(), column.decimals);
-        cells.append(wrap(cellText(column.running ? rt::Variant(runningTotals_[index]) : value, column),
-                          columnLeft(index) + ColumnPadding / 2, column.widthTwips - ColumnPadding,
-                          column.alignment, false));
+        const rt::Variant shown = column.running ? rt::Variant(runningTotals_[index]) : value;
+        cells.append(columnText(cellText(shown, column), index, isFigure(shown, column), false));
     }
     return cells;
 }
@@ -241,8 +237,7 @@ void ReportLayout::printTotals(const QString &label, const QList<double> &totals
         if (!column.total)
             continue;
         rule(y_, columnLeft(index), column.widthTwips);
-        texts.append(wrap(cellText(totals[index], column), columnLeft(index) + ColumnPadding / 2,
-                          column.widthTwips - ColumnPadding, column.alignment, true));
+        texts.append(columnText(cellText(totals[index], column), index, true, true));
     }
     y_ += Gap / 2;
     printRow(texts);
@@ -297,7 +292,29 @@ int ReportLayout::firstChangedLevel(const ReportRow &row) const
 ReportLayout::Wrapped ReportLayout::wrap(const QString &caption, double left, double width,
                                          Qt::Alignment alignment, bool bold)
 {
-    return {(bold ? bold_ : plain_).lines(caption, width), left, width, alignment, bold};
+    return {(bold ? bold_ : plain_).lines(caption, width), left, width, alignment, bold, TextSize};
+}
+
+// A figure stays whole on its one line, in a smaller size where it is wider than its
+// column: a number broken in two reads as two numbers.
+ReportLayout::Wrapped ReportLayout::columnText(const QString &caption, qsizetype column,
+                                               bool figure, bool bold)
+{
+    const double left = columnLeft(column) + ColumnPadding / 2;
+    const double width = definition_.columns[column].widthTwips - ColumnPadding;
+    const Qt::Alignment alignment = definition_.columns[column].alignment;
+    if (!figure)
+        return wrap(caption, left, width, alignment, bold);
+    const double scale = (bold ? bold_ : plain_).scaleToOneLine(caption, width);
+    return {{caption}, left, width, alignment, bold, TextSize * scale};
+}
+
+bool ReportLayout::isFigure(const rt::Variant &value, const ReportColumn &column)
+{
+    using Type = rt::Variant::Type;
+    const Type type = value.type();
+    return column.format == ValueFormat::Number || type == Type::Integer || type == Type::Long
+           || type == Type::Double;
 }
 
 ReportLayout::Wrapped ReportLayout::fullWidth(const QString &caption, bool bold)
@@ -323,7 +340,7 @@ void ReportLayout::place(const Wrapped &wrapped)
     for (qsizetype line = 0; line < wrapped.lines.size(); ++line)
         text(wrapped.lines[line],
              QRectF(wrapped.left, y_ + line * WrappedLineHeight, wrapped.width, LineHeight),
-             wrapped.alignment, TextSize, wrapped.bold, true);
+             wrapped.alignment, wrapped.size, wrapped.bold, true);
 }
 
 void ReportLayout::printLine(const Wrapped &text)

@@ -17,9 +17,10 @@ enum class ValueFormat;
 // Lays a report's rows out on pages: on every page the title, the formula texts and the
 // column headings; then the rows with a heading and totals for every group, the grand
 // totals at the end, and "Page n of m" at the foot. A value wider than its column wraps
-// and its row grows to hold it. A heading keeps the headings nested in it and a row with
-// it, a row keeps the totals that follow it, and a group that goes on over a page break
-// repeats its headings, marked as continued. One pass over the rows.
+// and its row grows to hold it; a figure stays whole on one line. A heading keeps the
+// headings nested in it and a row with it, a row keeps the totals that follow it, and a
+// group that goes on over a page break repeats its headings, marked as continued. One
+// pass over the rows.
 class ReportLayout {
 public:
     // formulaTexts holds the text of each formula field of the definition, in its order.
@@ -42,6 +43,7 @@ private:
         double width = 0;
         Qt::Alignment alignment = Qt::AlignLeft;
         bool bold = false;
+        double size = 0; // points
     };
     // A group's heading and details as its first row gave them.
     struct Heading {
@@ -72,6 +74,10 @@ private:
     int firstChangedLevel(const ReportRow &row) const;
     Wrapped wrap(const QString &caption, double left, double width, Qt::Alignment alignment,
                  bool bold);
+    // A text within a column, as a figure or wrapped.
+    Wrapped columnText(const QString &caption, qsizetype column, bool figure, bool bold);
+    // An amount, or a value that is a number, whatever its column's format.
+    static bool isFigure(const rt::Variant &value, const ReportColumn &column);
     Wrapped fullWidth(const QString &caption, bool bold);
     static double heightOf(const Wrapped &text);
     static double tallest(const QList<Wrapped> &texts);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QStringList>
@@ -15,6 +16,9 @@ public:
 
     // At least one line; an empty text gives one empty line.
     QStringList lines(const QString &text, double width);
+    // A text that must stay whole on one line (a figure): the share of the font's size
+    // at which it fits the width; 1 when it fits as it is.
+    double scaleToOneLine(const QString &text, double width);
 
 private:
     QStringList paragraphLines(const QString &paragraph, double width);
@@ -23,6 +27,7 @@ private:
     // which is left in `word`.
     void breakWord(QString &word, double width, QStringList &lines);
 
+    QFont font_;
     QFontMetricsF metrics_;
     QHash<QString, double> widths_;
 };
