@@ -505,24 +505,34 @@ TEST_F(ReportPagesTest, PageBreaksKeepEveryRowUnderItsHeadingsAndItsTotals)
     }
 }
 
-// A particular as broken as a remark can be prints every word inside the margins, none
-// over another: its own line breaks start new lines of its cell.
-TEST_F(ReportPagesTest, ABrokenParticularPrintsEveryWordOnItsOwnLines)
+// A particular as long or as broken as a remark can be prints every word inside the
+// margins, none over another: its own line breaks start new lines of its cell, and what
+// a page cannot hold goes on over the next.
+TEST_F(ReportPagesTest, ALongOrBrokenParticularPrintsEveryWordOnItsOwnLines)
 {
+    QStringList complaint;
+    for (int word = 1; word <= 900; ++word)
+        complaint << QStringLiteral("LEAK%1").arg(word, 3, 10, QLatin1Char('0'));
     const struct {
         const char *name;
         QString particular;
     } table[] = {
         {"a line break", QStringLiteral("WATER\nCHARGES")},
+        {"900 words", complaint.join(u' ')},
     };
     for (const auto &row : table) {
         SCOPED_TRACE(row.name);
         execRaw(QStringLiteral("DELETE FROM BILLX WHERE SN = 20"));
         storeBill({{row.particular, 1500}, {QStringLiteral("PARKING CHARGES"), 300}});
         launch([](auto &l, auto &CR) { l.ShowBillAsNumber(CR, 20); });
-        const QSet<QString> printed = wordsApartWithinMargins(printedWords(pdfPath()));
+        const QList<PrintedWords> pages = printedWords(pdfPath());
+        const QSet<QString> printed = wordsApartWithinMargins(pages);
         for (const QString &word : wordsOf(row.particular))
             EXPECT_TRUE(printed.contains(word)) << word.toStdString();
+        for (qsizetype page = 1; page < pages.size(); ++page) // under the bill's heading
+            EXPECT_TRUE(std::any_of(pages[page].words.begin(), pages[page].words.end(),
+                                    [](const PrintedText &word) { return word.text == "(continued)"; }))
+                << page + 1;
     }
 }
 

@@ -93,10 +93,11 @@ QList<ReportPage> ReportLayout::layOut(const QList<ReportRow> &rows)
         const bool last = index + 1 == rows.size();
         const int closing = last ? 0 : firstChangedLevel(rows[index + 1]);
         const QList<Wrapped> cells = rowCells(row);
-        keepTogether(height + tallest(cells) + closingHeight(closing, last), changed);
+        const double closes = closingHeight(closing, last);
+        keepTogether(height + tallest(cells) + closes, changed);
         for (int level = changed; level < levels; ++level)
             printHeading(headings_[level], false);
-        printRow(cells);
+        printBodyRow(cells, closes);
         addTotals(row);
         changed = closing;
     }
@@ -170,9 +171,31 @@ void ReportLayout::keepTogether(double height, int level)
 {
     if (y_ + height <= bodyBottom_ || y_ <= bodyTop_)
         return;
+    continueOnNewPage(level);
+}
+
+void ReportLayout::continueOnNewPage(int levels)
+{
     startPage();
-    for (int open = 0; open < level; ++open)
+    for (int open = 0; open < levels; ++open)
         printHeading(headings_[open], true);
+}
+
+// The lines that do not fit go on over the next pages, under their headings; the last
+// part keeps at least one line with it for the totals that close after the row, so no
+// page starts with a Total. Where not even that fits on a page of its own, the rest
+// prints as it is: no later page would hold more of it.
+void ReportLayout::printBodyRow(QList<Wrapped> cells, double closing)
+{
+    for (qsizetype lines = lineCount(cells); y_ + linesHeight(lines) + closing > bodyBottom_;) {
+        const qsizetype here = std::min(linesFitting(), lines - 1);
+        if (here < 1)
+            break;
+        printRow(takeLines(cells, here));
+        lines -= here;
+        continueOnNewPage(static_cast<int>(definition_.groups.size()));
+    }
+    printRow(cells);
 }
 
 void ReportLayout::openGroup(int level, const ReportRow &row)
@@ -324,15 +347,42 @@ ReportLayout::Wrapped ReportLayout::fullWidth(const QString &caption, bool bold)
 
 double ReportLayout::heightOf(const Wrapped &text)
 {
-    return LineHeight + (text.lines.size() - 1) * WrappedLineHeight;
+    return linesHeight(text.lines.size());
 }
 
 double ReportLayout::tallest(const QList<Wrapped> &texts)
 {
-    double height = LineHeight;
+    return linesHeight(std::max<qsizetype>(lineCount(texts), 1));
+}
+
+double ReportLayout::linesHeight(qsizetype lines)
+{
+    return LineHeight + (lines - 1) * WrappedLineHeight;
+}
+
+qsizetype ReportLayout::lineCount(const QList<Wrapped> &texts)
+{
+    qsizetype lines = 0;
     for (const Wrapped &text : texts)
-        height = std::max(height, heightOf(text));
-    return height;
+        lines = std::max(lines, text.lines.size());
+    return lines;
+}
+
+qsizetype ReportLayout::linesFitting() const
+{
+    const double room = bodyBottom_ - y_;
+    return room < LineHeight ? 0 : 1 + static_cast<qsizetype>((room - LineHeight) / WrappedLineHeight);
+}
+
+QList<ReportLayout::Wrapped> ReportLayout::takeLines(QList<Wrapped> &texts, qsizetype lines)
+{
+    QList<Wrapped> taken = texts;
+    for (qsizetype index = 0; index < texts.size(); ++index) {
+        const qsizetype count = std::min(lines, texts[index].lines.size());
+        taken[index].lines = texts[index].lines.first(count);
+        texts[index].lines.remove(0, count);
+    }
+    return taken;
 }
 
 void ReportLayout::place(const Wrapped &wrapped)

@@ -18,9 +18,9 @@ enum class ValueFormat;
 // column headings; then the rows with a heading and totals for every group, the grand
 // totals at the end, and "Page n of m" at the foot. A value wider than its column wraps
 // and its row grows to hold it; a figure stays whole on one line. A heading keeps the
-// headings nested in it and a row with it, a row keeps the totals that follow it, and a
-// group that goes on over a page break repeats its headings, marked as continued. One
-// pass over the rows.
+// headings nested in it and a row with it, a row keeps the totals that follow it, a row
+// taller than the rest of the page goes on over the next, and a group that goes on over
+// a page break repeats its headings, marked as continued. One pass over the rows.
 class ReportLayout {
 public:
     // formulaTexts holds the text of each formula field of the definition, in its order.
@@ -56,6 +56,11 @@ private:
     // Starts a new page when the height does not fit below what the page holds; the
     // groups open above `level` then go on under their headings, marked as continued.
     void keepTogether(double height, int level);
+    // A new page, going on with the groups open above `levels` under their headings.
+    void continueOnNewPage(int levels);
+    // A row of the body, over as many pages as it needs; `closing` is the height of the
+    // totals that follow it.
+    void printBodyRow(QList<Wrapped> cells, double closing);
     // Takes the group's value and heading from its first row; printed later, once it is
     // known to fit with what it keeps.
     void openGroup(int level, const ReportRow &row);
@@ -81,6 +86,12 @@ private:
     Wrapped fullWidth(const QString &caption, bool bold);
     static double heightOf(const Wrapped &text);
     static double tallest(const QList<Wrapped> &texts);
+    static double linesHeight(qsizetype lines);
+    static qsizetype lineCount(const QList<Wrapped> &texts);
+    // How many lines fit between the current line and the foot of the body.
+    qsizetype linesFitting() const;
+    // The first lines of each text, taken off it.
+    static QList<Wrapped> takeLines(QList<Wrapped> &texts, qsizetype lines);
     // Places the lines from the current line down; the current line stays.
     void place(const Wrapped &text);
     // Place below what the page holds, and move below them.
