@@ -68,7 +68,7 @@ constexpr double Margin = 720;
 constexpr double FirstLine = 1620;
 constexpr double LineHeight = 260;
 constexpr int LinesPerPage = 35;
-constexpr std::array<double, 8> ColumnWidths = {1200, 2700, 1000, 1300, 1450, 3200, 3000, 1500};
+constexpr std::array<double, 8> ColumnWidths = {1200, 2700, 1000, 1300, 1450, 3000, 2800, 1900};
 constexpr double ColumnPadding = 120;
 
 // yyyy-MM-dd as the report prints it.

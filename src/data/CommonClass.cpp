@@ -2,6 +2,7 @@
 
 #include "data/Module1.h"
 #include "data/SqlText.h"
+#include "data/Transaction.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/MessageBox.h"
 #include "platform/runtime/RuntimeError.h"
@@ -133,14 +134,18 @@ bool CommonClass::GetLog(forms::Control &txtUID, forms::Control &txtPwd)
     return valid;
 }
 
+// The old row goes only with the new one in: a refused fee leaves the late fee as it was.
 void CommonClass::updatelatefee(double &latefee)
 {
     DataAccess::guarded(
         DataAccess::Label::Silent,
         [&] {
-            own().connectAndRun(QStringLiteral("Delete * from gen"));
+            connect();
+            Transaction replaced(Con);
+            own().runOnCon(QStringLiteral("Delete * from gen"));
             own().runOnCon(QStringLiteral("Insert into gen values(") + SqlText::number(latefee)
                            + QStringLiteral(",0,0,0,0)"));
+            replaced.commit();
             forms::MsgBox(QStringLiteral("Late Fee Value Saved"), forms::vbInformation,
                           QStringLiteral("Saved"));
         },

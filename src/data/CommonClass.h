@@ -35,6 +35,7 @@ public:
                         forms::Control &txtReenter);
     void FillUID(forms::Control &CMB);
     bool GetLog(forms::Control &txtUID, forms::Control &txtPwd);
+    // Replaces the row of gen with the late fee, or keeps it when the fee cannot be saved.
     void updatelatefee(double &latefee);
 
     // The query of a user's row by name and password.

@@ -53,9 +53,11 @@ QString DEPOSITCLASS::lineInsert(std::int16_t receipt, const QString &chequeDate
     return RecordColumns::insertStatement(QStringLiteral("DETAILSOFDEPOSITE"), values);
 }
 
-QString DEPOSITCLASS::amountInWords(double amount) const
+// A total of nothing, or below it (a member in credit), is no sum received: its digits
+// would be read as the words of another amount ("-1500" as "FIVE HUNDRED"), so it has none.
+QString DEPOSITCLASS::amountInWords(double rupees) const
 {
-    return calculate_.Calculate(rt::generalNumberText(amount));
+    return rupees > 0 ? calculate_.Calculate(rt::generalNumberText(rupees)) : QString();
 }
 
 bool DEPOSITCLASS::FindRECEIPTEXIST(forms::Control &DEPOSITENUMBER)

@@ -42,12 +42,13 @@ public:
     void GETLASTRECEIPT(std::int16_t &DepositNumber);
     // As InsertintoDeposit, then every receipt line of the bill carries the words of
     // the bill's total with its outstanding balance, rounded to rupees (kept in
-    // FEEAMOUNT_).
+    // FEEAMOUNT_); a total not above 0 (a member in credit) carries no words.
     void InsertintoDepositNEW(std::int16_t BILLNUMBER, forms::Control &DATEOFDEPOSITE,
                               forms::Control &CHEQUEORCASH, forms::Control &CHEQUEN,
                               forms::Control &BANKNAME, forms::Control &REMARK,
                               forms::Control &CHEQUEDATE);
-    // Every line of receipt SNx carries the words of the receipt's total in rupees.
+    // Every line of receipt SNx carries the words of the receipt's total in rupees, or
+    // none when that total is not above 0.
     void InsertMoneyInWord(std::int16_t SNx);
     // The next receipt number; 1 on any failure but Overflow.
     std::int16_t FINDLAST();
@@ -119,7 +120,7 @@ private:
                          forms::Control &DATEOFDEPOSITE, forms::Control &CHEQUEORCASH,
                          forms::Control &CHEQUEN, forms::Control &BANKNAME,
                          forms::Control &REMARK, forms::Control &CHEQUEDATE);
-    QString amountInWords(double amount) const;
+    QString amountInWords(double rupees) const;
     void listFirstColumn(forms::Control &Lst, const QString &sql);
     void carryForward(const rt::Variant &member);
     static double paidSum(forms::Control &Membernumberx, const QDate &from, const QDate &to);

@@ -4,6 +4,8 @@
 #include "platform/forms/PlainControl.h"
 #include "support/ProgramFolderTest.h"
 
+#include <limits>
+
 namespace {
 
 using forms::MessageBoxRecord;
@@ -157,10 +159,12 @@ TEST_F(CommonClassTest, AFailedStatementShowsItsDescriptionUnderTheOperationsTit
             "CREATE TRIGGER refuse_user BEFORE UPDATE ON UserTable"
             " BEGIN SELECT RAISE(ABORT, 'user refused'); END;");
 
-    double fee = 30;
-    common.updatelatefee(fee);
-    // The delete ran before the insert failed, so no late fee is left.
-    EXPECT_EQ(scalarRaw("select count(*) from gen"), QStringLiteral("0"));
+    const QStringList earlierFee = rowsRaw("select * from gen");
+    ASSERT_EQ(earlierFee.size(), 1);
+    // A refused insert, and a fee with no paise to write: the delete goes back with it.
+    for (double fee : {30.0, std::numeric_limits<double>::infinity()})
+        common.updatelatefee(fee);
+    EXPECT_EQ(rowsRaw("select * from gen"), earlierFee);
     EXPECT_EQ(common.Con.State(), ado::adStateClosed);
 
     PlainControl user("ADMIN"), password("NEW"), again("NEW");
@@ -170,6 +174,7 @@ TEST_F(CommonClassTest, AFailedStatementShowsItsDescriptionUnderTheOperationsTit
 
     EXPECT_EQ(boxes().shown(),
               (std::vector<MessageBoxRecord>{{"fee refused", forms::vbOKOnly, 64, "Info"},
+                                             {"Overflow", forms::vbOKOnly, 64, "Info"},
                                              {"user refused", forms::vbOKOnly, 0, "Quilvane"}}));
 }
 

@@ -2,10 +2,14 @@
 
 #include "cheque/CalculateClass.h"
 #include "platform/forms/PlainControl.h"
+#include "platform/report/ReportDefinition.h"
+#include "platform/report/ReportDocument.h"
+#include "platform/report/ReportLayout.h"
 #include "reports/CRClass.h"
 #include "support/PrintedPage.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <functional>
 
@@ -426,4 +430,43 @@ TEST_F(ReportFilesTest, AmountsPrintRoundedToPaiseAndNeverAsMinusZero)
          {"WATER 0.12 0.00 -0.12", "LIFT 0.38 0.00 -0.50", "Total 2 0.50 0.00"}},
     };
     expectEachPrints(table, QStringLiteral("-0.00"));
+}
+
+// Every number column of every report file holds the largest amount its totals are made
+// for, -99999999999.99, whole at the size of the column headings: in its rows and in the
+// bold of its totals (a figure too wide for its column would print smaller).
+TEST_F(ReportFilesTest, EveryNumberColumnHoldsTheLargestAmountAtFullSize)
+{
+    const double largest = -99999999999.99;
+    const QDir reports(QStringLiteral(QUILVANE_REPORTS_DIR));
+    for (const QString &file : reports.entryList({QStringLiteral("*.rpt")}, QDir::Files)) {
+        SCOPED_TRACE(file.toStdString());
+        const report::ReportDefinition definition = report::ReportDefinition::read(reports.filePath(file));
+        report::ReportLayout layout(definition, {}, file,
+                                    report::AmountInWords(CalculateClass::SumInWords));
+        report::ReportRow row(definition.fields.size());
+        QSet<QString> figures;
+        for (const report::ReportColumn &column : definition.columns) {
+            if (column.format == report::ValueFormat::Number) {
+                row[column.field] = largest;
+                figures.insert(layout.cellText(largest, column));
+            }
+        }
+        report::ReportDocument(file, definition.title, definition.landscape, layout.layOut({row}))
+            .writePdf(pdfPath());
+        const QList<PrintedText> words = printedWords(pdfPath()).value(0).words;
+        const auto heading = std::find_if(words.begin(), words.end(), [&](const PrintedText &word) {
+            return definition.columns.first().heading.startsWith(word.text);
+        });
+        ASSERT_NE(heading, words.end());
+        int printed = 0;
+        for (const PrintedText &word : words) {
+            if (figures.contains(word.text)) {
+                ++printed;
+                EXPECT_NEAR(word.bottom - word.top, heading->bottom - heading->top, 0.5)
+                    << word.text.toStdString();
+            }
+        }
+        EXPECT_EQ(printed > 0, !figures.isEmpty());
+    }
 }

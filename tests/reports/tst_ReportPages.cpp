@@ -222,6 +222,19 @@ protected:
                     .arg(LongHead));
     }
 
+    // Bill 20 of A SHARMA with these particulars and amounts, nothing outstanding.
+    void storeBill(const QList<std::pair<QString, double>> &lines)
+    {
+        int serial = 0;
+        for (const auto &[particular, amount] : lines)
+            execRaw(QStringLiteral("INSERT INTO BILLX (SN, DATEX, BILLSERIALNUMBER, MEMBERNAME, "
+                                   "FEETYPE, FEEAMOUNT, DUEAMOUNT) VALUES (20, '2026-06-05', %1, "
+                                   "'A SHARMA', '%2', %3, 0)")
+                        .arg(++serial)
+                        .arg(particular)
+                        .arg(amount, 0, 'f', 3));
+    }
+
     // Runs a launch into a fresh PDF file through the watched control.
     void launch(const Launch &run)
     {
@@ -238,7 +251,8 @@ protected:
 
 QStringList wordsOf(const QString &text)
 {
-    return text.split(u' ', Qt::SkipEmptyParts);
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    return text.split(blanks, Qt::SkipEmptyParts);
 }
 
 // The words a report's rows print: every column's text but a running balance's, and the text of every group
@@ -294,6 +308,26 @@ QString describe(const PrintedText &word, int page)
         .arg(word.top)
         .arg(word.right)
         .arg(word.bottom);
+}
+
+// The words of every page, each checked to lie within the margins and clear of every other
+// word of its page.
+QSet<QString> wordsApartWithinMargins(const QList<PrintedWords> &pages)
+{
+    QSet<QString> printed;
+    for (qsizetype page = 0; page < pages.size(); ++page) {
+        const QList<PrintedText> &words = pages[page].words;
+        for (qsizetype index = 0; index < words.size(); ++index) {
+            printed.insert(words[index].text);
+            EXPECT_TRUE(withinMargins(words[index], pages[page].sizeTwips))
+                << describe(words[index], page + 1).toStdString();
+            for (qsizetype other = index + 1; other < words.size(); ++other)
+                EXPECT_FALSE(overlap(words[index], words[other]))
+                    << describe(words[index], page + 1).toStdString() << " and "
+                    << describe(words[other], page + 1).toStdString();
+        }
+    }
+    return printed;
 }
 
 } // namespace
@@ -353,21 +387,7 @@ TEST_F(ReportPagesTest, EveryReportPrintsEveryWordOfItsValuesApartAndWithinTheMa
         ASSERT_EQ(boxes().shown(), std::vector<forms::MessageBoxRecord>{});
         const QList<report::ReportRow> rows = watched.rows();
         ASSERT_FALSE(rows.isEmpty());
-        const QList<PrintedWords> pages = printedWords(pdfPath());
-
-        QSet<QString> printed;
-        for (qsizetype page = 0; page < pages.size(); ++page) {
-            const QList<PrintedText> &words = pages[page].words;
-            for (qsizetype index = 0; index < words.size(); ++index) {
-                printed.insert(words[index].text);
-                EXPECT_TRUE(withinMargins(words[index], pages[page].sizeTwips))
-                    << describe(words[index], page + 1).toStdString();
-                for (qsizetype other = index + 1; other < words.size(); ++other)
-                    EXPECT_FALSE(overlap(words[index], words[other]))
-                        << describe(words[index], page + 1).toStdString() << " and "
-                        << describe(words[other], page + 1).toStdString();
-            }
-        }
+        const QSet<QString> printed = wordsApartWithinMargins(printedWords(pdfPath()));
         for (const QString &word : printedWordsOfRows(watched.definition(), rows))
             EXPECT_TRUE(printed.contains(word)) << word.toStdString();
     }
@@ -482,5 +502,73 @@ TEST_F(ReportPagesTest, PageBreaksKeepEveryRowUnderItsHeadingsAndItsTotals)
                 }
             }
         }
+    }
+}
+
+// A particular as long or as broken as a remark can be prints every word inside the
+// margins, none over another: its own line breaks start new lines of its cell, and what
+// a page cannot hold goes on over the next.
+TEST_F(ReportPagesTest, ALongOrBrokenParticularPrintsEveryWordOnItsOwnLines)
+{
+    QStringList complaint;
+    for (int word = 1; word <= 900; ++word)
+        complaint << QStringLiteral("LEAK%1").arg(word, 3, 10, QLatin1Char('0'));
+    const struct {
+        const char *name;
+        QString particular;
+    } table[] = {
+        {"a line break", QStringLiteral("WATER\nCHARGES")},
+        {"900 words", complaint.join(u' ')},
+    };
+    for (const auto &row : table) {
+        SCOPED_TRACE(row.name);
+        execRaw(QStringLiteral("DELETE FROM BILLX WHERE SN = 20"));
+        storeBill({{row.particular, 1500}, {QStringLiteral("PARKING CHARGES"), 300}});
+        launch([](auto &l, auto &CR) { l.ShowBillAsNumber(CR, 20); });
+        const QList<PrintedWords> pages = printedWords(pdfPath());
+        const QSet<QString> printed = wordsApartWithinMargins(pages);
+        for (const QString &word : wordsOf(row.particular))
+            EXPECT_TRUE(printed.contains(word)) << word.toStdString();
+        for (qsizetype page = 1; page < pages.size(); ++page) // under the bill's heading
+            EXPECT_TRUE(std::any_of(pages[page].words.begin(), pages[page].words.end(),
+                                    [](const PrintedText &word) { return word.text == "(continued)"; }))
+                << page + 1;
+    }
+}
+
+// A figure prints whole on one line within its column: an amount rounded as written, a
+// half to the even paisa, crores, and a total wider than its column (in a smaller size).
+TEST_F(ReportPagesTest, BillFiguresPrintWholeWithinTheirColumn)
+{
+    const struct {
+        const char *name;
+        QList<double> amounts;
+        QStringList figures; // the lines' amounts, then the total
+    } table[] = {
+        {"halves of a paisa", {8.345, 2.675, 0.005, 10.125}, {"8.34", "2.68", "0.00", "10.12", "21.14"}},
+        {"crores", {9876543210.55, 9876543210.55}, {"9876543210.55", "19753086421.10"}},
+        {"beyond the largest total", {99999999999.99, 99999999999.99}, {"199999999999.98"}},
+    };
+    for (const auto &row : table) {
+        SCOPED_TRACE(row.name);
+        execRaw(QStringLiteral("DELETE FROM BILLX WHERE SN = 20"));
+        QList<std::pair<QString, double>> lines;
+        for (double amount : row.amounts)
+            lines.append({QStringLiteral("MAINTENANCE"), amount});
+        storeBill(lines);
+        launch([](auto &l, auto &CR) { l.ShowBillAsNumber(CR, 20); });
+        double amountRight = MarginTwips; // the last column's
+        for (const report::ReportColumn &column : watched.definition().columns)
+            amountRight += column.widthTwips;
+        const double amountLeft = amountRight - watched.definition().columns.last().widthTwips;
+        QSet<QString> printed;
+        for (const PrintedText &word : printedWords(pdfPath()).value(0).words) {
+            if (!row.figures.contains(word.text))
+                continue;
+            printed.insert(word.text);
+            EXPECT_GE(word.left, amountLeft) << word.text.toStdString();
+            EXPECT_LE(word.right, amountRight) << word.text.toStdString();
+        }
+        EXPECT_EQ(printed, QSet<QString>(row.figures.begin(), row.figures.end()));
     }
 }

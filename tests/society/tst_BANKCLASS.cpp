@@ -152,6 +152,9 @@ TEST_F(BANKCLASSTest, SocietySumsRoundHalvesToEvenAndCountOnlyTheirOwnLines)
     const std::vector<Case> cases = {
         {{}, &BANKCLASS::FINDCashinHand, 0},
         {{"insert into BANK (AMOUNT) values (10), (0.125)"}, &BANKCLASS::FINDBANKBALANCE, 10.12},
+        {{"insert into BANK (AMOUNT) values (2.675)"}, &BANKCLASS::FINDBANKBALANCE, 2.68},
+        {{"insert into EXPENDITURE (EXPENDITUREVALUE) values (8.345)"}, &BANKCLASS::FINDExpenditure,
+         8.34},
         {{credits + "('CREDIT',null,2), ('CREDIT',null,0.5), ('DEBIT',null,7)"},
          &BANKCLASS::FindTotalCreditEXPENDITURE, 2},
         {{credits + "('CREDIT',null,3.5)"}, &BANKCLASS::FindTotalCreditEXPENDITURE, 4},

@@ -92,7 +92,8 @@ TEST_F(BILLCLASSTest, ALineTakesTheNextLineNumberOfItsBillAndDeletesRenumberNoth
 TEST_F(BILLCLASSTest, AmountsAreRoundedToCentsHalvesToEven)
 {
     const std::vector<std::pair<QString, double>> cases = {
-        {"0.125", 0.12}, {"0.375", 0.38}, {"12.5", 12.5}, {" 99.999 ", 100}};
+        {"0.125", 0.12}, {"0.375", 0.38}, {"12.5", 12.5}, {" 99.999 ", 100},
+        {"8.345", 8.34}, {"2.675", 2.68}, {"0.005", 0}, {"-2.675", -2.68}, {"9.995", 10}};
     for (const auto &[text, cents] : cases) {
         BILLCLASS bill;
         EXPECT_FALSE(assign(bill, text));

@@ -78,17 +78,23 @@ TEST_F(DEPOSITCLASSTest, ABillsLinesArePaidUnderTheReceiptInLineOrderWithThePaym
                                     forms::vbInformation, "Information"}}));
 }
 
+// A total not above 0, a member who paid ahead (a negative balance), carries no words.
 TEST_F(DEPOSITCLASSTest, ABillsTotalWithItsBalanceIsRoundedToRupeesInWordsOnEveryLine)
 {
     struct Case {
         double line1, line2, due;
         double rupees;
-        const char *inWords;
+        const char *inWords; // nullptr: the empty text
     };
     const std::vector<Case> cases = {
         {1000, 234.5, 0, 1234, "1234"},
         {1000, 235.5, 0, 1236, "1236"},
         {1000, 200, -100.5, 1100, "1100"},
+        {1000, 1000, -3500, -1500, nullptr},
+        {1000, 1000, -198000, -196000, nullptr},
+        {1000, 1000, -2005, -5, nullptr},
+        {1000, 1000, -2000, 0, nullptr},
+        {1000, 1000, -1999.5, 0, nullptr},
     };
     for (const Case &c : cases) {
         execRaw("delete from BILLX; delete from DETAILSOFDEPOSITE");
@@ -101,11 +107,11 @@ TEST_F(DEPOSITCLASSTest, ABillsTotalWithItsBalanceIsRoundedToRupeesInWordsOnEver
         receipt.SN_ = 3;
         Payment p;
         payBillWithWords(receipt, 4, p);
-        EXPECT_EQ(receipt.FEEAMOUNT_, c.rupees) << c.inWords;
+        const QString inWords = c.inWords ? words(c.inWords) : QString();
+        EXPECT_EQ(receipt.FEEAMOUNT_, c.rupees) << c.due;
         EXPECT_EQ(rowsRaw("select SN, STRREM1 from DETAILSOFDEPOSITE order by rowid"),
-                  (QStringList{"2|" + words(c.inWords), "2|-", "3|" + words(c.inWords),
-                               "3|" + words(c.inWords)}))
-            << c.inWords;
+                  (QStringList{"2|" + inWords, "2|-", "3|" + inWords, "3|" + inWords}))
+            << c.due;
     }
 }
 
@@ -114,11 +120,13 @@ TEST_F(DEPOSITCLASSTest, AReceiptsTotalIsRoundedHalfToEvenInWordsOnEachOfItsLine
     storeReceiptLine(5, 1, 2, January, 2000);
     storeReceiptLine(5, 1, 2, January, 500.5);
     storeReceiptLine(6, 2, 2, January, 99);
+    storeReceiptLine(7, 2, 2, January, -300); // a balance carried forward in credit
+    storeReceiptLine(8, 2, 2, January, 0.5);
     DEPOSITCLASS receipt;
-    receipt.InsertMoneyInWord(5);
-    receipt.InsertMoneyInWord(9); // no line: nothing to write
+    for (const std::int16_t number : {5, 7, 8, 9}) // 9 has no line: nothing to write
+        receipt.InsertMoneyInWord(number);
     EXPECT_EQ(rowsRaw("select SN, STRREM1 from DETAILSOFDEPOSITE order by rowid"),
-              (QStringList{"5|" + words("2500"), "5|" + words("2500"), "6|-"}));
+              (QStringList{"5|" + words("2500"), "5|" + words("2500"), "6|-", "7|", "8|"}));
     EXPECT_TRUE(boxes().shown().empty());
 }
 

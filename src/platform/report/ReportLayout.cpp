@@ -64,11 +64,8 @@ ReportLayout::ReportLayout(const ReportDefinition &definition, QStringList formu
     columnLefts_.append(left);
     for (const ReportColumn &column : definition_.columns)
         columnLefts_.append(left += column.widthTwips);
-    for (qsizetype index = 0; index < definition_.columns.size(); ++index) {
-        const ReportColumn &column = definition_.columns[index];
-        columnHeadings_.append(wrap(column.heading, columnLeft(index) + ColumnPadding / 2,
-                                    column.widthTwips - ColumnPadding, column.alignment, true));
-    }
+    for (qsizetype index = 0; index < definition_.columns.size(); ++index)
+        columnHeadings_.append(columnText(definition_.columns[index].heading, index, false, true));
 }
 
 QList<ReportPage> ReportLayout::layOut(const QList<ReportRow> &rows)
@@ -96,10 +93,11 @@ QList<ReportPage> ReportLayout::layOut(const QList<ReportRow> &rows)
         const bool last = index + 1 == rows.size();
         const int closing = last ? 0 : firstChangedLevel(rows[index + 1]);
         const QList<Wrapped> cells = rowCells(row);
-        keepTogether(height + tallest(cells) + closingHeight(closing, last), changed);
+        const double closes = closingHeight(closing, last);
+        keepTogether(height + tallest(cells) + closes, changed);
         for (int level = changed; level < levels; ++level)
             printHeading(headings_[level], false);
-        printRow(cells);
+        printBodyRow(cells, closes);
         addTotals(row);
         changed = closing;
     }
@@ -173,9 +171,31 @@ void ReportLayout::keepTogether(double height, int level)
 {
     if (y_ + height <= bodyBottom_ || y_ <= bodyTop_)
         return;
+    continueOnNewPage(level);
+}
+
+void ReportLayout::continueOnNewPage(int levels)
+{
     startPage();
-    for (int open = 0; open < level; ++open)
+    for (int open = 0; open < levels; ++open)
         printHeading(headings_[open], true);
+}
+
+// The lines that do not fit go on over the next pages, under their headings; the last
+// part keeps at least one line with it for the totals that close after the row, so no
+// page starts with a Total. Where not even that fits on a page of its own, the rest
+// prints as it is: no later page would hold more of it.
+void ReportLayout::printBodyRow(QList<Wrapped> cells, double closing)
+{
+    for (qsizetype lines = lineCount(cells); y_ + linesHeight(lines) + closing > bodyBottom_;) {
+        const qsizetype here = std::min(linesFitting(), lines - 1);
+        if (here < 1)
+            break;
+        printRow(takeLines(cells, here));
+        lines -= here;
+        continueOnNewPage(static_cast<int>(definition_.groups.size()));
+    }
+    printRow(cells);
 }
 
 void ReportLayout::openGroup(int level, const ReportRow &row)
@@ -224,9 +244,8 @@ QList<ReportLayout::Wrapped> ReportLayout::rowCells(const ReportRow &row)
         const rt::Variant &value = row[column.field];
         if (column.running && !value.isNull())
             runningTotals_[index] += printedAmount(value.toDouble(), column.decimals);
-        cells.append(wrap(cellText(column.running ? rt::Variant(runningTotals_[index]) : value, column),
-                          columnLeft(index) + ColumnPadding / 2, column.widthTwips - ColumnPadding,
-                          column.alignment, false));
+        const rt::Variant shown = column.running ? rt::Variant(runningTotals_[index]) : value;
+        cells.append(columnText(cellText(shown, column), index, isFigure(shown, column), false));
     }
     return cells;
 }
@@ -241,8 +260,7 @@ void ReportLayout::printTotals(const QString &label, const QList<double> &totals
         if (!column.total)
             continue;
         rule(y_, columnLeft(index), column.widthTwips);
-        texts.append(wrap(cellText(totals[index], column), columnLeft(index) + ColumnPadding / 2,
-                          column.widthTwips - ColumnPadding, column.alignment, true));
+        texts.append(columnText(cellText(totals[index], column), index, true, true));
     }
     y_ += Gap / 2;
     printRow(texts);
@@ -297,7 +315,29 @@ int ReportLayout::firstChangedLevel(const ReportRow &row) const
 ReportLayout::Wrapped ReportLayout::wrap(const QString &caption, double left, double width,
                                          Qt::Alignment alignment, bool bold)
 {
-    return {(bold ? bold_ : plain_).lines(caption, width), left, width, alignment, bold};
+    return {(bold ? bold_ : plain_).lines(caption, width), left, width, alignment, bold, TextSize};
+}
+
+// A figure stays whole on its one line, in a smaller size where it is wider than its
+// column: a number broken in two reads as two numbers.
+ReportLayout::Wrapped ReportLayout::columnText(const QString &caption, qsizetype column,
+                                               bool figure, bool bold)
+{
+    const double left = columnLeft(column) + ColumnPadding / 2;
+    const double width = definition_.columns[column].widthTwips - ColumnPadding;
+    const Qt::Alignment alignment = definition_.columns[column].alignment;
+    if (!figure)
+        return wrap(caption, left, width, alignment, bold);
+    const double scale = (bold ? bold_ : plain_).scaleToOneLine(caption, width);
+    return {{caption}, left, width, alignment, bold, TextSize * scale};
+}
+
+bool ReportLayout::isFigure(const rt::Variant &value, const ReportColumn &column)
+{
+    using Type = rt::Variant::Type;
+    const Type type = value.type();
+    return column.format == ValueFormat::Number || type == Type::Integer || type == Type::Long
+           || type == Type::Double;
 }
 
 ReportLayout::Wrapped ReportLayout::fullWidth(const QString &caption, bool bold)
@@ -307,15 +347,42 @@ ReportLayout::Wrapped ReportLayout::fullWidth(const QString &caption, bool bold)
 
 double ReportLayout::heightOf(const Wrapped &text)
 {
-    return LineHeight + (text.lines.size() - 1) * WrappedLineHeight;
+    return linesHeight(text.lines.size());
 }
 
 double ReportLayout::tallest(const QList<Wrapped> &texts)
 {
-    double height = LineHeight;
+    return linesHeight(std::max<qsizetype>(lineCount(texts), 1));
+}
+
+double ReportLayout::linesHeight(qsizetype lines)
+{
+    return LineHeight + (lines - 1) * WrappedLineHeight;
+}
+
+qsizetype ReportLayout::lineCount(const QList<Wrapped> &texts)
+{
+    qsizetype lines = 0;
     for (const Wrapped &text : texts)
-        height = std::max(height, heightOf(text));
-    return height;
+        lines = std::max(lines, text.lines.size());
+    return lines;
+}
+
+qsizetype ReportLayout::linesFitting() const
+{
+    const double room = bodyBottom_ - y_;
+    return room < LineHeight ? 0 : 1 + static_cast<qsizetype>((room - LineHeight) / WrappedLineHeight);
+}
+
+QList<ReportLayout::Wrapped> ReportLayout::takeLines(QList<Wrapped> &texts, qsizetype lines)
+{
+    QList<Wrapped> taken = texts;
+    for (qsizetype index = 0; index < texts.size(); ++index) {
+        const qsizetype count = std::min(lines, texts[index].lines.size());
+        taken[index].lines = texts[index].lines.first(count);
+        texts[index].lines.remove(0, count);
+    }
+    return taken;
 }
 
 void ReportLayout::place(const Wrapped &wrapped)
@@ -323,7 +390,7 @@ void ReportLayout::place(const Wrapped &wrapped)
     for (qsizetype line = 0; line < wrapped.lines.size(); ++line)
         text(wrapped.lines[line],
              QRectF(wrapped.left, y_ + line * WrappedLineHeight, wrapped.width, LineHeight),
-             wrapped.alignment, TextSize, wrapped.bold, true);
+             wrapped.alignment, wrapped.size, wrapped.bold, true);
 }
 
 void ReportLayout::printLine(const Wrapped &text)

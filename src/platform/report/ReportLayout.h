@@ -17,9 +17,10 @@ enum class ValueFormat;
 // Lays a report's rows out on pages: on every page the title, the formula texts and the
 // column headings; then the rows with a heading and totals for every group, the grand
 // totals at the end, and "Page n of m" at the foot. A value wider than its column wraps
-// and its row grows to hold it. A heading keeps the headings nested in it and a row with
-// it, a row keeps the totals that follow it, and a group that goes on over a page break
-// repeats its headings, marked as continued. One pass over the rows.
+// and its row grows to hold it; a figure stays whole on one line. A heading keeps the
+// headings nested in it and a row with it, a row keeps the totals that follow it, a row
+// taller than the rest of the page goes on over the next, and a group that goes on over
+// a page break repeats its headings, marked as continued. One pass over the rows.
 class ReportLayout {
 public:
     // formulaTexts holds the text of each formula field of the definition, in its order.
@@ -42,6 +43,7 @@ private:
         double width = 0;
         Qt::Alignment alignment = Qt::AlignLeft;
         bool bold = false;
+        double size = 0; // points
     };
     // A group's heading and details as its first row gave them.
     struct Heading {
@@ -54,6 +56,11 @@ private:
     // Starts a new page when the height does not fit below what the page holds; the
     // groups open above `level` then go on under their headings, marked as continued.
     void keepTogether(double height, int level);
+    // A new page, going on with the groups open above `levels` under their headings.
+    void continueOnNewPage(int levels);
+    // A row of the body, over as many pages as it needs; `closing` is the height of the
+    // totals that follow it.
+    void printBodyRow(QList<Wrapped> cells, double closing);
     // Takes the group's value and heading from its first row; printed later, once it is
     // known to fit with what it keeps.
     void openGroup(int level, const ReportRow &row);
@@ -72,9 +79,19 @@ private:
     int firstChangedLevel(const ReportRow &row) const;
     Wrapped wrap(const QString &caption, double left, double width, Qt::Alignment alignment,
                  bool bold);
+    // A text within a column, as a figure or wrapped.
+    Wrapped columnText(const QString &caption, qsizetype column, bool figure, bool bold);
+    // An amount, or a value that is a number, whatever its column's format.
+    static bool isFigure(const rt::Variant &value, const ReportColumn &column);
     Wrapped fullWidth(const QString &caption, bool bold);
     static double heightOf(const Wrapped &text);
     static double tallest(const QList<Wrapped> &texts);
+    static double linesHeight(qsizetype lines);
+    static qsizetype lineCount(const QList<Wrapped> &texts);
+    // How many lines fit between the current line and the foot of the body.
+    qsizetype linesFitting() const;
+    // The first lines of each text, taken off it.
+    static QList<Wrapped> takeLines(QList<Wrapped> &texts, qsizetype lines);
     // Places the lines from the current line down; the current line stays.
     void place(const Wrapped &text);
     // Place below what the page holds, and move below them.

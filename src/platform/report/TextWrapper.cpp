@@ -1,16 +1,48 @@
 #include "platform/report/TextWrapper.h"
 
+#include <QRegularExpression>
+
 namespace report {
 
-TextWrapper::TextWrapper(const QFont &font) : metrics_(font) {}
+TextWrapper::TextWrapper(const QFont &font) : font_(font), metrics_(font) {}
 
 QStringList TextWrapper::lines(const QString &text, double width)
 {
-    if (widthOf(text) <= width)
-        return {text};
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    if (!text.contains(u'\n') && !text.contains(u'\r'))
+        return paragraphLines(text, width);
+    QStringList lines;
+    for (const QString &paragraph : text.split(lineBreak))
+        lines += paragraphLines(paragraph, width);
+    return lines;
+}
+
+// Starts from the size at which the text would fit if its width grew in proportion to
+// the size, and steps down a pixel (a twip on paper) while it is still too wide: glyph
+// widths are rounded at each size.
+double TextWrapper::scaleToOneLine(const QString &text, double width)
+{
+    const double natural = widthOf(text);
+    if (natural <= width)
+        return 1;
+    const int full = font_.pixelSize();
+    QFont smaller = font_;
+    int pixels = static_cast<int>(full * width / natural);
+    for (; pixels > 1; --pixels) {
+        smaller.setPixelSize(pixels);
+        if (QFontMetricsF(smaller).horizontalAdvance(text) <= width)
+            break;
+    }
+    return double(pixels) / full;
+}
+
+QStringList TextWrapper::paragraphLines(const QString &paragraph, double width)
+{
+    if (widthOf(paragraph) <= width)
+        return {paragraph};
     QStringList lines;
     QString line;
-    for (QString &word : text.simplified().split(u' ')) {
+    for (QString &word : paragraph.simplified().split(u' ')) {
         const QString longer = line.isEmpty() ? word : line + u' ' + word;
         if (widthOf(longer) <= width) {
             line = longer;

@@ -30,8 +30,9 @@ QDate dateFromShortText(const QString &text);
 
 // Rounds to a whole number with halves to the even neighbour.
 double roundHalfEven(double value);
-// Rounds to the given number of decimals, halves to the even neighbour (0.125 -> 0.12,
-// 0.375 -> 0.38).
+// Rounds to the given number of decimals as the amount is written (the shortest decimal
+// text that reads back as it), halves to the even neighbour: 0.125 -> 0.12, 0.375 ->
+// 0.38, 8.345 -> 8.34, 2.675 -> 2.68, 0.005 -> 0.00.
 double roundHalfEven(double value, int decimals);
 
 } // namespace rt
