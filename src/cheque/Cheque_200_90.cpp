@@ -37,10 +37,6 @@ const QColor Grey(224, 224, 224);
 const QColor Red(255, 0, 0);
 const QColor LightGreen(128, 255, 128);
 
-// Left before Top, field by field: what the boxes hold at design and after "Set Default".
-const std::array<int, PositionBoxes> DefaultPositions = {120,  120,  9960, 240,  3240, 720,  2520,
-                                              1560, 9960, 1680, 1440, 2340, 5760, 3960};
-
 // The captions of the field rows of the frame "Alignment", in field order.
 const std::array<const char *, 7> RowCaptions = {"A/C Pay Only :", "Date :",      "Name :",
                                                  "Rupee in Word :", "Ruppe in No :", "A/c No :",
@@ -243,9 +239,7 @@ void Cheque_200_90::buildAlignmentFrame()
             button(Frame2, row.up.name, QStringLiteral("^"), QRect(5280, top, 375, 255));
     }
     forms::setTwipsGeometry(yrsno, 3960, 2400, 735, 360);
-    const auto boxes = positionBoxes();
-    for (std::size_t box = 0; box < boxes.size(); ++box)
-        boxes[box]->setText(QString::number(DefaultPositions[box]));
+    writeDefaultPositions();
 
     cmdAllleft = button(Frame2, "cmdAllleft", QStringLiteral("<"), QRect(2880, 3480, 375, 255),
                         QStringLiteral("To Shift Left"));
@@ -391,9 +385,7 @@ void Cheque_200_90::cmdCustom_Click()
 
 void Cheque_200_90::cmdDefault_Click()
 {
-    const auto boxes = positionBoxes();
-    for (std::size_t box = 0; box < boxes.size(); ++box)
-        boxes[box]->setText(QString::number(DefaultPositions[box]));
+    writeDefaultPositions();
     setDistance();
 }
 
@@ -567,6 +559,15 @@ void Cheque_200_90::nudge(std::initializer_list<QLineEdit *> boxes, double step)
     for (std::size_t box = 0; box < all.size(); ++box)
         all[box]->setText(texts[box]);
     placeLabels(*moved);
+}
+
+// The boxes' design texts are the defaults too: those a profile starts with.
+void Cheque_200_90::writeDefaultPositions()
+{
+    const LayoutProfileData defaults;
+    const auto boxes = positionBoxes();
+    for (std::size_t box = 0; box < boxes.size(); ++box)
+        boxes[box]->setText(QString::number(defaults.*LayoutProfilePositions[box].field));
 }
 
 std::array<QLineEdit *, 2 * ChequeFieldLabels::Count> Cheque_200_90::positionBoxes() const

@@ -180,6 +180,7 @@ private:
     void LoadChequeIntoPreview();
     void showWherePdfWent(const QString &path);
     void nudge(std::initializer_list<QLineEdit *> boxes, double step);
+    void writeDefaultPositions();
     QStringList positionTexts() const;
     std::optional<Positions> positionsIn(const QStringList &texts);
     void placeLabels(const Positions &positions);
