@@ -48,7 +48,10 @@ void ChequeForm::Form_Load()
 {
     try {
         forms::placeTopCentre(this);
-        FillChequeFace();
+        if (!FillChequeFace()) {
+            Unload();
+            return;
+        }
         setDistance();
         clearPreprintedParts();
         printer::Printer &printer = printer::Printer::instance();
@@ -94,13 +97,16 @@ QString ChequeForm::printJobName() const
     return QStringLiteral("Cheque_") + rt::generalNumberText(chequeNumber);
 }
 
-// The register's row for the current cheque; when the lookup fails (and reports it),
-// the face prints what the current cheque holds.
-void ChequeForm::FillChequeFace()
+// The register's row for the current cheque. A cheque the register does not hold (none
+// loaded yet, or deleted meanwhile) is not filled in: after the lookup has said why, no
+// leaf is spent on empty or stale values.
+bool ChequeForm::FillChequeFace()
 {
     const double chequeNumber = ModuleData::ChequeRecord().CHEQUENUMBER;
-    cheque().FindChequeDETAIL(chequeNumber);
+    if (!cheque().FindChequeDETAIL(chequeNumber))
+        return false;
     fields_->showCheque(ModuleData::ChequeRecord());
+    return true;
 }
 
 // The leaf carries its own captions, boxes and line; the face prints only the fields.

@@ -27,7 +27,8 @@ public:
     forms::TwipsLabel *Image1;
 
     // Prints the face and unloads it; a failure, a printer that does not take the job
-    // included, is shown and the face unloads too.
+    // or a cheque the register does not hold included, is shown and the face unloads
+    // too, having printed nothing.
     void Form_Load() override;
     // Places the seven field labels at the positions of the current layout profile.
     void setDistance();
@@ -41,7 +42,7 @@ signals:
     void printedToPdf(const QString &path);
 
 private:
-    void FillChequeFace();
+    bool FillChequeFace();
     void clearPreprintedParts();
     CHEQUECLASS &cheque();
 

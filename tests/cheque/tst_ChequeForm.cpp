@@ -1,3 +1,4 @@
+#include "cheque/CHEQUECLASS.h"
 #include "cheque/ChequeForm.h"
 #include "cheque/ModuleData.h"
 #include "cheque/PrintingTest.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <functional>
 
 namespace {
 
@@ -121,15 +123,37 @@ TEST_F(ChequeFormTest, StampsOnlyAFlagOfExactlyYes)
     }
 }
 
-TEST_F(ChequeFormTest, WithNoChequeLoadedTheLookupFailsAndTheAmountPrintsAsZero)
+// The lookup says why the register holds no such cheque, and then no leaf is spent: not
+// on the amount 0 of no cheque, nor on the stale values of one deleted meanwhile.
+TEST_F(ChequeFormTest, ACurrentChequeTheRegisterDoesNotHoldPrintsNothing)
 {
+    const struct {
+        const char *road;
+        std::function<void()> makeCurrent;
+    } cases[] = {
+        {"no cheque loaded yet", [] {}},
+        {"the current cheque deleted meanwhile",
+         [this] {
+             storedCheque(5, QStringLiteral("ACME"));
+             CHEQUECLASS().FindChequeDETAIL(5);
+             execRaw(QStringLiteral("delete from CHEQUETABLE"));
+         }},
+    };
     useProfile(Axis);
+    for (const auto &c : cases) {
+        ModuleData::ChequeRecord() = ChequeRecordData();
+        c.makeCurrent();
+        boxes().clear();
 
-    printFace();
+        printFace();
 
-    ASSERT_EQ(boxes().shown().size(), 1u);
-    EXPECT_EQ(boxes().shown()[0].title, rt::App::Title());
-    EXPECT_EQ(textsOn(onlyPrint()), QStringList{"0"});
+        ASSERT_EQ(boxes().shown().size(), 1u) << c.road;
+        const forms::MessageBoxRecord &box = boxes().shown()[0];
+        EXPECT_TRUE(box.text.startsWith(QStringLiteral("Either BOF or EOF is True")))
+            << c.road << ": " << box.text.toStdString();
+        EXPECT_EQ(box.title, rt::App::Title()) << c.road;
+        EXPECT_EQ(printedFiles(programFolder()), QStringList()) << c.road;
+    }
 }
 
 TEST_F(ChequeFormTest, ABlankedCaptionCoversAFieldMovedBeneathIt)
