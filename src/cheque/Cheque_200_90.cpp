@@ -492,12 +492,15 @@ void Cheque_200_90::cmbcheque_Change()
 }
 
 // Prints the profile saved under the name in the profile box (or, when there is none,
-// the profile loaded or saved last), not what the boxes show.
+// the profile loaded or saved last), not what the boxes show. The cheque is the one the
+// cheque box names and the preview shows, not whichever another window made current.
 void Cheque_200_90::cmdPrint_Click()
 {
+    statusLine->clearMessage();
     ModuleData::PrintOrientation() = OptP->isChecked() ? 1 : 2;
     cheque().FindDataDETAIL(cmbcustomname->currentText());
-    statusLine->clearMessage();
+    if (!loadChequeToPrint())
+        return;
     try {
         // The face prints and unloads itself while it loads: the modal show ends there.
         QPointer<ChequeForm> face = new ChequeForm;
@@ -520,24 +523,45 @@ void Cheque_200_90::cmdHelp_Click()
     forms::MsgBox(HelpLines.join(QStringLiteral("\r\n")));
 }
 
-// A box that holds no number is refused with a message; an empty one is not yet a
-// number to look up.
+// An empty box is not yet a number to look up.
 void Cheque_200_90::LoadChequeIntoPreview()
 {
-    const QString text = cmbcheque->currentText();
-    if (text.isEmpty())
+    if (cmbcheque->currentText().isEmpty())
         return;
-    double chequeNumber = 0;
+    const std::optional<double> chequeNumber = chequeNumberInBox();
+    if (!chequeNumber)
+        return;
+    cheque().FindChequeDETAIL(*chequeNumber);
+    fields_->showCheque(ModuleData::ChequeRecord());
+    setDistance();
+}
+
+// The cheque of the box, read afresh from the register, becomes the current one and the
+// preview shows it. When there is none to print, the preview is left as it was.
+bool Cheque_200_90::loadChequeToPrint()
+{
+    if (cmbcheque->currentText().isEmpty()) {
+        forms::MsgBox(QStringLiteral("Select Cheque No to Print"), forms::vbInformation,
+                      QStringLiteral("Wrong Entry"));
+        return false;
+    }
+    const std::optional<double> chequeNumber = chequeNumberInBox();
+    if (!chequeNumber || !cheque().FindChequeDETAIL(*chequeNumber))
+        return false;
+    fields_->showCheque(ModuleData::ChequeRecord());
+    return true;
+}
+
+// A box that holds no number is refused with a message.
+std::optional<double> Cheque_200_90::chequeNumberInBox()
+{
     try {
-        chequeNumber = rt::textToDouble(text);
+        return rt::textToDouble(cmbcheque->currentText());
     } catch (const rt::RuntimeError &) {
         forms::MsgBox(QStringLiteral("Write the cheque number in figures"), forms::vbInformation,
                       QStringLiteral("Wrong Entry"));
-        return;
+        return std::nullopt;
     }
-    cheque().FindChequeDETAIL(chequeNumber);
-    fields_->showCheque(ModuleData::ChequeRecord());
-    setDistance();
 }
 
 // Moves the given boxes by a step and places the labels, unless a box would then not

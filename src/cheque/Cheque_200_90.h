@@ -178,6 +178,8 @@ private:
     void connectHandlers();
 
     void LoadChequeIntoPreview();
+    bool loadChequeToPrint();
+    std::optional<double> chequeNumberInBox();
     void showWherePdfWent(const QString &path);
     void nudge(std::initializer_list<QLineEdit *> boxes, double step);
     void writeDefaultPositions();

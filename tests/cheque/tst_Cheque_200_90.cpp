@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -22,6 +23,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <cmath>
+#include <functional>
 
 using forms::MessageBoxRecord;
 
@@ -475,6 +477,63 @@ TEST_F(Cheque_200_90Test, PrintSaysWhereThePdfWentOrShowsThePrinterThatRefusedTh
     EXPECT_EQ(form_->cmbcustomname->currentText(), "AXIS");
     EXPECT_EQ(boxTexts(), positions);
     EXPECT_EQ(labelPositions(), preview);
+}
+
+// "Print" prints the cheque the box names, looked up afresh. When the register holds no
+// such cheque, the message says why and nothing prints; an earlier print's word on the
+// status line does not stand for this one.
+TEST_F(Cheque_200_90Test, PrintPrintsNothingWhenTheChequeBoxNamesNoStoredCheque)
+{
+    const auto printOnce = [this] {
+        QTest::mouseClick(form_->cmdPrint, Qt::LeftButton);
+        ASSERT_EQ(printedFiles(programFolder()).size(), 1);
+        ASSERT_FALSE(form_->statusLine->currentMessage().isEmpty());
+    };
+    const struct {
+        const char *road;
+        bool stored;
+        std::function<void()> meanwhile;
+        QString says;
+        int icon;
+        QString title;
+    } cases[] = {
+        {"an empty register", false, [] {}, "Select Cheque No to Print", forms::vbInformation,
+         "Wrong Entry"},
+        {"the cheque deleted meanwhile", true,
+         [&] {
+             printOnce();
+             execRaw(QStringLiteral("delete from CHEQUETABLE"));
+         },
+         "Either BOF or EOF is True", 0, AppTitle},
+        {"a box that holds no number", true,
+         [&] {
+             printOnce();
+             typeInto(form_->cmbcheque->lineEdit(), QStringLiteral("x"));
+         },
+         "Write the cheque number in figures", forms::vbInformation, "Wrong Entry"},
+    };
+    for (const auto &c : cases) {
+        execRaw(QStringLiteral("delete from CHEQUETABLE"));
+        QDir(programFolder() + QStringLiteral("/Printed")).removeRecursively();
+        if (c.stored)
+            storedCheque(10, QStringLiteral("ACME"));
+        openForm();
+        c.meanwhile();
+        boxes().clear();
+        const QString previewed = form_->lblName->text();
+
+        QTest::mouseClick(form_->cmdPrint, Qt::LeftButton);
+
+        ASSERT_EQ(boxes().shown().size(), 1u) << c.road;
+        const MessageBoxRecord &box = boxes().shown()[0];
+        EXPECT_TRUE(box.text.startsWith(c.says)) << c.road << ": " << box.text.toStdString();
+        EXPECT_EQ(box.icon, c.icon) << c.road;
+        EXPECT_EQ(box.title, c.title) << c.road;
+        EXPECT_EQ(printedFiles(programFolder()).size(), c.stored ? 1 : 0) << c.road;
+        EXPECT_EQ(form_->statusLine->currentMessage(), QString()) << c.road;
+        EXPECT_EQ(form_->lblName->text(), previewed) << c.road;
+        delete form_;
+    }
 }
 
 TEST_F(Cheque_200_90Test, AProfileSavedUnderANewNameIsNotTheOneThatPrints)

@@ -7,12 +7,15 @@
 #include "shell/frm_MainMain.h"
 #include "support/FormDriving.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
 
 namespace {
 
@@ -80,6 +83,54 @@ TEST_F(ChequeRoadTest, AChequePickedAfterTheEntryFormClosedIsTheOnePrinted)
     const PrintedPage page = onlyPrint();
     expectAt(page, QStringLiteral("PICKED PAYEE"), Axis[4], Axis[5]);
     EXPECT_FALSE(page.find(QStringLiteral("FIRST PAYEE")));
+}
+
+// Opening "Enter Data" makes its lowest cheque the current one of the whole program;
+// "Print" still prints the cheque that the layout form's box names and its preview shows.
+// Once the entry form has deleted that cheque, "Print" says so and prints nothing.
+TEST_F(ChequeRoadTest, PrintPrintsTheChequePickedInTheLayoutFormWhateverTheEntryFormLoaded)
+{
+    storedCheque(101, QStringLiteral("FIRST PAYEE"));
+    storedCheque(202, QStringLiteral("PICKED PAYEE"));
+    storedProfile(QStringLiteral("AXIS"), Axis);
+    MDI *mainWindow = loggedIn();
+    ASSERT_NE(mainWindow, nullptr);
+    mainWindow->mnuPrint_Cheque->trigger();
+    Cheque_200_90 *layout = openForm<Cheque_200_90>("Cheque_200_90");
+    ASSERT_NE(layout, nullptr);
+    QTest::mouseClick(layout->cmbcheque, Qt::LeftButton);
+    QTest::keyClick(layout->cmbcheque, Qt::Key_Down, Qt::AltModifier);
+    QTest::keyClick(layout->cmbcheque->view(), Qt::Key_Down);
+    QTest::keyClick(layout->cmbcheque->view(), Qt::Key_Return);
+    ASSERT_EQ(layout->lblName->text(), QStringLiteral("PICKED PAYEE"));
+    mainWindow->mnuEnter_Data->trigger();
+    FRM_BANK *entry = openForm<FRM_BANK>("FRM_BANK");
+    ASSERT_NE(entry, nullptr);
+    ASSERT_EQ(entry->TXTChequeIssuedto->text(), QStringLiteral("FIRST PAYEE"));
+
+    mainWindow->mnuPrint_Cheque->trigger();
+    QTest::mouseClick(layout->cmdPrint, Qt::LeftButton);
+
+    EXPECT_TRUE(boxes().shown().empty());
+    EXPECT_TRUE(printedFiles(programFolder()).value(0).contains(QStringLiteral("/Cheque_202_")));
+    const PrintedPage page = onlyPrint();
+    expectAt(page, QStringLiteral("PICKED PAYEE"), Axis[4], Axis[5]);
+    EXPECT_FALSE(page.find(QStringLiteral("FIRST PAYEE")));
+    EXPECT_EQ(layout->lblName->text(), QStringLiteral("PICKED PAYEE"));
+
+    mainWindow->mnuEnter_Data->trigger();
+    pick(entry->TXTCHNUMBER, QStringLiteral("202"));
+    boxes().queueAnswer(forms::vbYes);
+    QTest::mouseClick(entry->cmdDELET, Qt::LeftButton);
+    mainWindow->mnuPrint_Cheque->trigger();
+    boxes().clear();
+    QTest::mouseClick(layout->cmdPrint, Qt::LeftButton);
+
+    ASSERT_EQ(boxes().shown().size(), 1u);
+    EXPECT_TRUE(boxes().shown()[0].text.startsWith(QStringLiteral("Either BOF or EOF is True")))
+        << boxes().shown()[0].text.toStdString();
+    EXPECT_EQ(printedFiles(programFolder()).size(), 1);
+    EXPECT_EQ(layout->statusLine->currentMessage(), QString());
 }
 
 TEST_F(ChequeRoadTest, AChequeEnteredAfterLoginPrintsAtItsSavedProfile)
