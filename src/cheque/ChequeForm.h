@@ -14,6 +14,9 @@ class QFrame;
 namespace forms {
 class TwipsLabel;
 }
+namespace printer {
+class Printer;
+}
 
 // The printed cheque face: while it loads it puts the current cheque on paper at the
 // positions of the current layout profile, then unloads itself.
@@ -44,6 +47,7 @@ signals:
 private:
     bool FillChequeFace();
     void clearPreprintedParts();
+    bool refusesATextCut(const printer::Printer &printer);
     CHEQUECLASS &cheque();
 
     std::unique_ptr<ChequeFieldLabels> fields_;

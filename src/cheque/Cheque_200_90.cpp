@@ -37,11 +37,6 @@ const QColor Grey(224, 224, 224);
 const QColor Red(255, 0, 0);
 const QColor LightGreen(128, 255, 128);
 
-// The captions of the field rows of the frame "Alignment", in field order.
-const std::array<const char *, 7> RowCaptions = {"A/C Pay Only :", "Date :",      "Name :",
-                                                 "Rupee in Word :", "Ruppe in No :", "A/c No :",
-                                                 "Sign :"};
-
 const QString ChequeListQuery = QStringLiteral(
     "Select CHEQUENUMBER as Ch_No,AMOUNT,CHEQUEISSUEDTO as Issued_To from chequetable");
 
@@ -93,16 +88,11 @@ QLineEdit *positionBox(QWidget *container, const char *name, int left, int top)
                                         forms::controlFont());
 }
 
-QString fieldName(int box)
-{
-    return QString::fromLatin1(RowCaptions[box / 2]).chopped(2);
-}
-
 void refusePosition(int box)
 {
     forms::MsgBox(QStringLiteral("The %1 box of \"%2\" must hold a number from -32768 to 32767")
                       .arg(box % 2 == 0 ? QStringLiteral("Left") : QStringLiteral("Top"),
-                           fieldName(box)),
+                           ChequeFieldLabels::name(box / 2)),
                   forms::vbInformation, QStringLiteral("Wrong Entry"));
 }
 
@@ -225,9 +215,9 @@ void Cheque_200_90::buildAlignmentFrame()
     for (std::size_t field = 0; field < AlignmentRows.size(); ++field) {
         const AlignmentRow &row = AlignmentRows[field];
         const int top = 960 + 360 * static_cast<int>(field);
-        this->*row.caption.member = label(Frame2, row.caption.name,
-                                          QString::fromLatin1(RowCaptions[field]),
-                                          QRect(120, top, 1815, 255), Qt::AlignRight);
+        const QString caption = QString::fromLatin1(ChequeFieldLabels::RowCaptions[field]);
+        this->*row.caption.member =
+            label(Frame2, row.caption.name, caption, QRect(120, top, 1815, 255), Qt::AlignRight);
         this->*row.left.member = positionBox(Frame2, row.left.name, 2040, top);
         this->*row.less.member =
             button(Frame2, row.less.name, QStringLiteral("<"), QRect(2880, top, 375, 255));

@@ -536,6 +536,32 @@ TEST_F(Cheque_200_90Test, PrintPrintsNothingWhenTheChequeBoxNamesNoStoredCheque)
     }
 }
 
+// The face is wider than a portrait A4 sheet: a date nudged to Left 10840 would print
+// as "09/03/202". The print is refused, naming the field, and no page is spent on it.
+TEST_F(Cheque_200_90Test, ADateNudgedPastThePortraitPageIsRefusedNotCut)
+{
+    storedCheque(10, QStringLiteral("ACME"));
+    openForm();
+    for (int press = 0; press < 22; ++press)
+        QTest::mouseClick(form_->Command18, Qt::LeftButton); // the date right
+    ASSERT_EQ(form_->xdate->text(), "10840");
+    QTest::keyClicks(form_->cmbcustomname->lineEdit(), QStringLiteral("leaf"));
+    QTest::mouseClick(form_->cmdsave, Qt::LeftButton);
+    boxes().clear();
+
+    QTest::keyClick(form_->cmdPrint, Qt::Key_Space);
+
+    ASSERT_EQ(boxes().shown().size(), 1u);
+    const MessageBoxRecord &box = boxes().shown()[0];
+    EXPECT_TRUE(box.text.startsWith(
+        "\"Date\" would be cut at the right edge of the portrait page: move it"))
+        << box.text.toStdString();
+    EXPECT_EQ(box.icon, forms::vbInformation);
+    EXPECT_EQ(box.title, "Wrong Entry");
+    EXPECT_EQ(printedFiles(programFolder()), QStringList());
+    EXPECT_EQ(form_->statusLine->currentMessage(), QString());
+}
+
 TEST_F(Cheque_200_90Test, AProfileSavedUnderANewNameIsNotTheOneThatPrints)
 {
     storedCheque(10, QStringLiteral("ACME TRADERS"));
