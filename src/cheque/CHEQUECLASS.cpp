@@ -267,10 +267,11 @@ bool CHEQUECLASS::FindChequeDETAIL(double SN)
         const ChequeRecordData cheque =
             RecordColumns::readRow(rows, ChequeRecordColumns, ChequeRecordData{});
         ModuleData::ChequeRecord() = cheque;
+        return true;
     } catch (const rt::RuntimeError &error) {
         forms::MsgBox(error.Description());
+        return false;
     }
-    return false;
 }
 
 bool CHEQUECLASS::FindChequeDETAILAsPerChNo(double SN)

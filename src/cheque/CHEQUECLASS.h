@@ -19,8 +19,9 @@ class Control;
 // recordset.
 class CHEQUECLASS {
 public:
-    // The Boolean results are false on every road but FindChequeDeposited's, deliberately:
-    // the callers never read them, and the members keep the signatures callers rely on.
+    // The Boolean results are false on every road but those of FindChequeDeposited,
+    // InsertIntoCheque and the cheque lookups, deliberately: the callers never read them,
+    // and the members keep the signatures callers rely on.
     // Layout profiles.
     bool AssignToVariableDATA(forms::Control &name, forms::Control &acPayLeft,
                               forms::Control &acPayTop, forms::Control &dateLeft,
@@ -69,6 +70,9 @@ public:
     bool DELETECHEQUETABLE(std::int16_t SNx);
     // The next serial of BANK, not of the register, deliberately, as the system reads it.
     std::int16_t FINDLASTwithstart();
+    // Makes the cheque of that number the current one, or says why not and keeps the
+    // current cheque. True when it is current now: printing a cheque the register does
+    // not hold would put stale or empty values on a leaf.
     bool FindChequeDETAIL(double SN);
     bool FindChequeDETAILAsPerChNo(double SN);
     // Binds the query's rows to the grid named DG on the form FRM (a forms::DataGrid

@@ -1,11 +1,21 @@
 #include "cheque/ChequeFieldLabels.h"
 
+#include "platform/drawing/PrintableLabel.h"
 #include "platform/forms/TwipsLabel.h"
 #include "platform/runtime/Conversions.h"
+
+const std::array<const char *, ChequeFieldLabels::Count> ChequeFieldLabels::RowCaptions = {
+    "A/C Pay Only :", "Date :", "Name :", "Rupee in Word :", "Ruppe in No :", "A/c No :",
+    "Sign :"};
 
 ChequeFieldLabels::ChequeFieldLabels(const std::array<forms::TwipsLabel *, Count> &labels)
     : labels_(labels)
 {
+}
+
+QString ChequeFieldLabels::name(int field)
+{
+    return QString::fromLatin1(RowCaptions[field]).chopped(2);
 }
 
 namespace {
@@ -45,4 +55,18 @@ void ChequeFieldLabels::place(const Positions &positions)
         labels_[field]->setLeft(positions[2 * field]);
         labels_[field]->setTop(positions[2 * field + 1]);
     }
+}
+
+std::optional<ChequeFieldLabels::TextOutside> ChequeFieldLabels::firstTextOutside(
+    const QRectF &area) const
+{
+    for (int field = 0; field < Count; ++field) {
+        const printer::PrintableLabel label = labels_[field]->printable();
+        if (!label.visible || label.caption.isEmpty())
+            continue;
+        const QRectF text = printer::textTwips(label);
+        if (!area.contains(text))
+            return TextOutside{field, text};
+    }
+    return std::nullopt;
 }

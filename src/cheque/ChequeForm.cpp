@@ -17,6 +17,43 @@ namespace {
 
 const QColor White(255, 255, 255);
 
+// The edge of an area that a text runs past, the right and bottom ones first.
+QString edgeCrossed(const QRectF &text, const QRectF &area)
+{
+    if (text.right() > area.right())
+        return QStringLiteral("right");
+    if (text.bottom() > area.bottom())
+        return QStringLiteral("bottom");
+    if (text.left() < area.left())
+        return QStringLiteral("left");
+    return QStringLiteral("top");
+}
+
+QRectF fromCorner(const QSizeF &size)
+{
+    return QRectF(QPointF(0, 0), size);
+}
+
+// Names the field and the edge that would cut it, the paper's or the face's, and says
+// what helps: moving the field, or turning the paper when the face then holds it whole.
+QString cutMessage(const QString &field, const QRectF &text, const QSizeF &face,
+                   const QSizeF &paper, bool portrait)
+{
+    const QRectF printed = fromCorner(face).intersected(fromCorner(paper));
+    const QString edge = edgeCrossed(text, printed);
+    const bool paperEdge = (edge == QStringLiteral("right") && paper.width() < face.width())
+                           || (edge == QStringLiteral("bottom") && paper.height() < face.height());
+    const QString page =
+        portrait ? QStringLiteral("portrait page") : QStringLiteral("landscape page");
+    const bool turnedHoldsIt =
+        fromCorner(face).intersected(fromCorner(paper.transposed())).contains(text);
+    const QString turn = portrait ? QStringLiteral(", or choose Landscape")
+                                  : QStringLiteral(", or choose Portrait");
+    return QStringLiteral("\"%1\" would be cut at the %2 edge of the %3: move it%4")
+        .arg(field, edge, paperEdge ? page : QStringLiteral("cheque"),
+             turnedHoldsIt ? turn : QString());
+}
+
 } // namespace
 
 // Made from the bottom of the stacking order up, so that each label lies above the
@@ -48,11 +85,18 @@ void ChequeForm::Form_Load()
 {
     try {
         forms::placeTopCentre(this);
-        FillChequeFace();
+        if (!FillChequeFace()) {
+            Unload();
+            return;
+        }
         setDistance();
         clearPreprintedParts();
         printer::Printer &printer = printer::Printer::instance();
         printer.setOrientation(ModuleData::PrintOrientation());
+        if (refusesATextCut(printer)) {
+            Unload();
+            return;
+        }
         printer.PrintForm(*this);
         const QString pdf = printer.EndDoc();
         if (!pdf.isEmpty())
@@ -94,13 +138,33 @@ QString ChequeForm::printJobName() const
     return QStringLiteral("Cheque_") + rt::generalNumberText(chequeNumber);
 }
 
-// The register's row for the current cheque; when the lookup fails (and reports it),
-// the face prints what the current cheque holds.
-void ChequeForm::FillChequeFace()
+// The register's row for the current cheque. A cheque the register does not hold (none
+// loaded yet, or deleted meanwhile) is not filled in: after the lookup has said why, no
+// leaf is spent on empty or stale values.
+bool ChequeForm::FillChequeFace()
 {
     const double chequeNumber = ModuleData::ChequeRecord().CHEQUENUMBER;
-    cheque().FindChequeDETAIL(chequeNumber);
+    if (!cheque().FindChequeDETAIL(chequeNumber))
+        return false;
     fields_->showCheque(ModuleData::ChequeRecord());
+    return true;
+}
+
+// What reaches the paper is the face's image on the sheet, both from their top-left
+// corners: a text that the edge of either would cut is refused with a word rather than
+// printed short ("09/03/202" reads as another year).
+bool ChequeForm::refusesATextCut(const printer::Printer &printer)
+{
+    const QSizeF face = clientSizeTwips();
+    const QSizeF paper(printer.Width(), printer.Height());
+    const auto outside =
+        fields_->firstTextOutside(fromCorner(face).intersected(fromCorner(paper)));
+    if (!outside)
+        return false;
+    forms::MsgBox(cutMessage(ChequeFieldLabels::name(outside->field), outside->text, face, paper,
+                             printer.Orientation() == 1),
+                  forms::vbInformation, QStringLiteral("Wrong Entry"));
+    return true;
 }
 
 // The leaf carries its own captions, boxes and line; the face prints only the fields.

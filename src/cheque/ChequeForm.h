@@ -14,6 +14,9 @@ class QFrame;
 namespace forms {
 class TwipsLabel;
 }
+namespace printer {
+class Printer;
+}
 
 // The printed cheque face: while it loads it puts the current cheque on paper at the
 // positions of the current layout profile, then unloads itself.
@@ -27,7 +30,8 @@ public:
     forms::TwipsLabel *Image1;
 
     // Prints the face and unloads it; a failure, a printer that does not take the job
-    // included, is shown and the face unloads too.
+    // or a cheque the register does not hold included, is shown and the face unloads
+    // too, having printed nothing.
     void Form_Load() override;
     // Places the seven field labels at the positions of the current layout profile.
     void setDistance();
@@ -41,8 +45,9 @@ signals:
     void printedToPdf(const QString &path);
 
 private:
-    void FillChequeFace();
+    bool FillChequeFace();
     void clearPreprintedParts();
+    bool refusesATextCut(const printer::Printer &printer);
     CHEQUECLASS &cheque();
 
     std::unique_ptr<ChequeFieldLabels> fields_;

@@ -37,15 +37,6 @@ const QColor Grey(224, 224, 224);
 const QColor Red(255, 0, 0);
 const QColor LightGreen(128, 255, 128);
 
-// Left before Top, field by field: what the boxes hold at design and after "Set Default".
-const std::array<int, PositionBoxes> DefaultPositions = {120,  120,  9960, 240,  3240, 720,  2520,
-                                              1560, 9960, 1680, 1440, 2340, 5760, 3960};
-
-// The captions of the field rows of the frame "Alignment", in field order.
-const std::array<const char *, 7> RowCaptions = {"A/C Pay Only :", "Date :",      "Name :",
-                                                 "Rupee in Word :", "Ruppe in No :", "A/c No :",
-                                                 "Sign :"};
-
 const QString ChequeListQuery = QStringLiteral(
     "Select CHEQUENUMBER as Ch_No,AMOUNT,CHEQUEISSUEDTO as Issued_To from chequetable");
 
@@ -97,16 +88,11 @@ QLineEdit *positionBox(QWidget *container, const char *name, int left, int top)
                                         forms::controlFont());
 }
 
-QString fieldName(int box)
-{
-    return QString::fromLatin1(RowCaptions[box / 2]).chopped(2);
-}
-
 void refusePosition(int box)
 {
     forms::MsgBox(QStringLiteral("The %1 box of \"%2\" must hold a number from -32768 to 32767")
                       .arg(box % 2 == 0 ? QStringLiteral("Left") : QStringLiteral("Top"),
-                           fieldName(box)),
+                           ChequeFieldLabels::name(box / 2)),
                   forms::vbInformation, QStringLiteral("Wrong Entry"));
 }
 
@@ -229,9 +215,9 @@ void Cheque_200_90::buildAlignmentFrame()
     for (std::size_t field = 0; field < AlignmentRows.size(); ++field) {
         const AlignmentRow &row = AlignmentRows[field];
         const int top = 960 + 360 * static_cast<int>(field);
-        this->*row.caption.member = label(Frame2, row.caption.name,
-                                          QString::fromLatin1(RowCaptions[field]),
-                                          QRect(120, top, 1815, 255), Qt::AlignRight);
+        const QString caption = QString::fromLatin1(ChequeFieldLabels::RowCaptions[field]);
+        this->*row.caption.member =
+            label(Frame2, row.caption.name, caption, QRect(120, top, 1815, 255), Qt::AlignRight);
         this->*row.left.member = positionBox(Frame2, row.left.name, 2040, top);
         this->*row.less.member =
             button(Frame2, row.less.name, QStringLiteral("<"), QRect(2880, top, 375, 255));
@@ -243,9 +229,7 @@ void Cheque_200_90::buildAlignmentFrame()
             button(Frame2, row.up.name, QStringLiteral("^"), QRect(5280, top, 375, 255));
     }
     forms::setTwipsGeometry(yrsno, 3960, 2400, 735, 360);
-    const auto boxes = positionBoxes();
-    for (std::size_t box = 0; box < boxes.size(); ++box)
-        boxes[box]->setText(QString::number(DefaultPositions[box]));
+    writeDefaultPositions();
 
     cmdAllleft = button(Frame2, "cmdAllleft", QStringLiteral("<"), QRect(2880, 3480, 375, 255),
                         QStringLiteral("To Shift Left"));
@@ -391,9 +375,7 @@ void Cheque_200_90::cmdCustom_Click()
 
 void Cheque_200_90::cmdDefault_Click()
 {
-    const auto boxes = positionBoxes();
-    for (std::size_t box = 0; box < boxes.size(); ++box)
-        boxes[box]->setText(QString::number(DefaultPositions[box]));
+    writeDefaultPositions();
     setDistance();
 }
 
@@ -500,12 +482,15 @@ void Cheque_200_90::cmbcheque_Change()
 }
 
 // Prints the profile saved under the name in the profile box (or, when there is none,
-// the profile loaded or saved last), not what the boxes show.
+// the profile loaded or saved last), not what the boxes show. The cheque is the one the
+// cheque box names and the preview shows, not whichever another window made current.
 void Cheque_200_90::cmdPrint_Click()
 {
+    statusLine->clearMessage();
     ModuleData::PrintOrientation() = OptP->isChecked() ? 1 : 2;
     cheque().FindDataDETAIL(cmbcustomname->currentText());
-    statusLine->clearMessage();
+    if (!loadChequeToPrint())
+        return;
     try {
         // The face prints and unloads itself while it loads: the modal show ends there.
         QPointer<ChequeForm> face = new ChequeForm;
@@ -528,24 +513,45 @@ void Cheque_200_90::cmdHelp_Click()
     forms::MsgBox(HelpLines.join(QStringLiteral("\r\n")));
 }
 
-// A box that holds no number is refused with a message; an empty one is not yet a
-// number to look up.
+// An empty box is not yet a number to look up.
 void Cheque_200_90::LoadChequeIntoPreview()
 {
-    const QString text = cmbcheque->currentText();
-    if (text.isEmpty())
+    if (cmbcheque->currentText().isEmpty())
         return;
-    double chequeNumber = 0;
+    const std::optional<double> chequeNumber = chequeNumberInBox();
+    if (!chequeNumber)
+        return;
+    cheque().FindChequeDETAIL(*chequeNumber);
+    fields_->showCheque(ModuleData::ChequeRecord());
+    setDistance();
+}
+
+// The cheque of the box, read afresh from the register, becomes the current one and the
+// preview shows it. When there is none to print, the preview is left as it was.
+bool Cheque_200_90::loadChequeToPrint()
+{
+    if (cmbcheque->currentText().isEmpty()) {
+        forms::MsgBox(QStringLiteral("Select Cheque No to Print"), forms::vbInformation,
+                      QStringLiteral("Wrong Entry"));
+        return false;
+    }
+    const std::optional<double> chequeNumber = chequeNumberInBox();
+    if (!chequeNumber || !cheque().FindChequeDETAIL(*chequeNumber))
+        return false;
+    fields_->showCheque(ModuleData::ChequeRecord());
+    return true;
+}
+
+// A box that holds no number is refused with a message.
+std::optional<double> Cheque_200_90::chequeNumberInBox()
+{
     try {
-        chequeNumber = rt::textToDouble(text);
+        return rt::textToDouble(cmbcheque->currentText());
     } catch (const rt::RuntimeError &) {
         forms::MsgBox(QStringLiteral("Write the cheque number in figures"), forms::vbInformation,
                       QStringLiteral("Wrong Entry"));
-        return;
+        return std::nullopt;
     }
-    cheque().FindChequeDETAIL(chequeNumber);
-    fields_->showCheque(ModuleData::ChequeRecord());
-    setDistance();
 }
 
 // Moves the given boxes by a step and places the labels, unless a box would then not
@@ -567,6 +573,15 @@ void Cheque_200_90::nudge(std::initializer_list<QLineEdit *> boxes, double step)
     for (std::size_t box = 0; box < all.size(); ++box)
         all[box]->setText(texts[box]);
     placeLabels(*moved);
+}
+
+// The boxes' design texts are the defaults too: those a profile starts with.
+void Cheque_200_90::writeDefaultPositions()
+{
+    const LayoutProfileData defaults;
+    const auto boxes = positionBoxes();
+    for (std::size_t box = 0; box < boxes.size(); ++box)
+        boxes[box]->setText(QString::number(defaults.*LayoutProfilePositions[box].field));
 }
 
 std::array<QLineEdit *, 2 * ChequeFieldLabels::Count> Cheque_200_90::positionBoxes() const

@@ -178,8 +178,11 @@ private:
     void connectHandlers();
 
     void LoadChequeIntoPreview();
+    bool loadChequeToPrint();
+    std::optional<double> chequeNumberInBox();
     void showWherePdfWent(const QString &path);
     void nudge(std::initializer_list<QLineEdit *> boxes, double step);
+    void writeDefaultPositions();
     QStringList positionTexts() const;
     std::optional<Positions> positionsIn(const QStringList &texts);
     void placeLabels(const Positions &positions);

@@ -5,22 +5,25 @@
 #include <cstdint>
 
 // The current layout profile: a name and the positions, in twips, of the seven texts.
+// A profile starts at the default positions, those "Set Default" writes, so that a print
+// before any profile was loaded or saved puts each text where the design has it rather
+// than all of them over one another at the corner.
 struct LayoutProfileData {
     QString NAMEX;
-    std::int16_t ACPAYLEFT = 0;
-    std::int16_t ACPAYTOP = 0;
-    std::int16_t DATELEFT = 0;
-    std::int16_t DATETOP = 0;
-    std::int16_t NAMELEFT = 0;
-    std::int16_t NAMETOP = 0;
-    std::int16_t RUPEEWORDLEFT = 0;
-    std::int16_t RUPEEWORDTOP = 0;
-    std::int16_t RUPEENumberLEFT = 0;
-    std::int16_t RUPEENumberTOP = 0;
-    std::int16_t ACLEFT = 0;
-    std::int16_t ACTOP = 0;
-    std::int16_t SIGNLEFT = 0;
-    std::int16_t SIGNTOP = 0;
+    std::int16_t ACPAYLEFT = 120;
+    std::int16_t ACPAYTOP = 120;
+    std::int16_t DATELEFT = 9960;
+    std::int16_t DATETOP = 240;
+    std::int16_t NAMELEFT = 3240;
+    std::int16_t NAMETOP = 720;
+    std::int16_t RUPEEWORDLEFT = 2520;
+    std::int16_t RUPEEWORDTOP = 1560;
+    std::int16_t RUPEENumberLEFT = 9960;
+    std::int16_t RUPEENumberTOP = 1680;
+    std::int16_t ACLEFT = 1440;
+    std::int16_t ACTOP = 2340;
+    std::int16_t SIGNLEFT = 5760;
+    std::int16_t SIGNTOP = 3960;
 };
 
 // One of the 14 positions and the column of the profile table that stores it.

@@ -30,6 +30,10 @@ MDI::MDI(QWidget *parent) : QMainWindow(parent)
     // Closing a child brings back the one used before it, not the oldest.
     mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     mdiArea->viewport()->installEventFilter(this);
+    // A form larger than the window (the layout form is wider than a 1024-pixel screen)
+    // is scrolled to, not cut off out of reach.
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea);
 
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));

@@ -381,7 +381,7 @@ TEST_F(CHEQUECLASSTest, AProfilePositionOutsideSixteenBitsStopsTheCopy)
     EXPECT_THROW(boxesOfForm.assignToVariable(register_), rt::RuntimeError);
     EXPECT_EQ(ModuleData::LayoutProfile().NAMEX, "WIDE");
     EXPECT_EQ(ModuleData::LayoutProfile().ACPAYTOP, 10);
-    EXPECT_EQ(ModuleData::LayoutProfile().DATELEFT, 0);
+    EXPECT_EQ(ModuleData::LayoutProfile().DATELEFT, LayoutProfileData().DATELEFT);
 }
 
 TEST_F(CHEQUECLASSTest, ACopyEndingOnAPendingErrorReportsItAndRefusesTheEntry)

@@ -1,3 +1,4 @@
+#include "cheque/CHEQUECLASS.h"
 #include "cheque/ChequeForm.h"
 #include "cheque/ModuleData.h"
 #include "cheque/PrintingTest.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <functional>
 
 namespace {
 
@@ -121,15 +123,37 @@ TEST_F(ChequeFormTest, StampsOnlyAFlagOfExactlyYes)
     }
 }
 
-TEST_F(ChequeFormTest, WithNoChequeLoadedTheLookupFailsAndTheAmountPrintsAsZero)
+// The lookup says why the register holds no such cheque, and then no leaf is spent: not
+// on the amount 0 of no cheque, nor on the stale values of one deleted meanwhile.
+TEST_F(ChequeFormTest, ACurrentChequeTheRegisterDoesNotHoldPrintsNothing)
 {
+    const struct {
+        const char *road;
+        std::function<void()> makeCurrent;
+    } cases[] = {
+        {"no cheque loaded yet", [] {}},
+        {"the current cheque deleted meanwhile",
+         [this] {
+             storedCheque(5, QStringLiteral("ACME"));
+             CHEQUECLASS().FindChequeDETAIL(5);
+             execRaw(QStringLiteral("delete from CHEQUETABLE"));
+         }},
+    };
     useProfile(Axis);
+    for (const auto &c : cases) {
+        ModuleData::ChequeRecord() = ChequeRecordData();
+        c.makeCurrent();
+        boxes().clear();
 
-    printFace();
+        printFace();
 
-    ASSERT_EQ(boxes().shown().size(), 1u);
-    EXPECT_EQ(boxes().shown()[0].title, rt::App::Title());
-    EXPECT_EQ(textsOn(onlyPrint()), QStringList{"0"});
+        ASSERT_EQ(boxes().shown().size(), 1u) << c.road;
+        const forms::MessageBoxRecord &box = boxes().shown()[0];
+        EXPECT_TRUE(box.text.startsWith(QStringLiteral("Either BOF or EOF is True")))
+            << c.road << ": " << box.text.toStdString();
+        EXPECT_EQ(box.title, rt::App::Title()) << c.road;
+        EXPECT_EQ(printedFiles(programFolder()), QStringList()) << c.road;
+    }
 }
 
 TEST_F(ChequeFormTest, ABlankedCaptionCoversAFieldMovedBeneathIt)
@@ -149,22 +173,58 @@ TEST_F(ChequeFormTest, ABlankedCaptionCoversAFieldMovedBeneathIt)
     EXPECT_GT(page.inkWithin(QRect(600, 300, 1455, 255)), 0);
 }
 
-// The page is the face's image, 12060 by 5490 twips: what lies beyond it is cut there.
-TEST_F(ChequeFormTest, AFieldPastTheFacesBottomEdgeIsCutThere)
+// What prints is the face, 12060 by 5490 twips, on the paper, a portrait A4 sheet 11906
+// wide: a text that either edge would cut is refused with a word and nothing prints;
+// everything else prints whole where the profile puts it.
+TEST_F(ChequeFormTest, ATextThePaperOrTheFaceWouldCutIsRefusedAndNothingPrints)
 {
+    const auto cut = [](const char *field, const char *edge, const char *of,
+                        const char *help = "") {
+        return QStringLiteral("\"%1\" would be cut at the %2 edge of the %3: move it%4")
+            .arg(QLatin1String(field), QLatin1String(edge), QLatin1String(of),
+                 QLatin1String(help));
+    };
+    const struct {
+        const char *road;
+        int position;
+        int twips;
+        std::int16_t orientation;
+        QString refusal; // empty: the cheque prints
+    } cases[] = {
+        {"the date past the portrait page", 2, 10760, 1,
+         cut("Date", "right", "portrait page", ", or choose Landscape")},
+        {"the same date on a landscape page", 2, 10760, 2, {}},
+        {"the date past the face", 2, 11500, 2, cut("Date", "right", "cheque")},
+        {"the account number across the face's bottom", 11, 5400, 2,
+         cut("A/c No", "bottom", "cheque")},
+        {"the payee wholly below the face", 5, 6000, 1, cut("Name", "bottom", "cheque")},
+        {"the stamp past the left edge", 0, -40, 1, cut("A/C Pay Only", "left", "cheque")},
+        {"the signature, which never prints, past the page", 12, 11500, 1, {}},
+    };
     storedCheque(5, QStringLiteral("ACME TRADERS"));
-    ModuleData::ChequeRecord().CHEQUENUMBER = 5;
-    Positions nearTheEdge = Axis;
-    nearTheEdge[5] = 6000; // the payee wholly below the face
-    nearTheEdge[11] = 5400; // the account number across its bottom edge
-    useProfile(nearTheEdge);
+    for (const auto &c : cases) {
+        QDir(programFolder() + QStringLiteral("/Printed")).removeRecursively();
+        boxes().clear();
+        ModuleData::ChequeRecord().CHEQUENUMBER = 5;
+        ModuleData::PrintOrientation() = c.orientation;
+        Positions moved = Axis;
+        moved[c.position] = c.twips;
+        useProfile(moved);
 
-    printFace();
+        printFace();
 
-    const PrintedPage page = onlyPrint();
-    EXPECT_GT(page.inkWithin(QRect(1200, 5400, 2295, 90)), 0);
-    EXPECT_EQ(page.inkWithin(QRect(0, 5500, 12060, 1000)), 0);
-    EXPECT_GT(page.inkWithin(QRect(9000, 400, 1455, 255)), 0); // the date, within the face
+        if (!c.refusal.isEmpty()) {
+            EXPECT_EQ(boxes().shown(),
+                      (std::vector<forms::MessageBoxRecord>{
+                          {c.refusal, forms::vbOKOnly, forms::vbInformation, "Wrong Entry"}}))
+                << c.road;
+            EXPECT_EQ(printedFiles(programFolder()), QStringList()) << c.road;
+            continue;
+        }
+        EXPECT_TRUE(boxes().shown().empty()) << c.road;
+        const PrintedPage page = onlyPrint();
+        expectChequeAt(page, moved, QStringLiteral("ACME TRADERS"));
+    }
 }
 
 TEST_F(ChequeFormTest, APrinterFailureIsShownAndNothingPrints)

@@ -117,10 +117,18 @@ TEST_F(PrinterTest, LandscapeTurnsThePageButKeepsTheTwips)
     Page page;
     page.labels = {label(QStringLiteral("FIELD"), QRectF(9960, 1680, 1815, 255))};
 
+    // The paper the printer names is the one the page goes on; asking prints nothing.
     printer().setOrientation(2);
+    const QSizeF landscapePaper(printer().Width(), printer().Height());
     const PrintedPage landscape(printOnePage(page));
     printer().setOrientation(1);
+    const QSizeF portraitPaper(printer().Width(), printer().Height());
+    EXPECT_EQ(printedFiles(folder_.path()).size(), 1);
     const PrintedPage portrait(printOnePage(page));
+    EXPECT_NEAR(portraitPaper.width(), portrait.sizeTwips().width(), 1);
+    EXPECT_NEAR(portraitPaper.height(), portrait.sizeTwips().height(), 1);
+    EXPECT_NEAR(landscapePaper.width(), landscape.sizeTwips().width(), 1);
+    EXPECT_NEAR(landscapePaper.height(), landscape.sizeTwips().height(), 1);
 
     // A4, 210 by 297 mm, in whole points.
     EXPECT_NEAR(portrait.sizeTwips().width(), 11906, 10);

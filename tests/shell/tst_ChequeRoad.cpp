@@ -7,12 +7,14 @@
 #include "shell/frm_MainMain.h"
 #include "support/FormDriving.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -49,21 +51,30 @@ protected:
         login->Command3->click();
         return openForm<MDI>("MDI");
     }
+
+    // Cheques 101 and 202 and the profile AXIS, and the layout form opened after login.
+    Cheque_200_90 *layoutOverTwoCheques()
+    {
+        storedCheque(101, QStringLiteral("FIRST PAYEE"));
+        storedCheque(202, QStringLiteral("PICKED PAYEE"));
+        storedProfile(QStringLiteral("AXIS"), Axis);
+        mainWindow_ = loggedIn();
+        if (!mainWindow_)
+            return nullptr;
+        mainWindow_->mnuPrint_Cheque->trigger();
+        return openForm<Cheque_200_90>("Cheque_200_90");
+    }
+
+    MDI *mainWindow_ = nullptr;
 };
 
 // Closing "Cheque Data" closes the shared connection under the layout form: the next
 // pick opens it again, so the picked cheque is the one previewed and printed.
 TEST_F(ChequeRoadTest, AChequePickedAfterTheEntryFormClosedIsTheOnePrinted)
 {
-    storedCheque(101, QStringLiteral("FIRST PAYEE"));
-    storedCheque(202, QStringLiteral("PICKED PAYEE"));
-    storedProfile(QStringLiteral("AXIS"), Axis);
-    MDI *mainWindow = loggedIn();
-    ASSERT_NE(mainWindow, nullptr);
-    mainWindow->mnuPrint_Cheque->trigger();
-    Cheque_200_90 *layout = openForm<Cheque_200_90>("Cheque_200_90");
+    Cheque_200_90 *layout = layoutOverTwoCheques();
     ASSERT_NE(layout, nullptr);
-    mainWindow->mnuEnter_Data->trigger();
+    mainWindow_->mnuEnter_Data->trigger();
     FRM_BANK *entry = openForm<FRM_BANK>("FRM_BANK");
     ASSERT_NE(entry, nullptr);
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
@@ -80,6 +91,33 @@ TEST_F(ChequeRoadTest, AChequePickedAfterTheEntryFormClosedIsTheOnePrinted)
     const PrintedPage page = onlyPrint();
     expectAt(page, QStringLiteral("PICKED PAYEE"), Axis[4], Axis[5]);
     EXPECT_FALSE(page.find(QStringLiteral("FIRST PAYEE")));
+}
+
+// Opening "Enter Data" makes its lowest cheque the current one of the whole program;
+// "Print" still prints the cheque that the layout form's box names and its preview shows.
+TEST_F(ChequeRoadTest, PrintPrintsTheChequePickedInTheLayoutFormWhateverTheEntryFormLoaded)
+{
+    Cheque_200_90 *layout = layoutOverTwoCheques();
+    ASSERT_NE(layout, nullptr);
+    QTest::mouseClick(layout->cmbcheque, Qt::LeftButton);
+    QTest::keyClick(layout->cmbcheque, Qt::Key_Down, Qt::AltModifier);
+    QTest::keyClick(layout->cmbcheque->view(), Qt::Key_Down);
+    QTest::keyClick(layout->cmbcheque->view(), Qt::Key_Return);
+    ASSERT_EQ(layout->lblName->text(), QStringLiteral("PICKED PAYEE"));
+    mainWindow_->mnuEnter_Data->trigger();
+    FRM_BANK *entry = openForm<FRM_BANK>("FRM_BANK");
+    ASSERT_NE(entry, nullptr);
+    ASSERT_EQ(entry->TXTChequeIssuedto->text(), QStringLiteral("FIRST PAYEE"));
+
+    mainWindow_->mnuPrint_Cheque->trigger();
+    QTest::mouseClick(layout->cmdPrint, Qt::LeftButton);
+
+    EXPECT_TRUE(boxes().shown().empty());
+    EXPECT_TRUE(printedFiles(programFolder()).value(0).contains(QStringLiteral("/Cheque_202_")));
+    const PrintedPage page = onlyPrint();
+    expectAt(page, QStringLiteral("PICKED PAYEE"), Axis[4], Axis[5]);
+    EXPECT_FALSE(page.find(QStringLiteral("FIRST PAYEE")));
+    EXPECT_EQ(layout->lblName->text(), QStringLiteral("PICKED PAYEE"));
 }
 
 TEST_F(ChequeRoadTest, AChequeEnteredAfterLoginPrintsAtItsSavedProfile)

@@ -1,7 +1,9 @@
 #include "support/ProgramFolderTest.h"
 #include "shell/ShellTestSupport.h"
 
+#include "cheque/Cheque_200_90.h"
 #include "platform/forms/FormsRegistry.h"
+#include "platform/forms/MessageBox.h"
 #include "platform/runtime/App.h"
 #include "shell/About.h"
 #include "shell/Frm_Admin.h"
@@ -13,6 +15,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
 
 class MDITest : public ShellFormsTest {
 protected:
@@ -98,6 +103,66 @@ TEST_F(MDITest, ChildWindowsKeepTheirSize)
             drag(subWindow, grip, grip + QPoint(120, 90));
             EXPECT_EQ(subWindow->size(), size) << name.toStdString();
         }
+    }
+}
+
+// In a main window smaller than the layout form, its scroll bars reach every side of
+// the form: the close box's corner, the right-hand buttons and the bottom. A button
+// scrolled to works with the mouse.
+TEST_F(MDITest, AChildLargerThanTheWindowIsReachedByScrolling)
+{
+    // Clicks on the arrow at one end of a scroll bar, as often as it takes to get there.
+    const auto scrollTo = [](QScrollBar *bar, bool farEnd) {
+        const int along = bar->orientation() == Qt::Horizontal ? bar->width() : bar->height();
+        const int at = farEnd ? along - 2 : 1;
+        const QPoint arrow = bar->orientation() == Qt::Horizontal
+                                 ? QPoint(at, bar->height() / 2)
+                                 : QPoint(bar->width() / 2, at);
+        const int end = farEnd ? bar->maximum() : bar->minimum();
+        for (int click = 0; click < 200 && bar->value() != end; ++click)
+            QTest::mouseClick(bar, Qt::LeftButton, {}, arrow);
+    };
+    for (const QSize &window : {QSize(1000, 620), QSize(800, 500)}) {
+        mdi->showNormal();
+        mdi->resize(window);
+        mdi->mnuPrint_Cheque->trigger();
+        QCoreApplication::processEvents();
+        auto *layout = static_cast<Cheque_200_90 *>(
+            forms::FormsRegistry::find(QStringLiteral("Cheque_200_90")));
+        QWidget *subWindow = layout->parentWidget();
+        QWidget *viewport = mdi->mdiArea->viewport();
+        const auto inView = [&](QWidget *part) {
+            return viewport->rect().contains(
+                QRect(part->mapTo(viewport, QPoint(0, 0)), part->size()));
+        };
+        QScrollBar *across = mdi->mdiArea->horizontalScrollBar();
+        QScrollBar *down = mdi->mdiArea->verticalScrollBar();
+        const std::string size =
+            QStringLiteral("%1x%2").arg(window.width()).arg(window.height()).toStdString();
+        ASSERT_GT(subWindow->width(), viewport->width()) << size;
+        ASSERT_TRUE(across->isVisible()) << size;
+
+        scrollTo(across, false);
+        scrollTo(down, false);
+        EXPECT_EQ(subWindow->mapTo(viewport, QPoint(0, 0)).y(), 0) << size;
+        EXPECT_GE(subWindow->mapTo(viewport, QPoint(0, 0)).x(), 0) << size;
+        scrollTo(across, true);
+        EXPECT_LE(subWindow->mapTo(viewport, QPoint(subWindow->width(), 0)).x(),
+                  viewport->width())
+            << size;
+        EXPECT_TRUE(inView(layout->cmdHelp)) << size;
+        scrollTo(down, true);
+        EXPECT_TRUE(inView(layout->Cmddelcustom)) << size;
+        EXPECT_LE(subWindow->mapTo(viewport, QPoint(0, subWindow->height())).y(),
+                  viewport->height())
+            << size;
+        boxes().queueAnswer(forms::vbNo);
+        QTest::mouseClick(layout->Cmddelcustom, Qt::LeftButton);
+        ASSERT_EQ(boxes().shown().size(), 1u) << size;
+        EXPECT_EQ(boxes().shown()[0].text, QStringLiteral("Do you need to Delete data")) << size;
+        boxes().clear();
+        layout->Unload();
+        deleteClosedForms();
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "platform/drawing/FormFont.h"
 
+#include <QFontMetricsF>
+
 namespace printer {
 
 namespace {
@@ -16,6 +18,18 @@ QFont fontInTwips(const PrintableLabel &label)
     font.setPixelSize(qRound(label.fontSize * TwipsPerPoint));
     font.setStretch(label.stretch);
     return font;
+}
+
+int textFlags(const PrintableLabel &label)
+{
+    return label.alignment | Qt::AlignTop | (label.fitted ? 0 : Qt::TextWordWrap);
+}
+
+QRectF textTwips(const PrintableLabel &label)
+{
+    const QRectF lines = QFontMetricsF(fontInTwips(label))
+                             .boundingRect(label.twips, textFlags(label), label.caption);
+    return label.fitted ? lines : lines.intersected(label.twips);
 }
 
 } // namespace printer

@@ -32,4 +32,12 @@ struct PrintableLabel {
 // The label's font for a painter that draws in twips (a point is 20 of them).
 QFont fontInTwips(const PrintableLabel &label);
 
+// How the caption is laid out in the label's box: aligned, from the top, wrapped at word
+// breaks unless it is fitted already.
+int textFlags(const PrintableLabel &label);
+
+// Where the caption's lines stand on paper, in twips: within the label's box, which
+// cuts whatever of a wrapped caption overflows it.
+QRectF textTwips(const PrintableLabel &label);
+
 } // namespace printer

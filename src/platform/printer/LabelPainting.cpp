@@ -19,7 +19,7 @@ void paintLabel(QPainter &painter, const PrintableLabel &label)
         painter.fillRect(label.twips, label.backColor);
     if (label.caption.isEmpty())
         return;
-    const int flags = label.alignment | Qt::AlignTop | (label.fitted ? 0 : Qt::TextWordWrap);
+    const int flags = textFlags(label);
     painter.setFont(fontInTwips(label));
     painter.setPen(label.foreColor);
     const bool overflows =

@@ -61,11 +61,13 @@ QString newPdfPath(const QString &jobName)
 }
 
 // The whole sheet from its top-left corner: the form's twip positions are measured
-// from the paper's edge, not from a printable margin.
-std::unique_ptr<QPrinter> newDevice(const QString &jobName)
+// from the paper's edge, not from a printable margin. A PDF file's path is made only
+// when the pages go to one.
+std::unique_ptr<QPrinter> newDevice(const QString &jobName,
+                                    const std::function<QString()> &pdfPath)
 {
     if (!deviceForTesting() && !hasSystemPrinter())
-        return newPdfDevice(newPdfPath(jobName), jobName);
+        return newPdfDevice(pdfPath(), jobName);
     auto device = deviceForTesting() ? deviceForTesting()()
                                      : std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(),
                                                                   QPrinter::HighResolution);
@@ -121,6 +123,25 @@ void Printer::setOrientation(const std::int16_t &orientation)
     orientation_ = orientation;
 }
 
+double Printer::Width() const
+{
+    return paperTwips().width();
+}
+
+double Printer::Height() const
+{
+    return paperTwips().height();
+}
+
+// Asked of a device like the one the next document goes to, which is never begun: no
+// file is made and nothing reaches a printer.
+QSizeF Printer::paperTwips() const
+{
+    const auto device = newDevice(QString(), [] { return QString(); });
+    device->setPageOrientation(pageOrientation(orientation_));
+    return QSizeF(device->width(), device->height()) * (TwipsPerInch / device->resolution());
+}
+
 void Printer::PrintForm(const PrintableForm &form)
 {
     if (painter_)
@@ -157,7 +178,7 @@ void Printer::setDeviceForTesting(Device device)
 
 void Printer::startDocument(const QString &jobName)
 {
-    auto device = newDevice(jobName);
+    auto device = newDevice(jobName, [&] { return newPdfPath(jobName); });
     device->setPageOrientation(pageOrientation(orientation_));
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(device.get()))

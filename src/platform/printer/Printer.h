@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSizeF>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -23,6 +24,10 @@ public:
     std::int16_t Orientation() const { return orientation_; }
     // Any other value raises error 380 and keeps the orientation.
     void setOrientation(const std::int16_t &orientation);
+    // The paper the next page goes on, in twips, in the current orientation: all of it
+    // prints, from its top-left corner.
+    double Width() const;
+    double Height() const;
 
     // Draws the form's visible labels, cut at the edges of its client area, as one
     // page, starting a document when none is open. A printer that cannot start raises
@@ -44,6 +49,7 @@ private:
     Printer();
     ~Printer();
 
+    QSizeF paperTwips() const;
     void startDocument(const QString &jobName);
     void startPage(const QString &jobName);
 
