@@ -54,10 +54,10 @@ QComboBox *comboBox(QWidget *frame, const char *name, const QRect &twips)
     return box;
 }
 
-QDateEdit *datePicker(QWidget *frame, const char *name, const QRect &twips)
+forms::DatePicker *datePicker(QWidget *frame, const char *name, const QRect &twips)
 {
-    QDateEdit *picker = forms::FormControls::datePicker(frame, name, twips, forms::controlFont(),
-                                                        QStringLiteral("dd/MM/yyyy"));
+    forms::DatePicker *picker = forms::FormControls::datePicker(
+        frame, name, twips, forms::controlFont(), QStringLiteral("dd/MM/yyyy"));
     setColours(picker, LightGrey);
     return picker;
 }
@@ -282,6 +282,10 @@ void FRM_BANK::Form_Load()
 
 void FRM_BANK::cmdlogin_Click()
 {
+    // A date still being typed ends here; one that is refused stops the save, whether
+    // SAVE was clicked, pressed with Space or reached by Enter.
+    if (DTP->typedDateRefused() || DTPCHEQUEDATE->typedDateRefused())
+        return;
     TXTCHEQUEDATE->setText(rt::shortDateText(DTPCHEQUEDATE->date()));
     if (CheckChequeEntry())
         return;
