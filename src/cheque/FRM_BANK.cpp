@@ -2,6 +2,7 @@
 
 #include "cheque/CHEQUECLASS.h"
 #include "cheque/CalculateClass.h"
+#include "cheque/ModuleData.h"
 #include "data/Module1.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/ControlFont.h"
@@ -366,6 +367,12 @@ void FRM_BANK::TXTCHNUMBER_Click()
     }
     cheque().FindChequeDETAILAsPerChNo(chequeNumber);
     controls_->copy(cheque(), &CHEQUECLASS::AssigntToOBJECT);
+    // The save takes the cheque date from " CHEQUE DATE :", so the cheque shown shows its
+    // own there; a stored text that is no date leaves the picker as it was.
+    try {
+        DTPCHEQUEDATE->setDate(rt::dateFromShortText(ModuleData::ChequeRecord().CHEQUEDATE));
+    } catch (const rt::RuntimeError &) {
+    }
 }
 
 // SAVE is the default button: Enter presses it, unless the focus is on another button,

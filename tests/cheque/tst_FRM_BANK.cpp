@@ -568,6 +568,40 @@ TEST_F(FRM_BANKTest, EscOverAHalfTypedDateClosesTheFormWithoutAWord)
     EXPECT_TRUE(boxes().shown().empty());
 }
 
+// A cheque picked from the number list shows its own cheque date in " CHEQUE DATE :" (the
+// date the save takes) and its entry date in "DATE :"; the load shows today in both.
+TEST_F(FRM_BANKTest, APickedChequeShowsItsOwnChequeDate)
+{
+    storedCheque(1, 101, QStringLiteral("AXIS"), QStringLiteral("20"));
+    storedCheque(2, 102, QStringLiteral("HDFC"), QStringLiteral("30"));
+    storedCheque(3, 103, QStringLiteral("SBI"), QStringLiteral("40"));
+    execRaw(QStringLiteral("update CHEQUETABLE set CHEQUEDATE = case SN when 1 then "
+                           "'10/12/2026' when 2 then '-' else '9/3/2024' end"));
+    openForm();
+    QApplication::setActiveWindow(form_);
+    EXPECT_EQ(form_->DTPCHEQUEDATE->date(), QDate::currentDate());
+    EXPECT_EQ(form_->DTP->date(), QDate::currentDate());
+
+    // 102 holds no date as its cheque date: the picker keeps the one it shows.
+    const std::tuple<int, QDate, QDate> picks[] = {
+        {2, QDate(2024, 3, 9), QDate(2023, 1, 3)},
+        {1, QDate(2024, 3, 9), QDate(2023, 1, 2)},
+        {0, QDate(2026, 12, 10), QDate(2023, 1, 1)},
+    };
+    for (const auto &[row, chequeDate, entryDate] : picks) {
+        QTest::mouseClick(form_->TXTCHNUMBER, Qt::LeftButton);
+        QTest::keyClick(form_->TXTCHNUMBER, Qt::Key_Down, Qt::AltModifier);
+        QAbstractItemView *list = form_->TXTCHNUMBER->view();
+        while (list->currentIndex().row() != row)
+            QTest::keyClick(list, list->currentIndex().row() < row ? Qt::Key_Down : Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Return);
+
+        EXPECT_EQ(form_->DTPCHEQUEDATE->date(), chequeDate) << "row " << row;
+        EXPECT_EQ(form_->DTP->date(), entryDate) << "row " << row;
+    }
+    EXPECT_TRUE(boxes().shown().empty());
+}
+
 // A cheque number typed by hand is the new cheque's: however the typing ends, it loads
 // no stored cheque, and a stored one is refused at SAVE with the typed cheque kept.
 // Typed names are not completed from the lists.
