@@ -2,6 +2,7 @@
 
 #include "cheque/CHEQUECLASS.h"
 #include "cheque/CalculateClass.h"
+#include "cheque/ModuleData.h"
 #include "data/Module1.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/ControlFont.h"
@@ -54,10 +55,10 @@ QComboBox *comboBox(QWidget *frame, const char *name, const QRect &twips)
     return box;
 }
 
-QDateEdit *datePicker(QWidget *frame, const char *name, const QRect &twips)
+forms::DatePicker *datePicker(QWidget *frame, const char *name, const QRect &twips)
 {
-    QDateEdit *picker = forms::FormControls::datePicker(frame, name, twips, forms::controlFont(),
-                                                        QStringLiteral("dd/MM/yyyy"));
+    forms::DatePicker *picker = forms::FormControls::datePicker(
+        frame, name, twips, forms::controlFont(), QStringLiteral("dd/MM/yyyy"));
     setColours(picker, LightGrey);
     return picker;
 }
@@ -282,6 +283,10 @@ void FRM_BANK::Form_Load()
 
 void FRM_BANK::cmdlogin_Click()
 {
+    // A date still being typed ends here; one that is refused stops the save, whether
+    // SAVE was clicked, pressed with Space or reached by Enter.
+    if (DTP->typedDateRefused() || DTPCHEQUEDATE->typedDateRefused())
+        return;
     TXTCHEQUEDATE->setText(rt::shortDateText(DTPCHEQUEDATE->date()));
     if (CheckChequeEntry())
         return;
@@ -362,6 +367,12 @@ void FRM_BANK::TXTCHNUMBER_Click()
     }
     cheque().FindChequeDETAILAsPerChNo(chequeNumber);
     controls_->copy(cheque(), &CHEQUECLASS::AssigntToOBJECT);
+    // The save takes the cheque date from " CHEQUE DATE :", so the cheque shown shows its
+    // own there; a stored text that is no date leaves the picker as it was.
+    try {
+        DTPCHEQUEDATE->setDate(rt::dateFromShortText(ModuleData::ChequeRecord().CHEQUEDATE));
+    } catch (const rt::RuntimeError &) {
+    }
 }
 
 // SAVE is the default button: Enter presses it, unless the focus is on another button,

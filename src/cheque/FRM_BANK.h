@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/forms/DatePicker.h"
 #include "platform/forms/Form.h"
 #include "platform/runtime/OnFirstUse.h"
 
@@ -8,7 +9,6 @@
 class CHEQUECLASS;
 class CalculateClass;
 class QComboBox;
-class QDateEdit;
 class QFrame;
 class QLineEdit;
 class QPushButton;
@@ -23,14 +23,14 @@ public:
 
     QFrame *Frame1;
     QComboBox *CmbDNumber;
-    QDateEdit *DTP;
+    forms::DatePicker *DTP;
     QComboBox *cmbBankname;
     QComboBox *cmbbankbranch;
     QComboBox *cmbAccountnumber;
     QComboBox *cmbaccountholder;
     QLineEdit *TXTAMOUNT;
     QComboBox *TXTCHNUMBER;
-    QDateEdit *DTPCHEQUEDATE;
+    forms::DatePicker *DTPCHEQUEDATE;
     QLineEdit *TXTChequeIssuedto;
     QLineEdit *TXTIssuedBy;
     QLineEdit *TXTREMARK;

@@ -32,7 +32,7 @@ QLabel *label(QWidget *frame, const char *name, const QString &caption, const QR
     return control;
 }
 
-QDateEdit *datePicker(QWidget *frame, const char *name, const QRect &twips)
+forms::DatePicker *datePicker(QWidget *frame, const char *name, const QRect &twips)
 {
     return forms::FormControls::datePicker(frame, name, twips, forms::controlFont(),
                                            PickerFormat);
@@ -106,9 +106,17 @@ void FRM_BANK_QUERY::Form_Load()
     DTPto->setDate(QDate::currentDate());
 }
 
+// A date still being typed ends first; a refused one runs no report.
+bool FRM_BANK_QUERY::typedDateRefused()
+{
+    return DTPfrom->typedDateRefused() || DTPto->typedDateRefused();
+}
+
 // The launcher shows its own failures; nothing comes back to the form.
 void FRM_BANK_QUERY::cmdall_Click()
 {
+    if (typedDateRefused())
+        return;
     forms::DatePickerControl from(DTPfrom);
     forms::DatePickerControl to(DTPto);
     launcher().ShowBankTransactionALL(*CR, from, to);
@@ -116,6 +124,8 @@ void FRM_BANK_QUERY::cmdall_Click()
 
 void FRM_BANK_QUERY::cmdasCashCheque_Click()
 {
+    if (typedDateRefused())
+        return;
     const QString kind = CMBCASHCASH->currentText();
     forms::DatePickerControl from(DTPfrom);
     forms::DatePickerControl to(DTPto);

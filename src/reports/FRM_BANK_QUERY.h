@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/forms/DatePicker.h"
 #include "platform/forms/Form.h"
 #include "platform/report/ReportControl.h"
 #include "platform/runtime/OnFirstUse.h"
@@ -8,7 +9,6 @@
 
 class CRClass;
 class QComboBox;
-class QDateEdit;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -26,9 +26,9 @@ public:
 
     QFrame *Frame1;
     QLabel *Label1;
-    QDateEdit *DTPfrom;
+    forms::DatePicker *DTPfrom;
     QLabel *Label3;
-    QDateEdit *DTPto;
+    forms::DatePicker *DTPto;
     QFrame *Line1;
     QLabel *Label2;
     QComboBox *CMBCASHCASH;
@@ -45,6 +45,7 @@ public slots:
 
 private:
     void createControls();
+    bool typedDateRefused();
     CRClass &launcher();
 
     std::unique_ptr<report::ReportControl> CR;

@@ -12,11 +12,15 @@
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 using forms::MessageBoxRecord;
 
@@ -30,6 +34,13 @@ MessageBoxRecord entryError(const char *message)
 {
     return {QString::fromLatin1(message), forms::vbOKOnly, forms::vbInformation,
             QStringLiteral("Error in Entry")};
+}
+
+MessageBoxRecord notADate(const char *typed)
+{
+    return {QString::fromLatin1(typed)
+                + QStringLiteral(" is not a date: the date stays 15/04/2025"),
+            forms::vbOKOnly, forms::vbInformation, QStringLiteral("Error in Entry")};
 }
 
 MessageBoxRecord deleteQuestion(const QString &number)
@@ -320,8 +331,8 @@ TEST_F(FRM_BANKTest, DeletesTheChosenNumberAfterAskingYes)
 TEST_F(FRM_BANKTest, TypedLettersArriveAsCapitalsAndEscClosesTheConnection)
 {
     openForm();
-    typeInto(form_->TXTChequeIssuedto, QStringLiteral("d'souza{"));
-    EXPECT_EQ(form_->TXTChequeIssuedto->text(), "DSOUZA[");
+    typeInto(form_->TXTChequeIssuedto, QStringLiteral("d'souza{µÿé"));
+    EXPECT_EQ(form_->TXTChequeIssuedto->text(), QStringLiteral("DSOUZA[µÿÉ"));
 
     pressKey(form_->TXTREMARK, Qt::Key_Escape, QString(QChar(27)));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -396,20 +407,28 @@ TEST_F(FRM_BANKTest, EachDatePickerIsOneTabStop)
     }
     EXPECT_EQ(back, (QStringList{"TXTChequeIssuedto", "DTPCHEQUEDATE", "TXTAMOUNT"}));
 
+    // Ctrl+Left and Ctrl+Right move as Left and Right do, and the focus stays.
     QDateEdit *picker = form_->DTPCHEQUEDATE;
     picker->setDate(QDate(2024, 3, 15));
     picker->setFocus();
     picker->setCurrentSection(QDateTimeEdit::DaySection);
-    const std::pair<Qt::Key, QDate> keys[] = {
-        {Qt::Key_Up, QDate(2024, 3, 16)},    {Qt::Key_Right, QDate(2024, 3, 16)},
-        {Qt::Key_Up, QDate(2024, 4, 16)},    {Qt::Key_Right, QDate(2024, 4, 16)},
-        {Qt::Key_Right, QDate(2024, 4, 16)}, {Qt::Key_Down, QDate(2023, 4, 16)},
-        {Qt::Key_Left, QDate(2023, 4, 16)},  {Qt::Key_Left, QDate(2023, 4, 16)},
-        {Qt::Key_Left, QDate(2023, 4, 16)},  {Qt::Key_Down, QDate(2023, 4, 15)},
+    const Qt::KeyboardModifiers none = Qt::NoModifier, ctrl = Qt::ControlModifier;
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, QDate> keys[] = {
+        {Qt::Key_Up, none, QDate(2024, 3, 16)},    {Qt::Key_Right, none, QDate(2024, 3, 16)},
+        {Qt::Key_Up, none, QDate(2024, 4, 16)},    {Qt::Key_Right, none, QDate(2024, 4, 16)},
+        {Qt::Key_Right, none, QDate(2024, 4, 16)}, {Qt::Key_Down, none, QDate(2023, 4, 16)},
+        {Qt::Key_Left, none, QDate(2023, 4, 16)},  {Qt::Key_Left, none, QDate(2023, 4, 16)},
+        {Qt::Key_Left, none, QDate(2023, 4, 16)},  {Qt::Key_Down, none, QDate(2023, 4, 15)},
+        {Qt::Key_Right, ctrl, QDate(2023, 4, 15)}, {Qt::Key_Up, none, QDate(2023, 5, 15)},
+        {Qt::Key_Right, ctrl, QDate(2023, 5, 15)}, {Qt::Key_Right, ctrl, QDate(2023, 5, 15)},
+        {Qt::Key_Up, none, QDate(2024, 5, 15)},    {Qt::Key_Left, ctrl, QDate(2024, 5, 15)},
+        {Qt::Key_Left, ctrl, QDate(2024, 5, 15)},  {Qt::Key_Left, ctrl, QDate(2024, 5, 15)},
+        {Qt::Key_Up, none, QDate(2024, 5, 16)},
     };
-    for (const auto &[key, date] : keys) {
-        QTest::keyClick(picker, key);
-        EXPECT_EQ(picker->date(), date) << "key " << int(key);
+    for (const auto &[key, modifiers, date] : keys) {
+        QTest::keyClick(picker, key, modifiers);
+        EXPECT_EQ(picker->date(), date) << "key " << int(key) << " with " << int(modifiers);
+        EXPECT_TRUE(picker->hasFocus()) << "key " << int(key) << " with " << int(modifiers);
     }
 }
 
@@ -425,12 +444,6 @@ TEST_F(FRM_BANKTest, APickerTakesTheDateTypedIntoIt)
 
     // A date that does not exist is refused once it is whole, or when Enter ends the
     // typing; that Enter saves nothing.
-    const auto notADate = [](const char *typed) {
-        return MessageBoxRecord{QString::fromLatin1(typed)
-                                    + QStringLiteral(" is not a date: the date stays 15/04/2025"),
-                                forms::vbOKOnly, forms::vbInformation,
-                                QStringLiteral("Error in Entry")};
-    };
     fillEntry(QStringLiteral("250"), QStringLiteral("8"));
     QDateEdit *picker = form_->DTPCHEQUEDATE;
     picker->setDate(QDate(2025, 4, 15));
@@ -446,6 +459,147 @@ TEST_F(FRM_BANKTest, APickerTakesTheDateTypedIntoIt)
     EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{notADate("31/04/2025")});
     EXPECT_EQ(picker->date(), QDate(2025, 4, 15));
     EXPECT_EQ(rowCount(), 0);
+}
+
+// Each picker takes a pasted date as it takes a typed one: by Ctrl+V, Shift+Insert and
+// the menu's Paste, a date that exists exactly, anything else refused with its message.
+TEST_F(FRM_BANKTest, APickerTakesAPastedDateAsATypedOne)
+{
+    openForm();
+    QApplication::setActiveWindow(form_);
+    EXPECT_EQ(pastesNotTakenAsTyped({form_->DTP, form_->DTPCHEQUEDATE}, boxes())
+                  .join(u'\n')
+                  .toStdString(),
+              "");
+}
+
+// However SAVE is pressed over a typed date that is refused, the date's message is all
+// that happens: nothing is stored, the typed cheque stays and SAVE is not left down.
+TEST_F(FRM_BANKTest, ARefusedTypedDateStopsTheSave)
+{
+    struct Press {
+        const char *name;
+        std::function<void(QPushButton *save, QDateEdit *picker)> press;
+    };
+    const Press presses[] = {
+        {"a click on SAVE",
+         [](QPushButton *save, QDateEdit *) { QTest::mouseClick(save, Qt::LeftButton); }},
+        {"Space on SAVE",
+         [](QPushButton *save, QDateEdit *) { QTest::keyClick(save, Qt::Key_Space); }},
+        {"Enter on SAVE",
+         [](QPushButton *save, QDateEdit *) { QTest::keyClick(save, Qt::Key_Return); }},
+        {"Enter in the picker",
+         [](QPushButton *, QDateEdit *picker) { QTest::keyClick(picker, Qt::Key_Return); }},
+    };
+    openForm();
+    QApplication::setActiveWindow(form_);
+    for (QDateEdit *picker : {form_->DTP, form_->DTPCHEQUEDATE}) {
+        for (const Press &press : presses) {
+            const std::string what = picker->objectName().toStdString() + ", " + press.name;
+            boxes().clear();
+            fillEntry(QStringLiteral("250"), QStringLiteral("8"));
+            picker->setDate(QDate(2025, 4, 15));
+            clickDatePart(picker, 0);
+            QTest::keyClicks(picker, QStringLiteral("31"));
+            press.press(form_->cmdlogin, picker);
+
+            EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{notADate("31/04/2025")})
+                << what;
+            EXPECT_EQ(picker->date(), QDate(2025, 4, 15)) << what;
+            EXPECT_EQ(rowCount(), 0) << what;
+            EXPECT_EQ(form_->TXTAMOUNT->text(), "250") << what;
+            EXPECT_EQ(form_->TXTCHNUMBER->currentText(), "8") << what;
+            EXPECT_FALSE(form_->cmdlogin->isDown()) << what;
+        }
+    }
+}
+
+// The mouse under the modal box of a real run: its press takes the focus from the picker
+// and the box opens before the press reaches SAVE; its release comes while the box is
+// open and goes nowhere. The press does not press SAVE either, so SAVE is not left down
+// and its next click saves the date that stayed.
+TEST_F(FRM_BANKTest, AClickOnSaveOverARefusedDateUnderTheModalBox)
+{
+    openForm();
+    QApplication::setActiveWindow(form_);
+    fillEntry(QStringLiteral("250"), QStringLiteral("8"));
+    form_->DTPCHEQUEDATE->setDate(QDate(2025, 4, 15));
+    clickDatePart(form_->DTPCHEQUEDATE, 0);
+    QTest::keyClicks(form_->DTPCHEQUEDATE, QStringLiteral("31"));
+
+    QWindow *window = form_->windowHandle();
+    const QPoint save =
+        window->mapFromGlobal(form_->cmdlogin->mapToGlobal(form_->cmdlogin->rect().center()));
+    QString said;
+    QTimer::singleShot(0, form_, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        said = box->text();
+        QTest::mouseRelease(window, Qt::LeftButton, {}, save);
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    forms::MessageBoxPresenter *scripted = forms::setMessageBoxPresenter(nullptr);
+    QTest::mousePress(window, Qt::LeftButton, {}, save);
+    forms::setMessageBoxPresenter(scripted);
+
+    EXPECT_EQ(said, "31/04/2025 is not a date: the date stays 15/04/2025");
+    EXPECT_FALSE(form_->cmdlogin->isDown());
+    EXPECT_EQ(rowCount(), 0);
+    EXPECT_EQ(form_->TXTAMOUNT->text(), "250");
+
+    QTest::mouseClick(form_->cmdlogin, Qt::LeftButton);
+    EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{Entered});
+    EXPECT_EQ(scalarRaw(QStringLiteral("select CHEQUEDATE from CHEQUETABLE")), "15/04/2025");
+}
+
+// Esc closes the form over a half-typed date as always, with no word about the date.
+TEST_F(FRM_BANKTest, EscOverAHalfTypedDateClosesTheFormWithoutAWord)
+{
+    openForm();
+    QApplication::setActiveWindow(form_);
+    form_->DTPCHEQUEDATE->setDate(QDate(2025, 4, 15));
+    clickDatePart(form_->DTPCHEQUEDATE, 0);
+    QTest::keyClicks(form_->DTPCHEQUEDATE, QStringLiteral("31"));
+    QTest::keyClick(form_->DTPCHEQUEDATE, Qt::Key_Escape);
+    deleteClosedForms();
+
+    EXPECT_TRUE(form_.isNull());
+    EXPECT_TRUE(boxes().shown().empty());
+}
+
+// A cheque picked from the number list shows its own cheque date in " CHEQUE DATE :" (the
+// date the save takes) and its entry date in "DATE :"; the load shows today in both.
+TEST_F(FRM_BANKTest, APickedChequeShowsItsOwnChequeDate)
+{
+    storedCheque(1, 101, QStringLiteral("AXIS"), QStringLiteral("20"));
+    storedCheque(2, 102, QStringLiteral("HDFC"), QStringLiteral("30"));
+    storedCheque(3, 103, QStringLiteral("SBI"), QStringLiteral("40"));
+    execRaw(QStringLiteral("update CHEQUETABLE set CHEQUEDATE = case SN when 1 then "
+                           "'10/12/2026' when 2 then '-' else '9/3/2024' end"));
+    openForm();
+    QApplication::setActiveWindow(form_);
+    EXPECT_EQ(form_->DTPCHEQUEDATE->date(), QDate::currentDate());
+    EXPECT_EQ(form_->DTP->date(), QDate::currentDate());
+
+    // 102 holds no date as its cheque date: the picker keeps the one it shows.
+    const std::tuple<int, QDate, QDate> picks[] = {
+        {2, QDate(2024, 3, 9), QDate(2023, 1, 3)},
+        {1, QDate(2024, 3, 9), QDate(2023, 1, 2)},
+        {0, QDate(2026, 12, 10), QDate(2023, 1, 1)},
+    };
+    for (const auto &[row, chequeDate, entryDate] : picks) {
+        QTest::mouseClick(form_->TXTCHNUMBER, Qt::LeftButton);
+        QTest::keyClick(form_->TXTCHNUMBER, Qt::Key_Down, Qt::AltModifier);
+        QAbstractItemView *list = form_->TXTCHNUMBER->view();
+        while (list->currentIndex().row() != row)
+            QTest::keyClick(list, list->currentIndex().row() < row ? Qt::Key_Down : Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Return);
+
+        EXPECT_EQ(form_->DTPCHEQUEDATE->date(), chequeDate) << "row " << row;
+        EXPECT_EQ(form_->DTP->date(), entryDate) << "row " << row;
+    }
+    EXPECT_TRUE(boxes().shown().empty());
 }
 
 // A cheque number typed by hand is the new cheque's: however the typing ends, it loads

@@ -4,6 +4,7 @@
 #include "support/IsolatedTest.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QTest>
@@ -73,6 +74,9 @@ TEST_F(DatePickerTest, PartsAreTakenAsTyped)
         {"dd/MM/yyyy", 1, "2", QDate(2025, 2, 15), nullptr},
         {"dd/MM/yyyy", 2, "20", shown, "15/04/20 is not a date: the date stays 15/04/2025"},
         {"dd/MM/yyyy", 0, "31", shown, "31/04/2025 is not a date: the date stays 15/04/2025"},
+        {"dd/MM/yyyy", 0, "01011700", shown,
+         "01/01/1700 is before 14/09/1752, the earliest date the program takes: the date stays "
+         "15/04/2025"},
         {"dd MMM yyyy", 0, "31 may 2026", QDate(2026, 5, 31), nullptr},
         {"dd MMM yyyy", 1, "12", QDate(2025, 12, 15), nullptr},
         {"dd MMM yyyy", 1, "x", shown, nullptr},
@@ -97,5 +101,49 @@ TEST_F(DatePickerTest, PartsAreTakenAsTyped)
                                               QString::fromLatin1(c.refusal), forms::vbOKOnly,
                                               forms::vbInformation, "Error in Entry"}));
         }
+    }
+}
+
+// Pasted text (Ctrl+V) after a click on a part, and maybe a digit typed: what the picker
+// holds after Tab, and what it says. A single part goes into the part clicked, or the one
+// being typed; a text of more parts is a whole date, typed from the first part.
+TEST_F(DatePickerTest, PastedTextGoesTheTypedRoad)
+{
+    struct Case {
+        const char *format;
+        int part;
+        const char *typed;
+        const char *pasted;
+        QDate date;
+        const char *refusal;
+    };
+    const QDate shown(2025, 4, 15);
+    const Case cases[] = {
+        {"dd/MM/yyyy", 1, "", "12", QDate(2025, 12, 15), nullptr},
+        {"dd MMM yyyy", 1, "", "may", QDate(2025, 5, 15), nullptr},
+        {"dd MMM yyyy", 1, "", "31 03 2026", QDate(2026, 3, 31), nullptr},
+        {"dd/MM/yyyy", 0, "3", "1", shown, "31/04/2025 is not a date: the date stays 15/04/2025"},
+        {"dd/MM/yyyy", 0, "", "1/1/1700", shown,
+         "1/1/1700 is before 14/09/1752, the earliest date the program takes: the date stays "
+         "15/04/2025"},
+        {"dd/MM/yyyy", 0, "", "31/12/2025/", QDate(2025, 12, 31), nullptr},
+        {"dd/MM/yyyy", 0, "", "", shown, nullptr},
+    };
+    for (const Case &c : cases) {
+        boxes.clear();
+        QDateEdit *box = picker(c.format);
+        box->setDate(shown);
+        clickDatePart(box, c.part);
+        QTest::keyClicks(box, QString::fromLatin1(c.typed));
+        QApplication::clipboard()->setText(QString::fromLatin1(c.pasted));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Tab);
+
+        EXPECT_EQ(box->date().toString(Qt::ISODate), c.date.toString(Qt::ISODate)) << c.pasted;
+        std::vector<forms::MessageBoxRecord> refusals;
+        if (c.refusal)
+            refusals.push_back({QString::fromLatin1(c.refusal), forms::vbOKOnly,
+                                forms::vbInformation, "Error in Entry"});
+        EXPECT_EQ(boxes.shown(), refusals) << c.pasted;
     }
 }

@@ -14,14 +14,16 @@
 using forms::filterKeyAscii;
 
 // ASCII letters and the four signs after them turn into capitals and their neighbours;
-// beyond ASCII only letters change, to their capitals.
+// beyond ASCII only letters change, to their capitals, and only to capitals within
+// Latin-1 (those of µ, ÿ and ğ lie beyond it).
 TEST(KeyFilterTest, dropsTheApostropheAndMakesCapitalsOfLetters)
 {
     const std::pair<char16_t, char16_t> codes[] = {
         {u'\'', 0},  {u'a', u'A'}, {u'z', u'Z'},   {u'{', u'['},   {u'~', u'^'},
         {127, 95},   {96, 96},     {u'A', u'A'},   {u'7', u'7'},   {27, 27},
-        {8, 8},      {u'é', u'É'}, {u'ÿ', u'Ÿ'},   {u'ğ', u'Ğ'},   {u'É', u'É'},
+        {8, 8},      {u'é', u'É'}, {u'ÿ', u'ÿ'},   {u'ğ', u'ğ'},   {u'É', u'É'},
         {u'£', u'£'}, {u'½', u'½'}, {u'°', u'°'},  {u'€', u'€'},   {u'ß', u'ß'},
+        {u'µ', u'µ'},
     };
     for (const auto &[typed, received] : codes)
         EXPECT_EQ(filterKeyAscii(typed), received) << "code " << int(typed);

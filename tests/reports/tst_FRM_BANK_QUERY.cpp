@@ -15,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <cmath>
 
 namespace {
@@ -156,5 +157,55 @@ TEST_F(FRM_BANK_QUERYTest, APickerTakesTheDateTypedIntoIt)
     EXPECT_EQ(selectionFormulas(),
               QStringList{"SelectionFormula = {BANK.DATEOFENTRY} >= date(2025,4,15) and "
                           "{BANK.DATEOFENTRY} <= date(2026,3,31)"});
+    EXPECT_TRUE(boxes().shown().empty());
+}
+
+// Each picker takes a pasted date as it takes a typed one: by Ctrl+V, Shift+Insert and
+// the menu's Paste, a date that exists exactly, anything else refused with its message.
+TEST_F(FRM_BANK_QUERYTest, APickerTakesAPastedDateAsATypedOne)
+{
+    QApplication::setActiveWindow(workspace);
+    EXPECT_EQ(
+        pastesNotTakenAsTyped({form->DTPfrom, form->DTPto}, boxes()).join(u'\n').toStdString(), "");
+    EXPECT_TRUE(CR->writes().isEmpty());
+}
+
+// A report button clicked or pressed with Space over a typed date that is refused runs
+// no report: the date's message is all that happens. Esc over such a date closes the
+// window without a word.
+TEST_F(FRM_BANK_QUERYTest, ARefusedTypedDateRunsNoReport)
+{
+    QApplication::setActiveWindow(workspace);
+    const forms::MessageBoxRecord refusal{
+        QStringLiteral("31 Apr 2025 is not a date: the date stays 15 Apr 2025"), forms::vbOKOnly,
+        forms::vbInformation, QStringLiteral("Error in Entry")};
+    for (QDateEdit *picker : {form->DTPfrom, form->DTPto}) {
+        for (QPushButton *button : {form->cmdasCashCheque, form->cmdall}) {
+            for (const bool space : {false, true}) {
+                const std::string what = picker->objectName().toStdString() + ", "
+                                         + button->objectName().toStdString()
+                                         + (space ? " by Space" : " by a click");
+                boxes().clear();
+                picker->setDate(QDate(2025, 4, 15));
+                clickDatePart(picker, 0);
+                QTest::keyClicks(picker, QStringLiteral("31"));
+                if (space)
+                    QTest::keyClick(button, Qt::Key_Space);
+                else
+                    QTest::mouseClick(button, Qt::LeftButton);
+                EXPECT_EQ(boxes().shown(), std::vector<forms::MessageBoxRecord>{refusal}) << what;
+                EXPECT_EQ(picker->date(), QDate(2025, 4, 15)) << what;
+                EXPECT_FALSE(button->isDown()) << what;
+            }
+        }
+    }
+    EXPECT_TRUE(CR->writes().isEmpty());
+
+    boxes().clear();
+    clickDatePart(form->DTPto, 0);
+    QTest::keyClicks(form->DTPto, QStringLiteral("31"));
+    QTest::keyClick(form->DTPto, Qt::Key_Escape);
+    deleteClosedForms();
+    EXPECT_TRUE(form.isNull());
     EXPECT_TRUE(boxes().shown().empty());
 }

@@ -1,15 +1,22 @@
 #pragma once
 
+#include "platform/forms/ScriptedMessageBoxes.h"
+
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <initializer_list>
 #include <utility>
 
@@ -116,6 +123,87 @@ inline QStringList datesNotTakenAsTyped(std::initializer_list<QDateEdit *> picke
                                       doubleClick ? QStringLiteral(" after a double click")
                                                   : QString(),
                                       picker->date().toString(Qt::ISODate));
+            }
+        }
+    }
+    return wrong;
+}
+
+// The ways a person pastes into a date picker: Ctrl+V, Shift+Insert, and Paste in the
+// menu that a right click on its text opens.
+enum class PasteBy { CtrlV, ShiftInsert, Menu };
+
+// Puts the text on the clipboard, clicks the picker's day, selects all (Ctrl+A) and
+// pastes the text in that way.
+inline void pasteDate(QDateEdit *picker, const QString &text, PasteBy way)
+{
+    QApplication::clipboard()->setText(text);
+    clickDatePart(picker, 0);
+    QTest::keyClick(picker, Qt::Key_A, Qt::ControlModifier);
+    if (way == PasteBy::CtrlV) {
+        QTest::keyClick(picker, Qt::Key_V, Qt::ControlModifier);
+    } else if (way == PasteBy::ShiftInsert) {
+        QTest::keyClick(picker, Qt::Key_Insert, Qt::ShiftModifier);
+    } else {
+        // Clicks Paste once the menu is open; the right click goes through the window,
+        // as the mouse's does, so that the window opens the menu.
+        QTimer::singleShot(0, [] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            for (QAction *action : menu ? menu->actions() : QList<QAction *>()) {
+                if (action->text().startsWith(QStringLiteral("&Paste")))
+                    QTest::mouseClick(menu, Qt::LeftButton, {},
+                                      menu->actionGeometry(action).center());
+            }
+        });
+        auto *text = picker->findChild<QLineEdit *>();
+        QWindow *window = picker->window()->windowHandle();
+        QTest::mouseClick(window, Qt::RightButton, {},
+                          window->mapFromGlobal(text->mapToGlobal(text->rect().center())));
+        // Offscreen, the window is not made active again when the menu closes.
+        if (!QApplication::activeWindow())
+            QApplication::setActiveWindow(picker->window());
+    }
+}
+
+// Pastes dates, impossible dates and texts that are no date into each picker showing
+// 15/04/2025, in each way; gives every case in which the picker does not take the text
+// as it takes a typed one: a date that exists exactly, anything else refused with the
+// typed date's message ("... is not a date: the date stays ...") and the date kept.
+inline QStringList pastesNotTakenAsTyped(std::initializer_list<QDateEdit *> pickers,
+                                         forms::ScriptedMessageBoxes &boxes)
+{
+    const QDate shown(2025, 4, 15);
+    const std::pair<const char *, QDate> pastes[] = {
+        {"31/03/2026", QDate(2026, 3, 31)}, {" 1/5/2026\n", QDate(2026, 5, 1)},
+        {"31/04/2025", QDate()},            {"29/02/2025", QDate()},
+        {"31 Apr 2025", QDate()},           {"next friday", QDate()},
+        {"31/03/2026 10:30", QDate()},
+    };
+    const std::pair<PasteBy, const char *> ways[] = {
+        {PasteBy::CtrlV, "Ctrl+V"}, {PasteBy::ShiftInsert, "Shift+Insert"}, {PasteBy::Menu, "menu"},
+    };
+    QStringList wrong;
+    for (QDateEdit *picker : pickers) {
+        const QString stays = QLocale().toString(shown, picker->displayFormat());
+        for (const auto &[way, wayName] : ways) {
+            for (const auto &[pasted, date] : pastes) {
+                const QString text = QString::fromLatin1(pasted);
+                boxes.clear();
+                picker->setDate(shown);
+                pasteDate(picker, text, way);
+                QTest::keyClick(picker, Qt::Key_Tab);
+                QStringList said;
+                for (const forms::MessageBoxRecord &box : boxes.shown())
+                    said << QStringLiteral("%1 (%2, %3)").arg(box.text).arg(box.icon).arg(
+                        box.title);
+                const QStringList expected =
+                    date.isValid() ? QStringList()
+                                   : QStringList{text.trimmed() + " is not a date: the date stays "
+                                                 + stays + " (64, Error in Entry)"};
+                if (picker->date() != (date.isValid() ? date : shown) || said != expected)
+                    wrong << QStringLiteral("%1, %2 \"%3\": %4, said [%5]")
+                                 .arg(picker->objectName(), QString::fromLatin1(wayName), text,
+                                      picker->date().toString(Qt::ISODate), said.join(u'|'));
             }
         }
     }

@@ -115,6 +115,9 @@ QDate DateEntry::date() const
 {
     int day = 0, month = 0, year = 0;
     for (const Part &part : parts_) {
+        // A year left at fewer digits than its format's is no year yet (20 is not 2020).
+        if (part.kind == Kind::Year && !part.typed.isEmpty() && part.typed.size() < digitsOf(true))
+            return QDate();
         const int value = valueOf(part);
         (part.kind == Kind::Day ? day : part.kind == Kind::Year ? year : month) = value;
     }

@@ -38,7 +38,8 @@ public:
     int selectionStart() const;
     int selectionLength() const;
 
-    // The date the typed parts make; invalid where they make none.
+    // The date the typed parts make; invalid where they make none, as where a year is
+    // left short of its four digits.
     QDate date() const;
 
     // The part that a cursor position falls in, in a text of this format.

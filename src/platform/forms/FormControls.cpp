@@ -1,9 +1,6 @@
 #include "platform/forms/FormControls.h"
 
-#include "platform/forms/DatePicker.h"
-
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -82,10 +79,10 @@ QComboBox *comboBox(QWidget *container, const char *name, const QRect &twips, co
     return box;
 }
 
-QDateEdit *datePicker(QWidget *container, const char *name, const QRect &twips,
-                      const QFont &font, const QString &displayFormat)
+DatePicker *datePicker(QWidget *container, const char *name, const QRect &twips, const QFont &font,
+                       const QString &displayFormat)
 {
-    QDateEdit *picker = place(new DatePicker(container), name, twips, font);
+    DatePicker *picker = place(new DatePicker(container), name, twips, font);
     picker->setCalendarPopup(true);
     picker->setDisplayFormat(displayFormat);
     return picker;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/forms/DatePicker.h"
 #include "platform/forms/Twips.h"
 
 #include <QColor>
@@ -10,7 +11,6 @@
 #include <initializer_list>
 
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -52,8 +52,8 @@ QComboBox *comboBox(QWidget *container, const char *name, const QRect &twips,
 
 // A date picker that drops a calendar down and shows its date in the display format;
 // Tab moves on to the next control.
-QDateEdit *datePicker(QWidget *container, const char *name, const QRect &twips,
-                      const QFont &font, const QString &displayFormat);
+DatePicker *datePicker(QWidget *container, const char *name, const QRect &twips, const QFont &font,
+                       const QString &displayFormat);
 
 QPushButton *button(QWidget *container, const char *name, const QString &caption,
                     const QRect &twips, const QFont &font);

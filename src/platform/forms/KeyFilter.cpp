@@ -14,6 +14,16 @@ namespace {
 constexpr int Escape = 27;
 constexpr int Apostrophe = 39;
 constexpr int LastAscii = 127;
+constexpr int LastLatin1 = 255;
+
+// The capital of a character where it lies within Latin-1, as the system's codes do;
+// else the character itself (the capitals of µ and ÿ are Greek and Latin Extended-A
+// letters, which the keyboard that typed them does not type).
+int latin1CapitalOf(int code)
+{
+    const char16_t capital = QChar(code).toUpper().unicode();
+    return capital <= LastLatin1 ? capital : code;
+}
 
 // The code a key press types: 27 for Esc, the character of a key that types one
 // character, else 0.
@@ -26,25 +36,17 @@ int keyAsciiOf(const QKeyEvent &key)
     return key.text().at(0).unicode();
 }
 
-// Key codes of letters are those of their capitals.
-int keyOfCode(int keyAscii)
-{
-    const QChar character(keyAscii);
-    const char16_t capital = character.toUpper().unicode();
-    return capital <= 255 ? capital : keyAscii;
-}
-
 } // namespace
 
 // Lowering every code above 96 by 32 makes capitals of ASCII letters only: beyond
-// ASCII it would turn é into © and lose £ or °, so there a letter is upper-cased and
-// anything else kept as typed.
+// ASCII it would turn é into © and lose £ or °, so there a letter becomes its capital
+// where that lies within Latin-1, and anything else is kept as typed.
 int filterKeyAscii(int keyAscii)
 {
     if (keyAscii == Apostrophe)
         return 0;
     if (keyAscii > LastAscii)
-        return QChar(keyAscii).toUpper().unicode();
+        return latin1CapitalOf(keyAscii);
     if (keyAscii > 96)
         return keyAscii - 32;
     return keyAscii;
@@ -98,7 +100,8 @@ void KeyPreview::unloadForm()
 
 void KeyPreview::deliver(QObject *receiver, const QKeyEvent &key, int keyAscii)
 {
-    QKeyEvent replacement(QEvent::KeyPress, keyOfCode(keyAscii), key.modifiers(),
+    // Key codes of letters are those of their capitals.
+    QKeyEvent replacement(QEvent::KeyPress, latin1CapitalOf(keyAscii), key.modifiers(),
                           QString(QChar(keyAscii)), key.isAutoRepeat(), key.count());
     const QPointer<KeyPreview> stillHere(this);
     replacement_ = &replacement;
