@@ -11,6 +11,10 @@ public:
 
     // Creates the file when it is absent; returns false with a reason when it cannot.
     bool createIfAbsent(const QString &path, QString *error = nullptr) const;
+    // As createIfAbsent, but a register the user kept at `earlier` (the folder the program
+    // ran from before) is copied in its place when there is one, so no cheque is lost.
+    bool copyOrCreateIfAbsent(const QString &path, const QString &earlier,
+                              QString *error = nullptr) const;
 
 private:
     QString schemaPath_;

@@ -19,9 +19,14 @@ class Control;
 // recordset.
 class CHEQUECLASS {
 public:
-    // The Boolean results are false on every road but those of FindChequeDeposited,
-    // InsertIntoCheque and the cheque lookups, deliberately: the callers never read them,
-    // and the members keep the signatures callers rely on.
+    // Six members answer true on one road each: AssignToVariable and AssignToVariableDATA
+    // when they showed an error an earlier statement left pending (the cheque entry then
+    // stores nothing), InsertIntoCheque when it stored the cheque, FindChequeDETAIL and
+    // FindChequeDETAILAsPerChNo when the cheque became the current one, and
+    // FindChequeDeposited when the cheque was already deposited. The other Boolean results
+    // are false on every road, deliberately: no caller reads them, and the members keep the
+    // signatures callers rely on.
+
     // Layout profiles.
     bool AssignToVariableDATA(forms::Control &name, forms::Control &acPayLeft,
                               forms::Control &acPayTop, forms::Control &dateLeft,

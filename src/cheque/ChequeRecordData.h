@@ -9,15 +9,12 @@
 
 // The current cheque: the columns of the cheque register in table order.
 struct ChequeRecordData {
-    // The runtime's zero date, which a date field holds until it is set.
-    static inline const QDate ZeroDate{1899, 12, 30};
-
     std::int16_t SN = 0;
     QString BANKNAME;
     QString BANKBRANCH;
     QString ACCOUNTNUMBER;
     QString ACCOUNTHOLDER;
-    QDate DATEOFENTRY = ZeroDate;
+    QDate DATEOFENTRY = rt::ZeroDate;
     double AMOUNT = 0;
     QString AMOUNTINWORD;
     double CHEQUENUMBER = 0;
@@ -33,8 +30,8 @@ struct ChequeRecordData {
     double INTREM2 = 0;
     double INTREM3 = 0;
     double INTREM4 = 0;
-    QDate DATEREM1 = ZeroDate;
-    QDate DATEREM2 = ZeroDate;
+    QDate DATEREM1 = rt::ZeroDate;
+    QDate DATEREM2 = rt::ZeroDate;
 };
 
 // The columns of the cheque register in table order, with the field of each.

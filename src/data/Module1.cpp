@@ -12,9 +12,6 @@ namespace Module1 {
 
 namespace {
 
-// The zero date of the runtime: the start of its date scale.
-const QDate ZeroDate(1899, 12, 30);
-
 struct SharedObjects {
     ado::Connection connection;
     ado::Recordset recordset;
@@ -23,8 +20,8 @@ struct SharedObjects {
     ado::Recordset recordset4;
     QString sql;
     rt::Variant dsnResult;
-    QDate periodFrom = ZeroDate;
-    QDate periodTo = ZeroDate;
+    QDate periodFrom = rt::ZeroDate;
+    QDate periodTo = rt::ZeroDate;
 };
 
 SharedObjects &shared()

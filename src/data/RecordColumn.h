@@ -4,6 +4,7 @@
 #include "platform/ado/Recordset.h"
 #include "platform/forms/Control.h"
 #include "platform/runtime/Conversions.h"
+#include "platform/runtime/Variant.h"
 
 #include <QDate>
 #include <QString>
@@ -25,9 +26,6 @@ struct RecordColumn {
 };
 
 namespace RecordColumns {
-
-// The runtime's zero date, which a record's date field holds until it is set.
-inline const QDate ZeroDate{1899, 12, 30};
 
 // The value of one column as it goes into a statement: text quoted, a number bare, a
 // date between # signs. The object is the record or a class built on it.

@@ -16,7 +16,7 @@ struct BankRecord : SpareColumns {
     QString BANKBRANCH_;
     QString ACCOUNTNUMBER_;
     QString ACCOUNTHOLDER_;
-    QDate DATEOFENTRY_ = RecordColumns::ZeroDate;
+    QDate DATEOFENTRY_ = rt::ZeroDate;
     double AMOUNT_ = 0;
     QString AMOUNTINWORD_;
     QString CHEQUEORCASH_; // "CASH", "CHEQUE" or "DRAFT"

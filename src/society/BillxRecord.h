@@ -14,7 +14,7 @@
 // the line was copied in.
 struct BillxRecord : SpareColumns {
     std::int16_t SN_ = 0;
-    QDate DATEX_ = RecordColumns::ZeroDate;
+    QDate DATEX_ = rt::ZeroDate;
     std::int16_t BILLSERIALNUMBER_ = 0;
     std::int16_t BILLMONTH_ = 0;
     std::int16_t BILLYEAR_ = 0;

@@ -15,9 +15,9 @@
 // day the line was copied in.
 struct DetailsOfDepositeRecord : SpareColumns {
     std::int16_t SN_ = 0; // the current receipt number
-    QDate DATEOFDEPOSITE_ = RecordColumns::ZeroDate;
+    QDate DATEOFDEPOSITE_ = rt::ZeroDate;
     std::int16_t BILLNUMBER_ = 0;
-    QDate BILLDATE_ = RecordColumns::ZeroDate;
+    QDate BILLDATE_ = rt::ZeroDate;
     std::int16_t BILLSERIALNUMBER_ = 0;
     std::int16_t BILLMONTH_ = 0;
     std::int16_t BILLYEAR_ = 0;

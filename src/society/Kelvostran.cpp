@@ -160,7 +160,7 @@ bool Kelvostran::Assignx(const QString &NAMEX, const QString &WING, const QStrin
     NOMINEEAGE_ = NOMINEEAGE;
     NOMINEERELATION_ = NOMINEERELATION;
     DATEOFENTRY_ = DATEOFENTRY;
-    setUnused(RecordColumns::ZeroDate);
+    setUnused(rt::ZeroDate);
     return false;
 }
 

@@ -20,19 +20,19 @@ struct MemberxRecord : SpareColumns {
     QString GUARDIANADDRESS_;
     double MONTHLYINCOME_ = 0;
     QString OCCUPATION_;
-    QDate DOB_ = RecordColumns::ZeroDate;
+    QDate DOB_ = rt::ZeroDate;
     QString PREADDRESS_;
     QString PRECITY_;
     QString PMTADDRESS_;
     QString PMTCITY_;
     QString PHONE_;
-    QDate DOFJOINING_ = RecordColumns::ZeroDate;
+    QDate DOFJOINING_ = rt::ZeroDate;
     QString DOFLEAVING_; // "-" while a member
     QString NOMINEENAME_;
     QString NOMINEEADDRESS_;
     std::int16_t NOMINEEAGE_ = 0;
     QString NOMINEERELATION_;
-    QDate DATEOFENTRY_ = RecordColumns::ZeroDate;
+    QDate DATEOFENTRY_ = rt::ZeroDate;
 };
 
 // The columns of Memberx in table order, each with its field.

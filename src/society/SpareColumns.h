@@ -16,8 +16,8 @@ struct SpareColumns {
     double INTREM2_ = 0;
     double INTREM3_ = 0;
     double INTREM4_ = 0;
-    QDate DATEREM1_ = RecordColumns::ZeroDate;
-    QDate DATEREM2_ = RecordColumns::ZeroDate;
+    QDate DATEREM1_ = rt::ZeroDate;
+    QDate DATEREM2_ = rt::ZeroDate;
 
     // What a copy from the controls puts into the spares: "-" for text, 0 for numbers,
     // the date given for dates.

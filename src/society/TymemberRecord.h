@@ -12,7 +12,7 @@
 struct TymemberRecord {
     std::int16_t SN_ = 0;
     double MEMBERNUMBER_ = 0;
-    QDate DATEX_ = RecordColumns::ZeroDate;
+    QDate DATEX_ = rt::ZeroDate;
     QString FEETYPE_;
     QString ENTRYKIND_;               // "Bill" or "Receipt"
     std::int16_t DOCUMENTNUMBER_ = 0; // the bill or receipt number

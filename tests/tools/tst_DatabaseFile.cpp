@@ -1,4 +1,5 @@
 #include "support/ChequeDatabaseFile.h"
+#include "support/LockHeldElsewhere.h"
 #include "support/RawDatabase.h"
 
 
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
 #include <vector>
 #include <sqlite3.h>
 
@@ -19,6 +21,24 @@ QStringList columnsOf(RawDatabase &db, const QString &table)
 {
     return db.rows(QStringLiteral("select group_concat(name, ',') from pragma_table_info('%1')")
                        .arg(table));
+}
+
+// The bytes of a file, empty when there is none.
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A register holding one cheque, issued to `payee`.
+void registerWithCheque(const QString &path, const QString &payee)
+{
+    ASSERT_TRUE(chequeDatabaseFile().createIfAbsent(path));
+    ASSERT_EQ(RawDatabase(path).exec(
+                  QStringLiteral("insert into CHEQUETABLE (SN, CHEQUENUMBER, CHEQUEISSUEDTO) "
+                                 "values(1, 100, '%1')")
+                      .arg(payee)),
+              SQLITE_OK);
 }
 
 class DatabaseFileTest : public ::testing::Test {
@@ -145,6 +165,66 @@ TEST_F(DatabaseFileTest, ExistingFileIsLeftByteForByteUntouched)
     EXPECT_EQ(QFileInfo(path()).lastModified(), modified);
     EXPECT_EQ(RawDatabase(path()).rows("select Userx from UserTable where ID = 2"),
               QStringList{"CLERK"});
+}
+
+TEST_F(DatabaseFileTest, AnEarlierRegisterIsCopiedOnlyWhereThereIsNoneAndNeverChanged)
+{
+    enum class Earlier { None, Register, HeldByAWriter, NoDatabase };
+    struct Case {
+        const char *name;
+        bool ownRegister;
+        Earlier earlier;
+        bool laidOut;
+        QStringList cheques;
+    };
+    const Case cases[] = {
+        {"no register anywhere: a new one", false, Earlier::None, true, {}},
+        {"an earlier register only: its copy", false, Earlier::Register, true, {"EARLIER"}},
+        {"a register of its own: kept", true, Earlier::Register, true, {"OWN"}},
+        {"an earlier register another program writes: refused", false, Earlier::HeldByAWriter,
+         false, {}},
+        {"an earlier file that is no register: refused", false, Earlier::NoDatabase, false, {}},
+    };
+    for (const Case &row : cases) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir top;
+        ASSERT_TRUE(QDir(top.path()).mkdir(QStringLiteral("home")));
+        const QString home = top.filePath(QStringLiteral("home"));
+        const QString path = home + QStringLiteral("/Cheque.mdb");
+        const QString earlier = top.filePath(QStringLiteral("Cheque.mdb"));
+        if (row.ownRegister)
+            registerWithCheque(path, QStringLiteral("OWN"));
+        if (row.earlier == Earlier::NoDatabase) {
+            QFile file(earlier);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("not a database");
+        } else if (row.earlier != Earlier::None) {
+            registerWithCheque(earlier, QStringLiteral("EARLIER"));
+        }
+        std::optional<LockHeldElsewhere> writer;
+        if (row.earlier == Earlier::HeldByAWriter)
+            writer.emplace(earlier, QString(), std::chrono::seconds(30));
+        const QByteArray earlierBefore = contentsOf(earlier);
+        const QByteArray ownBefore = contentsOf(path);
+
+        QString reason;
+        EXPECT_EQ(chequeDatabaseFile().copyOrCreateIfAbsent(path, earlier, &reason), row.laidOut)
+            << qPrintable(reason);
+
+        EXPECT_EQ(reason.isEmpty(), row.laidOut) << qPrintable(reason);
+        EXPECT_EQ(contentsOf(earlier), earlierBefore);
+        if (row.ownRegister) {
+            EXPECT_EQ(contentsOf(path), ownBefore);
+        }
+        EXPECT_EQ(QDir(home).entryList(QDir::Files),
+                  row.laidOut ? QStringList{"Cheque.mdb"} : QStringList{})
+            << "no building file is left behind";
+        if (row.laidOut) {
+            RawDatabase db(path);
+            EXPECT_EQ(db.rows("select CHEQUEISSUEDTO from CHEQUETABLE"), row.cheques);
+            EXPECT_EQ(db.rows("select Userx from UserTable"), QStringList{"Admin"});
+        }
+    }
 }
 
 TEST_F(DatabaseFileTest, FileThatIsNoDatabaseIsLeftAlone)

@@ -10,14 +10,13 @@ namespace rt {
 namespace {
 
 // A date as a number counts days from the zero date, as the runtime stores dates.
-const QDate zeroDate(1899, 12, 30);
 // The runtime's dates run from 1 January 100 to 31 December 9999.
 constexpr double firstDateSerial = -657434;
 constexpr double lastDateSerial = 2958465;
 
 double dateSerial(const QDate &date)
 {
-    return static_cast<double>(zeroDate.daysTo(date));
+    return static_cast<double>(ZeroDate.daysTo(date));
 }
 
 QDate dateFromSerial(double serial)
@@ -25,7 +24,7 @@ QDate dateFromSerial(double serial)
     const double days = std::trunc(serial);
     if (!(days >= firstDateSerial && days <= lastDateSerial))
         throw RuntimeError::overflow();
-    return zeroDate.addDays(static_cast<qint64>(days));
+    return ZeroDate.addDays(static_cast<qint64>(days));
 }
 
 // The runtime's True is -1.

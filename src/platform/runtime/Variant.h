@@ -7,6 +7,10 @@
 
 namespace rt {
 
+// The date the runtime counts days from: an empty value read as a date, and what a date
+// field of a record holds until it is set.
+inline const QDate ZeroDate{1899, 12, 30};
+
 // An untyped value as the data layer and the controls hand it around. Every conversion
 // goes through the functions of Conversions.h, so a value converts the same way
 // wherever it is read.
