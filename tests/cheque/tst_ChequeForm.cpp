@@ -191,9 +191,9 @@ TEST_F(ChequeFormTest, ATextThePaperOrTheFaceWouldCutIsRefusedAndNothingPrints)
         std::int16_t orientation;
         QString refusal; // empty: the cheque prints
     } cases[] = {
-        {"the date past the portrait page", 2, 10760, 1,
+        {"the date past the portrait page", 2, 10840, 1,
          cut("Date", "right", "portrait page", ", or choose Landscape")},
-        {"the same date on a landscape page", 2, 10760, 2, {}},
+        {"the same date on a landscape page, its ink within the face", 2, 10840, 2, {}},
         {"the date past the face", 2, 11500, 2, cut("Date", "right", "cheque")},
         {"the account number across the face's bottom", 11, 5400, 2,
          cut("A/c No", "bottom", "cheque")},
@@ -202,6 +202,12 @@ TEST_F(ChequeFormTest, ATextThePaperOrTheFaceWouldCutIsRefusedAndNothingPrints)
         {"the signature, which never prints, past the page", 12, 11500, 1, {}},
     };
     storedCheque(5, QStringLiteral("ACME TRADERS"));
+    const auto dateArea = [](const Positions &p) { return QRect(p[2], p[3] - 60, 1700, 420); };
+    ModuleData::ChequeRecord().CHEQUENUMBER = 5;
+    useProfile(Axis);
+    printFace();
+    const int wholeDateInk = onlyPrint().inkWithin(dateArea(Axis));
+    ASSERT_GT(wholeDateInk, 0);
     for (const auto &c : cases) {
         QDir(programFolder() + QStringLiteral("/Printed")).removeRecursively();
         boxes().clear();
@@ -224,6 +230,9 @@ TEST_F(ChequeFormTest, ATextThePaperOrTheFaceWouldCutIsRefusedAndNothingPrints)
         EXPECT_TRUE(boxes().shown().empty()) << c.road;
         const PrintedPage page = onlyPrint();
         expectChequeAt(page, moved, QStringLiteral("ACME TRADERS"));
+        // Whole: a date cut at the face's or the paper's edge has less ink than one
+        // printed where nothing cuts it.
+        EXPECT_EQ(page.inkWithin(dateArea(moved)), wholeDateInk) << c.road;
     }
 }
 

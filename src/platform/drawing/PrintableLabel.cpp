@@ -25,11 +25,16 @@ int textFlags(const PrintableLabel &label)
     return label.alignment | Qt::AlignTop | (label.fitted ? 0 : Qt::TextWordWrap);
 }
 
+// A caption of one line is its ink: the characters' boxes run a few twips past it on
+// either side, and only ink can be cut. Wrapped lines are taken whole.
 QRectF textTwips(const PrintableLabel &label)
 {
-    const QRectF lines = QFontMetricsF(fontInTwips(label))
-                             .boundingRect(label.twips, textFlags(label), label.caption);
-    return label.fitted ? lines : lines.intersected(label.twips);
+    const QFontMetricsF metrics(fontInTwips(label));
+    QRectF text = metrics.boundingRect(label.twips, textFlags(label), label.caption);
+    if (text.height() <= metrics.height())
+        text = metrics.tightBoundingRect(label.caption)
+                   .translated(text.left(), text.top() + metrics.ascent());
+    return label.fitted ? text : text.intersected(label.twips);
 }
 
 } // namespace printer

@@ -36,8 +36,8 @@ QFont fontInTwips(const PrintableLabel &label);
 // breaks unless it is fitted already.
 int textFlags(const PrintableLabel &label);
 
-// Where the caption's lines stand on paper, in twips: within the label's box, which
-// cuts whatever of a wrapped caption overflows it.
+// Where the caption's ink stands on paper, in twips (a wrapped caption's whole lines):
+// within the label's box, which cuts whatever of a wrapped caption overflows it.
 QRectF textTwips(const PrintableLabel &label);
 
 } // namespace printer
