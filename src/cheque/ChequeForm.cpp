@@ -156,7 +156,7 @@ bool ChequeForm::FillChequeFace()
 bool ChequeForm::refusesATextCut(const printer::Printer &printer)
 {
     const QSizeF face = clientSizeTwips();
-    const QSizeF paper(printer.Width(), printer.Height());
+    const QSizeF paper = printer.paperTwips();
     const auto outside =
         fields_->firstTextOutside(fromCorner(face).intersected(fromCorner(paper)));
     if (!outside)

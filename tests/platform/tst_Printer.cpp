@@ -119,10 +119,10 @@ TEST_F(PrinterTest, LandscapeTurnsThePageButKeepsTheTwips)
 
     // The paper the printer names is the one the page goes on; asking prints nothing.
     printer().setOrientation(2);
-    const QSizeF landscapePaper(printer().Width(), printer().Height());
+    const QSizeF landscapePaper = printer().paperTwips();
     const PrintedPage landscape(printOnePage(page));
     printer().setOrientation(1);
-    const QSizeF portraitPaper(printer().Width(), printer().Height());
+    const QSizeF portraitPaper = printer().paperTwips();
     EXPECT_EQ(printedFiles(folder_.path()).size(), 1);
     const PrintedPage portrait(printOnePage(page));
     EXPECT_NEAR(portraitPaper.width(), portrait.sizeTwips().width(), 1);

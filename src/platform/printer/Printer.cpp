@@ -123,16 +123,6 @@ void Printer::setOrientation(const std::int16_t &orientation)
     orientation_ = orientation;
 }
 
-double Printer::Width() const
-{
-    return paperTwips().width();
-}
-
-double Printer::Height() const
-{
-    return paperTwips().height();
-}
-
 // Asked of a device like the one the next document goes to, which is never begun: no
 // file is made and nothing reaches a printer.
 QSizeF Printer::paperTwips() const

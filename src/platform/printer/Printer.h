@@ -25,9 +25,9 @@ public:
     // Any other value raises error 380 and keeps the orientation.
     void setOrientation(const std::int16_t &orientation);
     // The paper the next page goes on, in twips, in the current orientation: all of it
-    // prints, from its top-left corner.
-    double Width() const;
-    double Height() const;
+    // prints, from its top-left corner. Width and height come together: each asking
+    // makes a device like the next one.
+    QSizeF paperTwips() const;
 
     // Draws the form's visible labels, cut at the edges of its client area, as one
     // page, starting a document when none is open. A printer that cannot start raises
@@ -49,7 +49,6 @@ private:
     Printer();
     ~Printer();
 
-    QSizeF paperTwips() const;
     void startDocument(const QString &jobName);
     void startPage(const QString &jobName);
 
