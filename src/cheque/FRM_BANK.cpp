@@ -336,11 +336,15 @@ void FRM_BANK::ClearChequeEntry()
 }
 
 // The serials and the cheque numbers after a change of the register; the lowest
-// cheque is loaded again by the number list's selection.
+// cheque is loaded again by the number list's selection. The cheque date stays as it
+// was: the day's next cheque is typed under it, and the lowest cheque's date, months
+// old, must not slip onto it unseen.
 void FRM_BANK::refillNumbers()
 {
+    const QDate chequeDate = DTPCHEQUEDATE->date();
     cheque().FillSN(controls_->CmbDNumber);
     cheque().FillChequeNUMBER(controls_->TXTCHNUMBER);
+    DTPCHEQUEDATE->setDate(chequeDate);
 }
 
 void FRM_BANK::cmdDELET_Click()
@@ -367,8 +371,8 @@ void FRM_BANK::TXTCHNUMBER_Click()
     }
     cheque().FindChequeDETAILAsPerChNo(chequeNumber);
     controls_->copy(cheque(), &CHEQUECLASS::AssigntToOBJECT);
-    // The save takes the cheque date from " CHEQUE DATE :", so the cheque shown shows its
-    // own there; a stored text that is no date leaves the picker as it was.
+    // The save takes the cheque date from " CHEQUE DATE :", so a cheque picked from the
+    // list shows its own there; a stored text that is no date leaves the picker as it was.
     try {
         DTPCHEQUEDATE->setDate(rt::dateFromShortText(ModuleData::ChequeRecord().CHEQUEDATE));
     } catch (const rt::RuntimeError &) {

@@ -299,6 +299,49 @@ TEST_F(FRM_BANKTest, AnEmptyChequeNumberStoresAndClearsNothingSilently)
     EXPECT_EQ(form_->TXTIssuedBy->text(), "-");
 }
 
+// A day's cheques typed one after another keep the cheque date typed for the first,
+// through SAVE and DELETE, though the lowest cheque shown again carries another.
+TEST_F(FRM_BANKTest, TheTypedChequeDateStaysForTheDaysNextCheques)
+{
+    storedCheque(1, 100001, QStringLiteral("AXIS"), QStringLiteral("20"));
+    execRaw(QStringLiteral("update CHEQUETABLE set CHEQUEDATE = '15/03/2025'"));
+    openForm();
+    QApplication::setActiveWindow(form_);
+    const auto typeCheque = [this](const QString &number) {
+        form_->TXTAMOUNT->clear();
+        QTest::keyClicks(form_->TXTAMOUNT, QStringLiteral("4000"));
+        form_->TXTCHNUMBER->clearEditText();
+        form_->TXTCHNUMBER->setFocus();
+        QTest::keyClicks(form_->TXTCHNUMBER, number);
+    };
+    fillEntry(QString(), QString());
+    clickDatePart(form_->DTPCHEQUEDATE, 0);
+    QTest::keyClicks(form_->DTPCHEQUEDATE, QStringLiteral("01/12/2026"));
+    typeCheque(QStringLiteral("100007"));
+    QTest::mouseClick(form_->cmdlogin, Qt::LeftButton);
+    EXPECT_EQ(form_->DTPCHEQUEDATE->text(), "01/12/2026");
+    EXPECT_EQ(form_->TXTCHNUMBER->currentText(), "");
+
+    typeCheque(QStringLiteral("100008"));
+    QTest::keyClick(form_->TXTCHNUMBER, Qt::Key_Return);
+    EXPECT_EQ(boxes().shown(), (std::vector<MessageBoxRecord>{Entered, Entered}));
+    EXPECT_EQ(rowsRaw(QStringLiteral("select CHEQUENUMBER, CHEQUEDATE from CHEQUETABLE "
+                                     "order by CHEQUENUMBER")),
+              (QStringList{"100001.0|15/03/2025", "100007.0|01/12/2026", "100008.0|01/12/2026"}));
+    EXPECT_EQ(form_->DTPCHEQUEDATE->text(), "01/12/2026");
+
+    form_->TXTCHNUMBER->setFocus();
+    QTest::keyClicks(form_->TXTCHNUMBER, QStringLiteral("100008"));
+    QTest::mouseClick(form_->cmdDELET, Qt::LeftButton);
+    EXPECT_EQ(rowCount(), 2);
+    EXPECT_EQ(form_->cmbBankname->currentText(), "AXIS");
+    EXPECT_EQ(form_->DTPCHEQUEDATE->text(), "01/12/2026");
+
+    // Only a cheque picked from the list shows its own date there.
+    pickFromList(form_->TXTCHNUMBER, 0);
+    EXPECT_EQ(form_->DTPCHEQUEDATE->text(), "15/03/2025");
+}
+
 TEST_F(FRM_BANKTest, DeletesTheChosenNumberAfterAskingYes)
 {
     storedCheque(1, 4, QStringLiteral("HDFC"), QStringLiteral("100"));
@@ -589,12 +632,7 @@ TEST_F(FRM_BANKTest, APickedChequeShowsItsOwnChequeDate)
         {0, QDate(2026, 12, 10), QDate(2023, 1, 1)},
     };
     for (const auto &[row, chequeDate, entryDate] : picks) {
-        QTest::mouseClick(form_->TXTCHNUMBER, Qt::LeftButton);
-        QTest::keyClick(form_->TXTCHNUMBER, Qt::Key_Down, Qt::AltModifier);
-        QAbstractItemView *list = form_->TXTCHNUMBER->view();
-        while (list->currentIndex().row() != row)
-            QTest::keyClick(list, list->currentIndex().row() < row ? Qt::Key_Down : Qt::Key_Up);
-        QTest::keyClick(list, Qt::Key_Return);
+        pickFromList(form_->TXTCHNUMBER, row);
 
         EXPECT_EQ(form_->DTPCHEQUEDATE->date(), chequeDate) << "row " << row;
         EXPECT_EQ(form_->DTP->date(), entryDate) << "row " << row;

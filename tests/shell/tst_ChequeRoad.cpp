@@ -7,7 +7,6 @@
 #include "shell/frm_MainMain.h"
 #include "support/FormDriving.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -99,10 +98,7 @@ TEST_F(ChequeRoadTest, PrintPrintsTheChequePickedInTheLayoutFormWhateverTheEntry
 {
     Cheque_200_90 *layout = layoutOverTwoCheques();
     ASSERT_NE(layout, nullptr);
-    QTest::mouseClick(layout->cmbcheque, Qt::LeftButton);
-    QTest::keyClick(layout->cmbcheque, Qt::Key_Down, Qt::AltModifier);
-    QTest::keyClick(layout->cmbcheque->view(), Qt::Key_Down);
-    QTest::keyClick(layout->cmbcheque->view(), Qt::Key_Return);
+    pickFromList(layout->cmbcheque, 1);
     ASSERT_EQ(layout->lblName->text(), QStringLiteral("PICKED PAYEE"));
     mainWindow_->mnuEnter_Data->trigger();
     FRM_BANK *entry = openForm<FRM_BANK>("FRM_BANK");

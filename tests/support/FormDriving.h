@@ -2,6 +2,7 @@
 
 #include "platform/forms/ScriptedMessageBoxes.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -46,6 +47,18 @@ inline QStringList listOf(const QComboBox *box)
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
     return items;
+}
+
+// Picks a row of a combo box as a person does: a click on the box, Alt+Down to open its
+// list, the arrows to the row and Enter.
+inline void pickFromList(QComboBox *box, int row)
+{
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
+    QAbstractItemView *list = box->view();
+    while (list->currentIndex().row() != row)
+        QTest::keyClick(list, list->currentIndex().row() < row ? Qt::Key_Down : Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
 }
 
 // The names of the widgets the focus passes through, from where it stands, over so
