@@ -108,6 +108,17 @@ QString amountRefusal(const QString &amount)
     return QString();
 }
 
+// A cheque number is stored as a number, so a text that is none cannot be saved.
+bool isChequeNumber(const QString &text)
+{
+    try {
+        rt::textToDouble(text);
+        return true;
+    } catch (const rt::RuntimeError &) {
+        return false;
+    }
+}
+
 // The digits of the whole amount, whatever way it was typed ("1500.00", " 1500").
 QString wholeRupeeDigits(const QString &amount)
 {
@@ -300,7 +311,7 @@ void FRM_BANK::cmdlogin_Click()
         refillNumbers();
         ClearChequeEntry();
     } catch (const rt::RuntimeError &) {
-        // An empty or non-numeric cheque number: nothing stored, nothing cleared.
+        // Any other failure of the copy stores nothing and leaves the cheque typed.
     }
 }
 
@@ -320,6 +331,8 @@ bool FRM_BANK::CheckChequeEntry()
         return refuse(QStringLiteral("Please write Account Holder"));
     if (const QString refusal = amountRefusal(TXTAMOUNT->text()); !refusal.isEmpty())
         return refuse(refusal);
+    if (!isChequeNumber(TXTCHNUMBER->currentText()))
+        return refuse(QStringLiteral("Please write the CHEQUE No in figures"));
     for (QLineEdit *box : {TXTChequeIssuedto, TXTIssuedBy, TXTREMARK}) {
         if (box->text().isEmpty())
             box->setText(QStringLiteral("-"));

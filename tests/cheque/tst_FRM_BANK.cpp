@@ -285,18 +285,38 @@ TEST_F(FRM_BANKTest, RefusesAnEntryInTheOrderOfItsChecks)
     EXPECT_EQ(rowCount(), 0);
 }
 
-TEST_F(FRM_BANKTest, AnEmptyChequeNumberStoresAndClearsNothingSilently)
+// A cheque number that is no number is refused by name, however SAVE is pressed, and
+// the typed cheque stays on the form as it was typed.
+TEST_F(FRM_BANKTest, ASaveWithoutAChequeNumberInFiguresIsRefused)
 {
+    const std::pair<const char *, std::function<void(FRM_BANK &)>> presses[] = {
+        {"a click on SAVE", [](FRM_BANK &f) { QTest::mouseClick(f.cmdlogin, Qt::LeftButton); }},
+        {"Enter", [](FRM_BANK &f) { QTest::keyClick(f.TXTCHNUMBER, Qt::Key_Return); }},
+    };
     openForm();
-    fillEntry(QStringLiteral("250"), QString());
-    form_->TXTIssuedBy->clear();
-    form_->cmdlogin->click();
+    QApplication::setActiveWindow(form_);
+    for (const char *number : {"", "12ab", "abc"}) {
+        for (const auto &[pressName, press] : presses) {
+            const std::string what = std::string(number) + ", " + pressName;
+            boxes().clear();
+            fillEntry(QString(), QString());
+            form_->TXTAMOUNT->clear();
+            form_->TXTIssuedBy->clear();
+            QTest::keyClicks(form_->TXTAMOUNT, QStringLiteral("250"));
+            form_->TXTCHNUMBER->setFocus();
+            QTest::keyClicks(form_->TXTCHNUMBER, QString::fromLatin1(number));
+            press(*form_);
 
-    EXPECT_TRUE(boxes().shown().empty());
-    EXPECT_EQ(rowCount(), 0);
-    EXPECT_EQ(form_->TXTAMOUNT->text(), "250");
-    EXPECT_EQ(form_->TXTWORD->text(), "TWO HUNDRED, FIFTY ONLY");
-    EXPECT_EQ(form_->TXTIssuedBy->text(), "-");
+            EXPECT_EQ(boxes().shown(), std::vector<MessageBoxRecord>{entryError(
+                                           "Please write the CHEQUE No in figures")})
+                << what;
+            EXPECT_EQ(rowCount(), 0) << what;
+            EXPECT_EQ(form_->TXTAMOUNT->text(), "250") << what;
+            EXPECT_EQ(form_->TXTCHNUMBER->currentText(), QString::fromLatin1(number).toUpper())
+                << what;
+            EXPECT_EQ(form_->TXTIssuedBy->text(), "") << what;
+        }
+    }
 }
 
 // A day's cheques typed one after another keep the cheque date typed for the first,
