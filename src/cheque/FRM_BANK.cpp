@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <cmath>
+#include <optional>
 #include <QKeyEvent>
 
 namespace {
@@ -108,14 +109,14 @@ QString amountRefusal(const QString &amount)
     return QString();
 }
 
-// A cheque number is stored as a number, so a text that is none cannot be saved.
-bool isChequeNumber(const QString &text)
+// The cheque number a text holds, or nothing when it holds none: a cheque number is
+// stored and looked up as a number.
+std::optional<double> chequeNumberIn(const QString &text)
 {
     try {
-        rt::textToDouble(text);
-        return true;
+        return rt::textToDouble(text);
     } catch (const rt::RuntimeError &) {
-        return false;
+        return std::nullopt;
     }
 }
 
@@ -331,7 +332,7 @@ bool FRM_BANK::CheckChequeEntry()
         return refuse(QStringLiteral("Please write Account Holder"));
     if (const QString refusal = amountRefusal(TXTAMOUNT->text()); !refusal.isEmpty())
         return refuse(refusal);
-    if (!isChequeNumber(TXTCHNUMBER->currentText()))
+    if (!chequeNumberIn(TXTCHNUMBER->currentText()))
         return refuse(QStringLiteral("Please write the CHEQUE No in figures"));
     for (QLineEdit *box : {TXTChequeIssuedto, TXTIssuedBy, TXTREMARK}) {
         if (box->text().isEmpty())
@@ -376,13 +377,10 @@ void FRM_BANK::cmdDELET_Click()
 void FRM_BANK::TXTCHNUMBER_Click()
 {
     // The list holds only numbers; a failure here must not escape into the event loop.
-    double chequeNumber = 0;
-    try {
-        chequeNumber = rt::textToDouble(TXTCHNUMBER->currentText());
-    } catch (const rt::RuntimeError &) {
+    const std::optional<double> chequeNumber = chequeNumberIn(TXTCHNUMBER->currentText());
+    if (!chequeNumber)
         return;
-    }
-    cheque().FindChequeDETAILAsPerChNo(chequeNumber);
+    cheque().FindChequeDETAILAsPerChNo(*chequeNumber);
     controls_->copy(cheque(), &CHEQUECLASS::AssigntToOBJECT);
     // The save takes the cheque date from " CHEQUE DATE :", so a cheque picked from the
     // list shows its own there; a stored text that is no date leaves the picker as it was.
